@@ -1,0 +1,16 @@
+#pragma once
+#include "engine/Timer.h"
+#include "field/Enemy.h"
+
+// A turret that comes with the boss: slides in to x 874, hovers and fires an
+// enemy bullet every quarter second. It ends when the boss dies.
+class GunArm : public Enemy {
+public:
+    Timer FireClock;
+    Timer Clock;
+
+    GunArm(float x, float y);
+    void Load() override;
+    bool Update(float seconds) override;
+    void Fire();
+};

@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+
+#include "field/Enemy.h"
+
+// A big rock: flies left at 150 px/s, takes 50 hit points and breaks into
+// one or two small rocks when it ends.
+class SpaceRockBig : public Enemy {
+public:
+    SpaceRockBig(float x, float y, const std::string& imagePath);
+    void Load() override;
+    bool Update(float seconds) override;
+    void Split();
+};

@@ -1,0 +1,24 @@
+#pragma once
+#include "engine/Timer.h"
+#include "field/Enemy.h"
+
+// The last enemy: slides in to x 724, hovers, and every cycle of about 21 s
+// sounds its beam, flickers a charging beam, flashes the screen white and
+// fires a ray across the screen. The attack cycle runs from Draw.
+class TheBoss : public Enemy {
+public:
+    // True while the ray is drawn; the ray then costs the ship 1 point a frame.
+    bool RayActive = false;
+    Timer CycleClock;
+    Timer FlickerClock;
+    Timer RayClock;
+    Timer Clock;
+
+    TheBoss(float x, float y);
+    ~TheBoss() override;
+    void Load() override;
+    bool Update(float seconds) override;
+    void Draw(SDL_Surface* target) override;
+    void DrawCharging(SDL_Surface* target);
+    void DrawRay(SDL_Surface* target);
+};

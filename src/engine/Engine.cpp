@@ -1,0 +1,126 @@
+#include "engine/Engine.h"
+
+#include <SDL/SDL_mixer.h>
+#include <SDL/SDL_ttf.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "engine/Log.h"
+#include "engine/MainLoop.h"
+#include "engine/TickSource.h"
+#include "field/Entity.h"
+
+Engine& Engine::Instance() {
+    static Engine engine;
+    return engine;
+}
+
+bool Engine::Fail(const std::string& what) {
+    LastError = what + ": " + SDL_GetError();
+    return false;
+}
+
+bool Engine::Init(const std::string& caption) {
+    Running = true;
+    LastError.clear();
+    std::srand(TickSource::Seed());
+    // Sound is optional: the video and timer subsystems must start, the
+    // audio one may fail on a machine without a sound device.
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) == -1)
+        return Fail("cannot start SDL");
+    Surface = SDL_SetVideoMode(1024, 600, 32, 0);
+    if (Surface == nullptr)
+        return Fail("cannot open the 1024x600 window");
+    if (TTF_Init() == -1)
+        return Fail("cannot start SDL_ttf");
+    AudioOpen = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 4096) == 0;
+    if (!AudioOpen)
+        Log::Warn(std::string("no sound device (") + SDL_GetError() + "); playing without sound");
+    SDL_WM_SetCaption(caption.c_str(), nullptr);
+    return true;
+}
+
+void Engine::Shutdown() {
+    while (!Screens.empty()) {
+        GameScreen* top = Screens.back();
+        Screens.pop_back();
+        delete top;
+    }
+    Input.Clear();
+    Input.MouseX = Input.MouseY = 0;
+    Cache.Clear();
+    Sounds.Clear();
+    if (TTF_WasInit())
+        TTF_Quit();
+    if (AudioOpen) {
+        Mix_HaltMusic();
+        Mix_CloseAudio();
+    }
+    AudioOpen = false;
+    SDL_Quit();
+    Surface = nullptr;
+    Running = false;
+}
+
+bool Engine::Update() {
+    if (!Running)
+        return false;
+    bool result = false;
+    for (size_t i = 0; i < Screens.size(); ++i) {
+        if (i == 0) {
+            result = Screens[0]->Update(DeltaSeconds);
+        } else if (!Screens[i - 1]->BlocksNext) {
+            if (Screens[i]->Update(DeltaSeconds))
+                result = true;
+        }
+    }
+    return result;
+}
+
+void Engine::Draw() {
+    if (!Running)
+        return;
+    for (size_t i = 0; i < Screens.size(); ++i)
+        if (Screens[i]->Visible)
+            Screens[i]->Draw(Surface);
+}
+
+void Engine::PushScreen(GameScreen* screen, std::string name) {
+    Screens.push_back(screen);
+    screen->Load(std::move(name));
+}
+
+GameScreen* Engine::FindScreen(const std::string& name) const {
+    for (GameScreen* s : Screens)
+        if (s->GetName() == name)
+            return s;
+    return nullptr;
+}
+
+void Engine::RemoveScreen(const std::string& name) {
+    for (size_t i = 0; i < Screens.size(); ++i) {
+        if (Screens[i]->GetName() == name) {
+            GameScreen* doomed = Screens[i];
+            Screens[i] = Screens.back();
+            Screens.pop_back();
+            delete doomed;
+            return;
+        }
+    }
+}
+
+void Engine::AddToScreen(Entity* entity, const std::string& screenName) {
+    std::unique_ptr<Entity> owned(entity);
+    GameScreen* screen = FindScreen(screenName);
+    if (screen == nullptr)
+        return;  // nobody to own it: dropped, not leaked
+    owned->Load();
+    screen->AddEntity(owned.release());
+}
+
+void Engine::RemoveFromScreen(Entity* entity, const std::string& screenName) {
+    for (size_t i = 0; i < Screens.size(); ++i)
+        if (Screens[i]->GetName() == screenName)
+            Screens[i]->RemoveEntity(entity);
+}

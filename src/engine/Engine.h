@@ -1,0 +1,64 @@
+#pragma once
+#include <SDL/SDL.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/EveHandler.h"
+#include "engine/GameScreen.h"
+#include "engine/ImageCache.h"
+#include "engine/SoundCache.h"
+
+class Entity;
+
+// The one program-wide object: it starts SDL, the window, fonts and sound,
+// holds the image and sound caches and the input handler, and keeps the
+// stack of screens that are updated and drawn every frame. It owns the
+// stacked screens, the cached pictures and sounds and every stored event.
+class Engine {
+public:
+    ImageCache Cache;
+    EveHandler Input;
+    SDL_Surface* Surface = nullptr;
+    bool Running = false;
+    std::vector<GameScreen*> Screens;
+    SoundCache Sounds;
+    // False when no sound device could be opened: the game plays silently.
+    bool AudioOpen = false;
+    // Why Init failed, for the message on stderr.
+    std::string LastError;
+
+    static Engine& Instance();
+
+    // Starts SDL, opens the 1024 x 600 x 32 window, SDL_ttf and the mixer.
+    // False (with LastError set) when the game cannot run; a missing sound
+    // device only costs the sound.
+    bool Init(const std::string& caption);
+    // Deletes the stacked screens, frees pictures, sounds and events and
+    // shuts the SDL libraries down. The engine can be initialised again.
+    void Shutdown();
+
+    // Updates the stacked screens; true asks the program to end.
+    bool Update();
+    void Draw();
+
+    // Takes ownership of `screen`, stacks it and loads it under `name`.
+    void PushScreen(GameScreen* screen, std::string name);
+    // Deletes the first screen called `name` (the last one takes its slot).
+    void RemoveScreen(const std::string& name);
+    // Loads `entity` and hands it to the screen called `screenName`; without
+    // such a screen the entity is deleted unloaded.
+    void AddToScreen(Entity* entity, const std::string& screenName);
+    // Every screen called `screenName` deletes `entity` if it holds it.
+    void RemoveFromScreen(Entity* entity, const std::string& screenName);
+
+    // The first stacked screen, from the bottom, whose name is exactly `name`.
+    GameScreen* FindScreen(const std::string& name) const;
+    bool HasScreen(const std::string& name) const { return FindScreen(name) != nullptr; }
+
+private:
+    Engine() = default;
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+    bool Fail(const std::string& what);
+};

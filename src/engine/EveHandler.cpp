@@ -1,0 +1,115 @@
+#include "engine/EveHandler.h"
+
+namespace {
+bool IsKeyboard(const SDL_Event* e) { return e->type == SDL_KEYDOWN || e->type == SDL_KEYUP; }
+
+bool IsLeftButton(const SDL_Event* e) {
+    return (e->type == SDL_MOUSEBUTTONDOWN || e->type == SDL_MOUSEBUTTONUP) &&
+           e->button.button == SDL_BUTTON_LEFT;
+}
+}  // namespace
+
+EveHandler::~EveHandler() { Clear(); }
+
+void EveHandler::Clear() {
+    for (SDL_Event* e : Events)
+        delete e;
+    Events.clear();
+}
+
+void EveHandler::RemoveAt(size_t index) {
+    delete Events[index];
+    Events[index] = Events.back();
+    Events.pop_back();
+}
+
+void EveHandler::HandleEvent(SDL_Event* event) {
+    switch (event->type) {
+    case SDL_KEYDOWN:
+        Events.push_back(event);
+        return;
+    case SDL_KEYUP:
+        FileKeyUp(event);
+        return;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        // Only the left button works anything in the game. Storing presses of
+        // the other buttons (or wheel notches) would block every later left
+        // click, so they are dropped here.
+        if (event->button.button != SDL_BUTTON_LEFT) {
+            delete event;
+            return;
+        }
+        if (event->type == SDL_MOUSEBUTTONUP)
+            FileLeftRelease(event);
+        else
+            FileOnce(event);
+        return;
+    default:
+        FileOnce(event);
+    }
+}
+
+void EveHandler::FileKeyUp(SDL_Event* event) {
+    for (size_t i = 0; i < Events.size(); ++i) {
+        if (IsKeyboard(Events[i]) && Events[i]->key.keysym.sym == event->key.keysym.sym) {
+            RemoveAt(i);
+            delete event;
+            return;
+        }
+    }
+    Events.push_back(event);
+}
+
+void EveHandler::FileLeftRelease(SDL_Event* event) {
+    for (size_t i = 0; i < Events.size(); ++i) {
+        if (IsLeftButton(Events[i])) {
+            RemoveAt(i);
+            delete event;
+            return;
+        }
+    }
+    Events.push_back(event);
+}
+
+void EveHandler::FileOnce(SDL_Event* event) {
+    if (HasEventOfType(event->type)) {
+        delete event;
+        return;
+    }
+    Events.push_back(event);
+}
+
+bool EveHandler::HasEventOfType(Uint8 type) const {
+    for (const SDL_Event* e : Events)
+        if (e->type == type)
+            return true;
+    return false;
+}
+
+bool EveHandler::IsKeyHeld(SDLKey key) const {
+    for (const SDL_Event* e : Events)
+        if (e->type == SDL_KEYDOWN && e->key.keysym.sym == key)
+            return true;
+    return false;
+}
+
+bool EveHandler::TakeKeyPress(SDLKey key) {
+    for (size_t i = 0; i < Events.size(); ++i) {
+        if (Events[i]->type == SDL_KEYDOWN && Events[i]->key.keysym.sym == key) {
+            RemoveAt(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool EveHandler::TakeLeftClick() {
+    for (size_t i = 0; i < Events.size(); ++i) {
+        if (Events[i]->type == SDL_MOUSEBUTTONDOWN && Events[i]->button.button == SDL_BUTTON_LEFT) {
+            RemoveAt(i);
+            return true;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,39 @@
+#pragma once
+#include <SDL/SDL.h>
+
+#include <vector>
+
+// Turns the SDL event stream into state that game code polls during a frame.
+// A key counts as held while its key-down is stored; menus and the shop
+// "take" a press or a left click by removing its event, so they react once
+// per press. The handler owns every stored event.
+class EveHandler {
+public:
+    float MouseX = 0;
+    float MouseY = 0;
+    std::vector<SDL_Event*> Events;
+
+    EveHandler() = default;
+    EveHandler(const EveHandler&) = delete;
+    EveHandler& operator=(const EveHandler&) = delete;
+    virtual ~EveHandler();
+
+    // Takes ownership of `event` and files it: stored, or released at once.
+    void HandleEvent(SDL_Event* event);
+
+    bool IsKeyHeld(SDLKey key) const;
+    // Removes the first stored key-down of `key`; true when there was one.
+    bool TakeKeyPress(SDLKey key);
+    // Removes the first stored left-button press; true when there was one.
+    bool TakeLeftClick();
+
+    bool HasEventOfType(Uint8 type) const;
+    // Drops every stored event (a fresh engine starts with none).
+    void Clear();
+
+private:
+    void RemoveAt(size_t index);
+    void FileKeyUp(SDL_Event* event);
+    void FileLeftRelease(SDL_Event* event);
+    void FileOnce(SDL_Event* event);
+};

@@ -1,0 +1,39 @@
+#pragma once
+#include <SDL/SDL.h>
+
+#include "engine/Timer.h"
+
+// The program's frame loop: drain the event queue into the input handler,
+// advance the game by the measured frame time, render, pace to 60 frames
+// per second, until a screen, ESC outside the level, closing the window or a
+// failed flip ends it.
+
+// Seconds since the previous frame; 0 while the level is paused.
+extern float DeltaSeconds;
+// Set by ESC in the level and by losing the window focus.
+extern bool GamePaused;
+extern Timer FrameTimer;
+extern Timer EscapeTimer;
+// The window surface: cleared and flipped every frame.
+extern SDL_Surface* DisplaySurface;
+
+// Drains SDL's event queue into the input handler, noting focus changes
+// (pause and music) and the mouse position.
+void PumpEvents();
+// Focus and motion bookkeeping for one polled event, then hands it over.
+void HandlePolledEvent(SDL_Event* event);
+// Measures the frame, toggles the pause, updates the screens. True ends the
+// program after this frame's render.
+bool UpdateFrame();
+// Clears the window, draws the screens and flips. True when the flip failed.
+bool RenderFrame();
+
+// Starts the frame timers, initialises the engine and pushes the main menu.
+// False when the engine cannot start (message already printed).
+bool StartGame();
+// One whole frame: events, update, render. True when the loop should end.
+bool RunFrame();
+// The whole program: start, loop, shut down. Returns the exit status.
+int RunGame(int argc, char** argv);
+// Back to the state of a fresh start (for tests that run many sessions).
+void ResetMainLoop();

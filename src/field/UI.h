@@ -1,0 +1,58 @@
+#pragma once
+#include <SDL/SDL_ttf.h>
+
+#include "engine/Timer.h"
+#include "field/Unsolid.h"
+
+class Image;
+
+// The level's head-up display and the keeper of the player's numbers:
+// health, shield, money and score. It draws the panel with the bars, the
+// counters and the shop labels, recharges the shield, offers the
+// self-destruct key and draws the pause, game-over and victory overlays,
+// whose Replay and Exit clicks it reports through two flags.
+class UI : public Unsolid {
+public:
+    float PlayerHealth = 0;
+    float PlayerShield = 0;
+    int PlayerMoney = 0;
+    int PlayerScore = 0;
+    float CursorX = 0;
+    float CursorY = 0;
+    // The last Update received exactly 0 seconds (paused or game over).
+    bool PausedView = false;
+    bool GameOverView = false;
+    bool ExitClicked = false;
+    bool ReplayClicked = false;
+    bool VictoryView = false;
+    // Shop labels: 0 cannot be bought now, 1 can, 2 sold out.
+    int RepairState = 0;
+    int CannonState = 0;
+    int RapidFireState = 0;
+    int MissileState = 0;
+    Image* HealthImage = nullptr;
+    Image* ShieldImage = nullptr;
+    int RepairCost = 0;
+    int CannonCost = 0;
+    int RapidFireCost = 0;
+    int MissileCost = 0;
+    // Time since the last damage; the shield recharges 3 s after it.
+    Timer ShieldClock;
+    TTF_Font* BigFont = nullptr;
+    TTF_Font* SmallFont = nullptr;
+    SDL_Rect ReplayRect{0, 0, 0, 0};
+    SDL_Rect ExitRect{0, 0, 0, 0};
+
+    UI();
+    ~UI() override;
+    void Load() override;
+    bool Update(float seconds) override;
+    void Draw(SDL_Surface* target) override;
+
+    // Shield first, the rest to health in whole points.
+    void TakeDamage(int amount);
+
+    void DrawPauseOverlay(SDL_Surface* target);
+    void DrawEndOverlay(SDL_Surface* target);
+    void DrawOverlayButtons(SDL_Surface* target);
+};

@@ -1,0 +1,3 @@
+#include "engine/MainLoop.h"
+
+int main(int argc, char** argv) { return RunGame(argc, argv); }

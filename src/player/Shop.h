@@ -1,0 +1,22 @@
+#pragma once
+#include "engine/Timer.h"
+
+class Engine;
+class Ship;
+class UI;
+
+// Turns money into repairs, rapid fire, cannon levels and missiles on the
+// keys H, N, B and M, at any moment of play, and refreshes the HUD's shop
+// labels and prices. Owned by the level screen.
+class Shop {
+public:
+    class Engine* Engine;
+    int RapidFirePrice = 100;
+    int CannonPrice = 100;
+    int RapidFireCount = 0;
+    int CannonCount = 0;
+    Timer MissileClock;
+
+    Shop();
+    void Update(UI& ui, Ship& ship);
+};
