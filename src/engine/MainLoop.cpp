@@ -153,7 +153,18 @@ bool RunFrame() {
     return end || flipFailed;
 }
 
-int RunGame(int, char**) {
+namespace {
+// "--frames N" ends the game by itself after N frames: for smoke tests and
+// timing runs that cannot press ESC. 0 (the default) plays until told to stop.
+long FrameLimit(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::string(argv[i]) == "--frames")
+            return std::strtol(argv[i + 1], nullptr, 10);
+    return 0;
+}
+}  // namespace
+
+int RunGame(int argc, char** argv) {
     // Without an explicit choice SDL 1.2 would fall back to drawing the game
     // as ASCII art in the terminal when there is no display; ask for X11 so
     // that a missing display is reported instead.
@@ -164,7 +175,8 @@ int RunGame(int, char**) {
         if (!StartGame())
             return 1;
         FramePacer pacer(60);
-        while (!RunFrame())
+        const long limit = FrameLimit(argc, argv);
+        for (long frame = 1; !RunFrame() && frame != limit; ++frame)
             pacer.Wait();
     } catch (const ImageLoadError& error) {
         Log::Error(std::string(error.what()) + ": cannot load \"" + error.Path + "\" from " + WorkingDirectory() +

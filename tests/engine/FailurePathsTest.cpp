@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+// The game as a player starts it: a real process, a real exit status and a
+// message on stderr when something it needs is missing or broken.
+namespace {
+namespace fs = std::filesystem;
+
+struct Run {
+    int Status = -1;
+    std::string Err;
+};
+
+class FailurePaths : public ::testing::Test {
+protected:
+    fs::path Dir;
+    void SetUp() override {
+        Dir = fs::temp_directory_path() / ("korvanta-run-" + std::to_string(getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(Dir);
+        fs::create_directories(Dir);
+    }
+    void TearDown() override { fs::remove_all(Dir); }
+
+    void CopyAssets() { fs::copy(KORVANTA_ASSET_DIR, Dir, fs::copy_options::recursive); }
+
+    Run Start(const std::string& env, const std::string& args = "--frames 20") {
+        const fs::path err = Dir / "stderr.txt";
+        const std::string command = "cd '" + Dir.string() + "' && env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy " + env +
+                                    " '" KORVANTA_GAME_BINARY "' " + args + " 2> '" + err.string() + "'";
+        Run run;
+        const int raw = std::system(command.c_str());
+        run.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        std::ifstream in(err);
+        std::stringstream text;
+        text << in.rdbuf();
+        run.Err = text.str();
+        return run;
+    }
+};
+}  // namespace
+
+TEST_F(FailurePaths, MissingPictureEndsInOrderWithItsPath) {
+    fs::create_directories(Dir / "Image");
+    const Run run = Start("");
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_NE(run.Err.find("Null pointer in Image constructor"), std::string::npos) << run.Err;
+    EXPECT_NE(run.Err.find("Image/stars1.png"), std::string::npos) << run.Err;
+}
+
+TEST_F(FailurePaths, CorruptPictureEndsInOrderWithItsPath) {
+    CopyAssets();
+    std::ofstream(Dir / "Image" / "planet.png", std::ios::trunc) << "not a picture";
+    const Run run = Start("");
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_NE(run.Err.find("Image/planet.png"), std::string::npos) << run.Err;
+}
+
+TEST_F(FailurePaths, NoDisplayIsReportedWithStatusOne) {
+    CopyAssets();
+    const Run run = Start("SDL_VIDEODRIVER=no-such-display");
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_NE(run.Err.find("korvanta: error:"), std::string::npos) << run.Err;
+}
+
+TEST_F(FailurePaths, NoSoundDeviceStillPlaysSilently) {
+    CopyAssets();
+    const Run run = Start("SDL_AUDIODRIVER=no-such-sound-card");
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_NE(run.Err.find("no sound device"), std::string::npos) << run.Err;
+}
+
+TEST_F(FailurePaths, MissingFontAndSoundsLeaveTextAndSoundOut) {
+    CopyAssets();
+    fs::remove(Dir / "pirulen.ttf");
+    fs::remove_all(Dir / "Sound");
+    const Run run = Start("");
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_NE(run.Err.find("pirulen.ttf"), std::string::npos) << run.Err;
+}
+
+TEST_F(FailurePaths, StartsFromAnyDirectoryByFindingItsAssets) {
+    const Run run = Start("");  // an empty folder: the assets beside the game are used
+    EXPECT_EQ(run.Status, 0) << run.Err;
+}
