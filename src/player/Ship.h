@@ -1,6 +1,7 @@
 #pragma once
 #include "engine/Timer.h"
 #include "field/Solid.h"
+#include "player/Volleys.h"
 
 // The player's craft. It flies under W, A, S, D with per-frame thrust and
 // damping, drifts back to the left unless held forward, stays inside the
@@ -27,4 +28,10 @@ public:
     void PanSound();
     // Creates the volley of CannonLevel and restarts FireClock.
     void Fire();
+
+private:
+    // Where a shot of the volley starts, relative to the ship's square.
+    float SpawnX(VolleyShot::Point point) const;
+    float SpawnY(VolleyShot::Point point) const;
+    Entity* MakeBullet(const VolleyShot& shot, int speed) const;
 };

@@ -19,4 +19,12 @@ public:
 
     Shop();
     void Update(UI& ui, Ship& ship);
+
+private:
+    void BuyRepair(UI& ui);
+    void BuyRapidFire(UI& ui, Ship& ship);
+    void BuyCannon(UI& ui, Ship& ship);
+    bool MissileReady(const UI& ui) const;
+    void LaunchMissile(UI& ui, Ship& ship);
+    void RefreshLabels(UI& ui) const;
 };

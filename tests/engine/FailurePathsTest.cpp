@@ -12,7 +12,7 @@
 namespace {
 namespace fs = std::filesystem;
 
-struct Run {
+struct GameRun {
     int Status = -1;
     std::string Err;
 };
@@ -30,11 +30,11 @@ protected:
 
     void CopyAssets() { fs::copy(KORVANTA_ASSET_DIR, Dir, fs::copy_options::recursive); }
 
-    Run Start(const std::string& env, const std::string& args = "--frames 20") {
+    GameRun Start(const std::string& env, const std::string& args = "--frames 20") {
         const fs::path err = Dir / "stderr.txt";
         const std::string command = "cd '" + Dir.string() + "' && env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy " + env +
                                     " '" KORVANTA_GAME_BINARY "' " + args + " 2> '" + err.string() + "'";
-        Run run;
+        GameRun run;
         const int raw = std::system(command.c_str());
         run.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
         std::ifstream in(err);
@@ -48,7 +48,7 @@ protected:
 
 TEST_F(FailurePaths, MissingPictureEndsInOrderWithItsPath) {
     fs::create_directories(Dir / "Image");
-    const Run run = Start("");
+    const GameRun run = Start("");
     EXPECT_EQ(run.Status, 1);
     EXPECT_NE(run.Err.find("Null pointer in Image constructor"), std::string::npos) << run.Err;
     EXPECT_NE(run.Err.find("Image/stars1.png"), std::string::npos) << run.Err;
@@ -57,21 +57,21 @@ TEST_F(FailurePaths, MissingPictureEndsInOrderWithItsPath) {
 TEST_F(FailurePaths, CorruptPictureEndsInOrderWithItsPath) {
     CopyAssets();
     std::ofstream(Dir / "Image" / "planet.png", std::ios::trunc) << "not a picture";
-    const Run run = Start("");
+    const GameRun run = Start("");
     EXPECT_EQ(run.Status, 1);
     EXPECT_NE(run.Err.find("Image/planet.png"), std::string::npos) << run.Err;
 }
 
 TEST_F(FailurePaths, NoDisplayIsReportedWithStatusOne) {
     CopyAssets();
-    const Run run = Start("SDL_VIDEODRIVER=no-such-display");
+    const GameRun run = Start("SDL_VIDEODRIVER=no-such-display");
     EXPECT_EQ(run.Status, 1);
     EXPECT_NE(run.Err.find("korvanta: error:"), std::string::npos) << run.Err;
 }
 
 TEST_F(FailurePaths, NoSoundDeviceStillPlaysSilently) {
     CopyAssets();
-    const Run run = Start("SDL_AUDIODRIVER=no-such-sound-card");
+    const GameRun run = Start("SDL_AUDIODRIVER=no-such-sound-card");
     EXPECT_EQ(run.Status, 0) << run.Err;
     EXPECT_NE(run.Err.find("no sound device"), std::string::npos) << run.Err;
 }
@@ -80,12 +80,12 @@ TEST_F(FailurePaths, MissingFontAndSoundsLeaveTextAndSoundOut) {
     CopyAssets();
     fs::remove(Dir / "pirulen.ttf");
     fs::remove_all(Dir / "Sound");
-    const Run run = Start("");
+    const GameRun run = Start("");
     EXPECT_EQ(run.Status, 0) << run.Err;
     EXPECT_NE(run.Err.find("pirulen.ttf"), std::string::npos) << run.Err;
 }
 
 TEST_F(FailurePaths, StartsFromAnyDirectoryByFindingItsAssets) {
-    const Run run = Start("");  // an empty folder: the assets beside the game are used
+    const GameRun run = Start("");  // an empty folder: the assets beside the game are used
     EXPECT_EQ(run.Status, 0) << run.Err;
 }

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Plays the built game in a real X window (run it under xvfb-run): opens the
+# menu, clicks Play, flies and fires for a second, pauses, leaves the level
+# with Exit, quits with ESC, and checks the exit status is 0. Screenshots of
+# every step land in the output folder.
+# Usage: window-smoke.sh <korvanta binary> <screenshot folder>
+set -euo pipefail
+game="$1"
+shots="$2"
+mkdir -p "$shots"
+unset SDL_VIDEODRIVER
+export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
+
+fail() { echo "window smoke test: $*" >&2; [[ -n "${pid:-}" ]] && kill "$pid" 2>/dev/null; exit 1; }
+shot() { import -window root "$shots/$1.png" 2>/dev/null || xwd -root -silent > "$shots/$1.xwd" || true; }
+hold_key() { xdotool keydown "$1"; sleep 0.25; xdotool keyup "$1"; }
+click_at() {
+    xdotool mousemove --window "$win" "$1" "$2"
+    sleep 0.3
+    xdotool mousedown 1; sleep 0.15; xdotool mouseup 1
+}
+
+"$game" &
+pid=$!
+win=""
+for _ in $(seq 1 100); do
+    win=$(xdotool search --name '^Dovik Schmup$' 2>/dev/null | head -n1 || true)
+    [[ -n "$win" ]] && break
+    kill -0 "$pid" 2>/dev/null || fail "the game ended before its window appeared"
+    sleep 0.2
+done
+[[ -n "$win" ]] || fail "no window named 'Dovik Schmup'"
+
+geometry=$(xdotool getwindowgeometry "$win" | awk '/Geometry/ {print $2}')
+[[ "$geometry" == "1024x600" ]] || fail "window is $geometry, not 1024x600"
+sleep 1
+shot menu
+
+click_at 341 446            # Play
+sleep 1.5
+shot level-start
+xdotool keydown d space
+sleep 1
+xdotool keyup d space
+shot level-firing
+hold_key Escape              # pause
+sleep 0.5
+shot paused
+click_at 683 450            # Exit, back to the menu
+sleep 1.5
+shot back-to-menu
+kill -0 "$pid" 2>/dev/null || fail "the game ended on Exit instead of returning to the menu"
+hold_key Escape              # quit from the menu
+
+for _ in $(seq 1 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.2
+done
+kill -0 "$pid" 2>/dev/null && fail "ESC in the menu did not end the game"
+status=0
+wait "$pid" || status=$?
+[[ $status -eq 0 ]] || fail "exit status $status"
+echo "window smoke test passed; screenshots in $shots"
