@@ -1,0 +1,67 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "Canvas.h"
+
+namespace assetgen {
+
+// Every picture the game loads, with the painter that makes it.
+struct Picture {
+    std::string path; // relative to the asset folder, e.g. "Image/ship.png"
+    std::function<Canvas()> paint;
+};
+
+const std::vector<Picture>& allPictures();
+
+// Backdrops (Backdrops.cpp)
+Canvas paintFarStars();
+Canvas paintNearStars();
+Canvas paintPlanet();
+
+// Interface (Interface.cpp)
+Canvas paintMenuButton(const std::string& label, int frameWidth, int frameHeight, int bodyHeight);
+Canvas paintShopButton(const std::string& letter);
+Canvas paintHudPanel();
+Canvas paintBarSegment(bool health);
+
+// Player and boss craft, and what they fire (Craft.cpp)
+Canvas paintShip();
+Canvas paintRocket();
+Canvas paintBoss();
+Canvas paintChargingBeam();
+Canvas paintRay();
+Canvas paintBullet(bool green);
+
+// Enemies (Enemies.cpp)
+Canvas paintRock(int size, unsigned seed);
+Canvas paintMine();
+Canvas paintBigBug();
+Canvas paintSmallBug();
+
+// Effects and pickups (Effects.cpp)
+Canvas paintExplosion(int frameWidth, int frameHeight, int frames, unsigned seed);
+Canvas paintSparkBurst();
+Canvas paintSmoke();
+Canvas paintMoney(int tier);
+
+// Strips of animation frames side by side: `frame(cr, index)` paints one
+// frame with the origin at that frame's top-left corner, clipped to it.
+template <typename FramePainter>
+void paintStrip(Canvas& canvas, int frameWidth, int frames, FramePainter frame)
+{
+    for (int i = 0; i < frames; ++i) {
+        cairo_t* cr = canvas.cr();
+        cairo_save(cr);
+        cairo_rectangle(cr, i * frameWidth, 0, frameWidth, canvas.height());
+        cairo_clip(cr);
+        cairo_translate(cr, i * frameWidth, 0);
+        frame(cr, i);
+        cairo_restore(cr);
+    }
+}
+
+} // namespace assetgen
