@@ -7,6 +7,9 @@
 #include "player/Shop.h"
 
 class Engine;
+class Entity;
+class Ship;
+class UI;
 
 // The playable level. It owns its entities, its music, the shop, the wave
 // script and the swarm tracker. Each frame it updates every entity, applies
@@ -27,4 +30,14 @@ public:
     void Load(std::string name) override;
     bool Update(float seconds) override;
     void Draw(SDL_Surface* target) override;
+
+private:
+    UI* FindHud() const;
+    // The outer and inner passes; true when an entity asked to end the game.
+    bool RunPairPasses(UI& hud, float seconds);
+    void ApplyPairRules(UI& hud, Entity& a, Entity& b);
+    void ShipRules(UI& hud, Ship& ship, Entity& b);
+    // The boss checks that run before and after the swarm steering; the
+    // second one also settles the victory.
+    void SettleBoss(Entity& b, bool settleVictory);
 };

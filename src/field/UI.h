@@ -55,4 +55,10 @@ public:
     void DrawPauseOverlay(SDL_Surface* target);
     void DrawEndOverlay(SDL_Surface* target);
     void DrawOverlayButtons(SDL_Surface* target);
+
+private:
+    void DrawBar(SDL_Surface* target, const Image* segment, float points, int y) const;
+    void RunShieldClock();
+    void DrawCounters(SDL_Surface* target) const;
+    void DrawShopLabels(SDL_Surface* target) const;
 };

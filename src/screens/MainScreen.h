@@ -1,14 +1,54 @@
 #pragma once
-#include "engine/GameScreen.h"
+#include <SDL/SDL_mixer.h>
+#include <SDL/SDL_ttf.h>
 
-// Placeholder main menu until the real one lands.
+#include <string>
+#include <vector>
+
+#include "engine/GameScreen.h"
+#include "engine/Timer.h"
+
+// The title screen the game starts on and returns to: a still star field
+// with a planet, the title and the Play, Info and Exit buttons, and the
+// instructions and credits pages that Info leads through. All mouse handling
+// happens while drawing. The screen owns its music track and its two fonts.
 class MainScreen : public GameScreen {
 public:
-    void Load(std::string name) override {
-        Name = name;
-        Visible = true;
-        BlocksNext = false;
-    }
-    bool Update(float seconds) override { return SweepEntities(seconds); }
-    void Draw(SDL_Surface* target) override { DrawEntities(target); }
+    TTF_Font* TitleFont = nullptr;
+    TTF_Font* TextFont = nullptr;
+    Mix_Music* Music = nullptr;
+    // Spaces page turns more than 250 ms apart, so one click turns one page.
+    Timer PageTimer;
+    bool ExitRequested = false;
+    bool ShowInstructions = false;
+    bool ShowCredits = false;
+    SDL_Rect PlayRect{0, 0, 0, 0};
+    SDL_Rect InfoRect{0, 0, 0, 0};
+    SDL_Rect ExitRect{0, 0, 0, 0};
+    float CursorX = 0;
+    float CursorY = 0;
+
+    MainScreen() = default;
+    ~MainScreen() override;
+    void Load(std::string name) override;
+    bool Update(float seconds) override;
+    void Draw(SDL_Surface* target) override;
+
+    // One line of a text page: its text and the offset added to its slot's
+    // height (the slots are 40 px apart from y = 120).
+    struct PageLine {
+        const char* Text;
+        int Offset;
+    };
+    static const std::vector<PageLine>& InstructionLines();
+    static const std::vector<PageLine>& CreditLines();
+
+private:
+    void DrawBackground(SDL_Surface* target);
+    void DrawMenuPage(SDL_Surface* target);
+    void DrawPage(SDL_Surface* target, const std::vector<PageLine>& lines);
+    // True when a click turned the page (taken clicks within 250 ms of the
+    // last turn are swallowed).
+    bool PageTurnClicked();
+    void Play();
 };

@@ -1,0 +1,136 @@
+#include "field/Stage1.h"
+
+#include "effects/Background.h"
+#include "effects/BackgroundLayer2.h"
+#include "effects/BackgroundPlanet.h"
+#include "enemies/GunArm.h"
+#include "enemies/TheBoss.h"
+#include "engine/Engine.h"
+#include "engine/MusicTrack.h"
+#include "field/Interactions.h"
+#include "field/UI.h"
+#include "player/Rocket.h"
+#include "player/Ship.h"
+#include "screens/LoadingScreen.h"
+#include "screens/MainScreen.h"
+
+Stage1::Stage1() : Engine(&Engine::Instance()) {}
+
+// The entities still in the list are deleted by the base destructor.
+Stage1::~Stage1() { MusicTrack::Free(Music); }
+
+namespace {
+template <class Layer>
+Entity* BackdropLayer(const char* imagePath) {
+    Layer* layer = new Layer();
+    layer->ImagePath = imagePath;
+    return layer;
+}
+}  // namespace
+
+void Stage1::Load(std::string name) {
+    Name = std::move(name);
+    Visible = true;
+    BlocksNext = false;
+    GameOver = false;
+    Victory = false;
+    Engine->RemoveScreen("LoadingScreen");
+    Waves.ScreenName = Name;
+    Music = MusicTrack::Start("Sound/Tarnel-Stompin_little_scouts.mp3");
+    // Backdrops first, then the ship and the HUD: everything spawned later
+    // is painted over them.
+    Engine->AddToScreen(BackdropLayer<Background>("Image/stars1.png"), Name);
+    Engine->AddToScreen(BackdropLayer<BackgroundPlanet>("Image/planet.png"), Name);
+    Engine->AddToScreen(BackdropLayer<BackgroundLayer2>("Image/stars2.png"), Name);
+    Engine->AddToScreen(new Ship(), Name);
+    Engine->AddToScreen(new UI(), Name);
+}
+
+UI* Stage1::FindHud() const {
+    for (Entity* e : Entities)
+        if (UI* hud = As<UI>(e))
+            return hud;
+    return nullptr;
+}
+
+bool Stage1::Update(float seconds) {
+    if (GameOver)
+        seconds = 0;  // the level freezes once the ship is gone
+    if (UI* hud = FindHud()) {
+        if (hud->Update(seconds))
+            return true;
+        if (RunPairPasses(*hud, seconds))
+            return true;
+        // Either push deletes this stage inside the call: return untouched.
+        if (hud->ReplayClicked) {
+            Engine->PushScreen(new LoadingScreen(), "LoadingScreen");
+            return false;
+        }
+        if (hud->ExitClicked) {
+            Engine->PushScreen(new MainScreen(), "MainScreen");
+            return false;
+        }
+    }
+    // A won level spawns nothing more while the ship lives.
+    if (!Victory || GameOver)
+        Waves.Update(seconds);
+    return false;
+}
+
+// Removals swap the last entity into the freed slot, so both passes walk by
+// index and re-read the list: the entity moved into slot j skips its pairing
+// with this A, and one moved into slot i stands in for the removed A.
+bool Stage1::RunPairPasses(UI& hud, float seconds) {
+    for (size_t i = 0; i < Entities.size(); ++i) {
+        if (Entities[i]->Update(seconds))
+            return true;
+        for (size_t j = 0; j < Entities.size() && i < Entities.size(); ++j) {
+            Entity* b = Entities[j];
+            ApplyPairRules(hud, *Entities[i], *b);
+            if (b->Dead)
+                Engine->RemoveFromScreen(b, Name);
+        }
+        if (i < Entities.size() && Entities[i]->Dead)
+            Engine->RemoveFromScreen(Entities[i], Name);
+    }
+    return false;
+}
+
+void Stage1::ApplyPairRules(UI& hud, Entity& a, Entity& b) {
+    if (Ship* ship = As<Ship>(&a))
+        ShipRules(hud, *ship, b);
+    ProjectileHit(hud, a, b, Name);
+    HomeRockets(&a, &b);
+    SettleBoss(b, false);
+    Tracker.Steer(&b);
+    SettleBoss(b, true);
+}
+
+void Stage1::ShipRules(UI& hud, Ship& ship, Entity& b) {
+    Shop.Update(hud, ship);
+    ShipContact(hud, ship, b, Name);
+    PullMoney(b, ship.PosX, ship.PosY);
+    Tracker.ShipX = ship.PosX;
+    Tracker.ShipY = ship.PosY;
+    if (ship.Dead)
+        GameOver = true;
+    ship.Leaving = Victory;
+    hud.VictoryView = Victory;
+}
+
+void Stage1::SettleBoss(Entity& b, bool settleVictory) {
+    if (Is<TheBoss>(&b) && b.Dead) {
+        Tracker.BossDead = true;
+        // The boss's death wins the level, whether or not a gun arm is
+        // still there to be cleared with it.
+        if (settleVictory)
+            Victory = true;
+    }
+    if (Is<GunArm>(&b) && Tracker.BossDead) {
+        b.Dead = true;
+        if (settleVictory)
+            Victory = true;
+    }
+}
+
+void Stage1::Draw(SDL_Surface* target) { DrawEntities(target); }

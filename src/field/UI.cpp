@@ -1,0 +1,162 @@
+#include "field/UI.h"
+
+#include <algorithm>
+#include <string>
+
+#include "engine/Engine.h"
+#include "engine/Image.h"
+#include "engine/ImageButton.h"
+#include "engine/Text.h"
+
+namespace {
+const SDL_Color White{255, 255, 255, 0};
+
+const char* const ShopButtonPaths[] = {"Image/ButtonH.png", "Image/ButtonB.png", "Image/ButtonN.png",
+                                       "Image/ButtonM.png"};
+const char* const ReplayPath = "Image/Replay.png";
+const char* const ExitPath = "Image/ExitButton.png";
+
+Image* Picture(const char* path) { return Engine::Instance().Cache.Get(path); }
+}  // namespace
+
+UI::UI() {
+    ImagePath = "Image/UIBackground.png";
+    // Loaded now so that the first frames of play do not stall on them.
+    for (const char* path : ShopButtonPaths)
+        Picture(path);
+    Picture(ReplayPath);
+    Picture(ExitPath);
+}
+
+UI::~UI() {
+    Text::CloseFont(BigFont);
+    Text::CloseFont(SmallFont);
+}
+
+void UI::Load() {
+    Unsolid::Load();
+    HealthImage = Picture("Image/Health.png");
+    ShieldImage = Picture("Image/Shield.png");
+    for (const char* path : ShopButtonPaths)
+        Picture(path)->SetFrames(0, 0, 25, 25, 3);
+    Image* exit = Picture(ExitPath);
+    Image* replay = Picture(ReplayPath);
+    exit->SetFrames(0, 0, 128, 100, 2);
+    replay->SetFrames(0, 0, 193, 93, 2);
+    ReplayRect = ImageButton::CentredRect(*replay, 341, 400);
+    ExitRect = ImageButton::CentredRect(*exit, 683, 400);
+
+    ShieldClock.Start();
+    PlayerHealth = 100;
+    PlayerShield = 100;
+    PlayerMoney = 0;
+    PlayerScore = 0;
+    PausedView = GameOverView = ExitClicked = ReplayClicked = VictoryView = false;
+
+    Text::CloseFont(BigFont);
+    Text::CloseFont(SmallFont);
+    BigFont = Text::OpenFont("pirulen.ttf", 28);
+    SmallFont = Text::OpenFont("pirulen.ttf", 8);
+}
+
+bool UI::Update(float seconds) {
+    Unsolid::Update(seconds);
+    // The stage passes exactly 0 while paused and after game over.
+    PausedView = seconds == 0;
+    return false;
+}
+
+void UI::TakeDamage(int amount) {
+    ShieldClock.Start();
+    int overflow = 0;
+    if (PlayerShield < amount)
+        overflow = static_cast<int>(amount - PlayerShield);
+    if (PlayerShield > 0)
+        PlayerShield = std::max(0.0f, PlayerShield - amount);
+    if (overflow > 0)
+        PlayerHealth -= overflow;
+}
+
+void UI::Draw(SDL_Surface* target) {
+    Unsolid::Draw(target);
+    DrawBar(target, HealthImage, PlayerHealth, 7);
+    DrawBar(target, ShieldImage, PlayerShield, 39);
+    RunShieldClock();
+    if (PlayerHealth <= 0)
+        GameOverView = true;
+    if (Engine->Input.TakeKeyPress(SDLK_q))
+        PlayerHealth -= 200;
+    DrawCounters(target);
+    DrawShopLabels(target);
+    if (PausedView && !GameOverView)
+        DrawPauseOverlay(target);
+    if (GameOverView || VictoryView)
+        DrawEndOverlay(target);
+    // A click that no overlay button took must not wait for a button.
+    Engine->Input.TakeLeftClick();
+}
+
+void UI::DrawBar(SDL_Surface* target, const Image* segment, float points, int y) const {
+    // One segment per point, a started point counting whole.
+    for (int k = 0; k < points; ++k) {
+        SDL_Rect dest{static_cast<Sint16>(50 + 2 * k), static_cast<Sint16>(y), 0, 0};
+        SDL_UpperBlit(segment->Surface, nullptr, target, &dest);
+    }
+}
+
+void UI::RunShieldClock() {
+    // Paused time does not count toward the recharge delay.
+    if (PausedView)
+        ShieldClock.Pause();
+    else
+        ShieldClock.Unpause();
+    // Per drawn frame, and only below 99: a full 100 comes back with a new level only.
+    if (PlayerShield < 99 && ShieldClock.Started && ShieldClock.GetTicks() > 3000 && !PausedView)
+        PlayerShield += 0.15f;
+}
+
+void UI::DrawCounters(SDL_Surface* target) const {
+    Text::Draw(target, BigFont, std::to_string(PlayerMoney) + " $", White, 500, 20);
+    Text::Draw(target, BigFont, std::to_string(PlayerScore) + " P", White, 800, 20);
+}
+
+void UI::DrawShopLabels(SDL_Surface* target) const {
+    struct Label {
+        int State;
+        int Cost;
+        int X;
+        int Y;
+    };
+    const Label labels[] = {
+        {RepairState, RepairCost, 335, 10},
+        {CannonState, CannonCost, 300, 45},
+        {RapidFireState, RapidFireCost, 335, 45},
+        {MissileState, MissileCost, 370, 45},
+    };
+    for (int i = 0; i < 4; ++i)
+        Picture(ShopButtonPaths[i])->Draw(target, labels[i].State, labels[i].X, labels[i].Y);
+    // Each price sits 10 px above its button.
+    for (const Label& label : labels)
+        Text::Draw(target, SmallFont, std::to_string(label.Cost), White, label.X, label.Y - 10);
+}
+
+void UI::DrawPauseOverlay(SDL_Surface* target) {
+    Text::DrawCentred(target, BigFont, "PAUSED", White, 150);
+    DrawOverlayButtons(target);
+}
+
+void UI::DrawEndOverlay(SDL_Surface* target) {
+    const char* headline = VictoryView ? "Congrats! You just saved the universe!" : "GAME OVER";
+    Text::DrawCentred(target, BigFont, headline, White, 150);
+    Text::DrawCentred(target, BigFont, "Do you want to play again?", White, 200);
+    DrawOverlayButtons(target);
+}
+
+void UI::DrawOverlayButtons(SDL_Surface* target) {
+    CursorX = Engine->Input.MouseX;
+    CursorY = Engine->Input.MouseY;
+    if (ImageButton::DrawAndTakeClick(target, *Picture(ReplayPath), ReplayRect, CursorX, CursorY))
+        ReplayClicked = true;
+    if (ImageButton::DrawAndTakeClick(target, *Picture(ExitPath), ExitRect, CursorX, CursorY))
+        ExitClicked = true;
+}

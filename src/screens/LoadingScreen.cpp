@@ -1,0 +1,28 @@
+#include "screens/LoadingScreen.h"
+
+#include "engine/Engine.h"
+#include "field/Stage1.h"
+
+void LoadingScreen::Load(std::string name) {
+    Name = std::move(name);
+    Visible = true;
+    BlocksNext = false;
+    Engine& engine = Engine::Instance();
+    // Starting over deletes the running level first, so the new one starts
+    // from scratch; starting from the menu deletes the menu and its music.
+    engine.RemoveScreen("Stage1");
+    engine.RemoveScreen("MainScreen");
+    // The stage's Load deletes this screen: nothing of it may be touched
+    // after the push.
+    engine.PushScreen(new Stage1(), "Stage1");
+}
+
+bool LoadingScreen::Update(float seconds) {
+    SweepEntities(seconds);
+    return false;
+}
+
+void LoadingScreen::Draw(SDL_Surface* target) {
+    DrawEntities(target);
+    SDL_FillRect(target, &target->clip_rect, SDL_MapRGB(target->format, 255, 0, 0));
+}
