@@ -11,4 +11,7 @@ public:
     void Load() override;
     bool Update(float seconds) override;
     void Split();
+
+private:
+    bool HasSplit = false;
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <string>
 
 #include "engine/Timer.h"
@@ -26,7 +27,13 @@ public:
     void Update(float seconds);
 
 private:
+    struct Rule;
+
+    // The rules in the order they are tried each frame.
+    std::array<Rule, 20> Schedule() const;
     void SyncClocks(float seconds);
+    bool IsOpen(const Rule& rule) const;
+    void Run(const Rule& rule);
     void SpawnRandomMine(int kind);
     void SpawnFormationMine(int kind, int lane, float x, float y);
     void SpawnSmallRock(float x, float y);

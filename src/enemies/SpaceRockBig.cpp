@@ -1,0 +1,40 @@
+#include "enemies/SpaceRockBig.h"
+
+#include <cstdlib>
+
+#include "engine/Engine.h"
+#include "enemies/SpaceRockSmall.h"
+
+SpaceRockBig::SpaceRockBig(float x, float y, const std::string& imagePath) {
+    PosX = x;
+    PosY = y;
+    ImagePath = imagePath;
+}
+
+void SpaceRockBig::Load() {
+    Enemy::Load();
+    Speed = 150;
+    Health = 50;
+    Size = 96;
+}
+
+bool SpaceRockBig::Update(float seconds) {
+    UpdateRock(*this, seconds);
+    Split();
+    return false;
+}
+
+void SpaceRockBig::Split() {
+    // The stage removes a dead rock in the frame it dies; the flag keeps a
+    // rock that is updated again anyway from breaking up a second time.
+    if (!Dead || HasSplit)
+        return;
+    HasSplit = true;
+    // One small rock always, a second one on a coin toss; the count is
+    // re-drawn before every rock, so never more than two.
+    for (int made = 0; made < std::rand() % 2 + 1; ++made) {
+        const float y = PosY + static_cast<float>(std::rand() % Size);
+        const float x = PosX + static_cast<float>(std::rand() % Size);
+        Engine->AddToScreen(new SpaceRockSmall(x, y, "Image/SpaceRockSmall.png"), "Stage1");
+    }
+}
