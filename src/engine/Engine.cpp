@@ -41,12 +41,18 @@ bool Engine::Init(const std::string& caption) {
     return true;
 }
 
-void Engine::Shutdown() {
+Engine::~Engine() { DeleteScreens(); }
+
+void Engine::DeleteScreens() {
     while (!Screens.empty()) {
         GameScreen* top = Screens.back();
         Screens.pop_back();
         delete top;
     }
+}
+
+void Engine::Shutdown() {
+    DeleteScreens();
     Input.Clear();
     Input.MouseX = Input.MouseY = 0;
     Cache.Clear();

@@ -58,6 +58,10 @@ public:
 
 private:
     Engine() = default;
+    // At process exit (also when the X server goes away and SDL ends the
+    // program) the screens still stacked are deleted with their entities.
+    ~Engine();
+    void DeleteScreens();
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
     bool Fail(const std::string& what);

@@ -133,6 +133,9 @@ void ResetMainLoop() {
 }
 
 bool StartGame() {
+    // SDL 1.2 counts ticks from SDL_Init; read before it, the clock jumps
+    // back at start-up and the timers started here would run negative.
+    SDL_Init(SDL_INIT_TIMER);
     FrameTimer.Start();
     EscapeTimer.Start();
     Engine& engine = Engine::Instance();

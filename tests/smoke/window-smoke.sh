@@ -13,7 +13,8 @@ export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 
 fail() { echo "window smoke test: $*" >&2; [[ -n "${pid:-}" ]] && kill "$pid" 2>/dev/null; exit 1; }
 shot() { import -window root "$shots/$1.png" 2>/dev/null || xwd -root -silent > "$shots/$1.xwd" || true; }
-hold_key() { xdotool keydown "$1"; sleep 0.25; xdotool keyup "$1"; }
+# A quick tap: ESC held for more than a quarter second toggles the pause twice.
+tap_key() { xdotool keydown "$1"; sleep 0.08; xdotool keyup "$1"; }
 click_at() {
     xdotool mousemove --window "$win" "$1" "$2"
     sleep 0.3
@@ -43,14 +44,14 @@ xdotool keydown d space
 sleep 1
 xdotool keyup d space
 shot level-firing
-hold_key Escape              # pause
+tap_key Escape              # pause
 sleep 0.5
 shot paused
 click_at 683 450            # Exit, back to the menu
 sleep 1.5
 shot back-to-menu
 kill -0 "$pid" 2>/dev/null || fail "the game ended on Exit instead of returning to the menu"
-hold_key Escape              # quit from the menu
+tap_key Escape              # quit from the menu
 
 for _ in $(seq 1 50); do
     kill -0 "$pid" 2>/dev/null || break
