@@ -1,14 +1,9 @@
 #pragma once
-#include "engine/Timer.h"
-#include "field/Unsolid.h"
+#include "effects/Explosion.h"
 
-// A mid-size blast (rammed enemies, missile impacts): 9 frames of 20 x 21,
-// one per 50 ms, with the explosion sound on mixer channel 2.
-class MedExplosion : public Unsolid {
+// A mid-size blast for rammed enemies and missile impacts: 9 frames of
+// 20 x 21, one per 50 ms, on mixer channel 2.
+class MedExplosion : public Explosion {
 public:
-    Timer FrameClock;
-
     MedExplosion(float x, float y);
-    void Load() override;
-    bool Update(float seconds) override;
 };

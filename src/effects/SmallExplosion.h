@@ -1,13 +1,8 @@
 #pragma once
-#include "engine/Timer.h"
-#include "field/Unsolid.h"
+#include "effects/Explosion.h"
 
 // The silent spark of a bullet impact: 7 frames of 21 x 21, one per 100 ms.
-class SmallExplosion : public Unsolid {
+class SmallExplosion : public Explosion {
 public:
-    Timer FrameClock;
-
     SmallExplosion(float x, float y);
-    void Load() override;
-    bool Update(float seconds) override;
 };
