@@ -1,6 +1,7 @@
 #include "screens/LoadingScreen.h"
 
 #include "engine/Engine.h"
+#include "engine/MainLoop.h"
 #include "field/Stage1.h"
 
 void LoadingScreen::Load(std::string name) {
@@ -12,6 +13,9 @@ void LoadingScreen::Load(std::string name) {
     // from scratch; starting from the menu deletes the menu and its music.
     engine.RemoveScreen("Stage1");
     engine.RemoveScreen("MainScreen");
+    // Replay chosen from the pause overlay must not carry the pause over:
+    // the fresh level starts running.
+    GamePaused = false;
     // The stage's Load deletes this screen: nothing of it may be touched
     // after the push.
     engine.PushScreen(new Stage1(), "Stage1");
