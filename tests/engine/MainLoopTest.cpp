@@ -30,18 +30,6 @@ TEST_F(MainLoopTest, EscapeTogglesThePauseInTheLevelAtMostEvery251Ms) {
     EXPECT_FALSE(GamePaused);
 }
 
-TEST_F(MainLoopTest, EscapeInTheMenuAndClosingTheWindowEndTheProgram) {
-    Show("MainScreen");
-    EXPECT_FALSE(Frame());
-    KeyDown(SDLK_ESCAPE);
-    EXPECT_TRUE(Frame());
-    KeyUp(SDLK_ESCAPE);
-    TheEngine().RemoveScreen("MainScreen");
-    Show("Stage1");
-    Quit();
-    EXPECT_TRUE(Frame());
-}
-
 TEST_F(MainLoopTest, FocusLossPausesTheLevelButNotTheMenu) {
     Show("Stage1");
     Focus(false);

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "support/EventBytes.h"
@@ -15,37 +16,29 @@
 namespace {
 namespace fs = std::filesystem;
 
-fs::path FuzzFolder() { return fs::path(__FILE__).parent_path().parent_path().parent_path() / "fuzz"; }
-
-std::vector<fs::path> Inputs() {
-    std::vector<fs::path> files;
-    for (const char* folder : {"seeds", "regressions"}) {
-        const fs::path dir = FuzzFolder() / folder;
-        if (fs::is_directory(dir))
-            for (const auto& entry : fs::directory_iterator(dir))
-                if (entry.is_regular_file())
-                    files.push_back(entry.path());
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 class FuzzRegression : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(EventSession::Start()); }
     void TearDown() override { EventSession::Shutdown(); }
+    void Play(const std::string& bytes) {
+        EventSession::FreshMenu();
+        EventSession::Run(EventBytes::Decode(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+    }
 };
 }  // namespace
 
 TEST_F(FuzzRegression, EverySavedInputPlaysThrough) {
-    const std::vector<fs::path> inputs = Inputs();
-    ASSERT_FALSE(inputs.empty()) << "no inputs under " << FuzzFolder();
+    const fs::path fuzz = fs::path(__FILE__).parent_path().parent_path().parent_path() / "fuzz";
+    std::set<fs::path> inputs;
+    for (const char* folder : {"seeds", "regressions"})
+        if (fs::is_directory(fuzz / folder))
+            for (const auto& entry : fs::directory_iterator(fuzz / folder))
+                inputs.insert(entry.path());
+    ASSERT_FALSE(inputs.empty()) << "no inputs under " << fuzz;
     for (const fs::path& input : inputs) {
         SCOPED_TRACE(input.string());
         std::ifstream in(input, std::ios::binary);
-        const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        EventSession::FreshMenu();
-        EventSession::Run(EventBytes::Decode(bytes.data(), bytes.size()));
+        Play({std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
         EXPECT_EQ(Engine::Instance().Screens.size(), 1u);
     }
 }
@@ -53,8 +46,6 @@ TEST_F(FuzzRegression, EverySavedInputPlaysThrough) {
 // The decoder reaches the level from the menu with a handful of bytes, so the
 // fuzzer gets past the title screen.
 TEST_F(FuzzRegression, AFewBytesReachTheLevel) {
-    const uint8_t bytes[] = {5, 0, 6, 1, 10, 1, 0, 7, 1, 10, 3, 0};
-    EventSession::FreshMenu();
-    EventSession::Run(EventBytes::Decode(bytes, sizeof bytes));
+    Play({5, 0, 6, 1, 10, 1, 0, 7, 1, 10, 3, 0});
     EXPECT_TRUE(Engine::Instance().HasScreen("Stage1"));
 }

@@ -1,28 +1,14 @@
 #include <malloc.h>
 
 #include <cstddef>
-#include <functional>
 
 #include "engine/MainLoop.h"
 #include "field/Stage1.h"
 #include "field/UI.h"
-#include "support/Playthrough.h"
+#include "support/GameTest.h"
 
-#if defined(__SANITIZE_ADDRESS__)
-#define KORVANTA_HAS_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define KORVANTA_HAS_ASAN 1
-#endif
-#endif
-#ifdef KORVANTA_HAS_ASAN
-#if __has_include(<sanitizer/allocator_interface.h>)
-#include <sanitizer/allocator_interface.h>
-#else
-// GCC's runtime has the call but ships no header for it.
-extern "C" size_t __sanitizer_get_current_allocated_bytes();
-#endif
-#endif
+// The sanitizers' runtime counts the heap itself; without it, malloc does.
+extern "C" size_t __sanitizer_get_current_allocated_bytes() __attribute__((weak));
 
 // A player who keeps playing for an evening: the heap and the image cache
 // must not grow with the number of levels played. Anything left behind per
@@ -30,73 +16,54 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes();
 // here, and LeakSanitizer reports what is lost outright when the test ends.
 namespace {
 size_t HeapInUse() {
-#ifdef KORVANTA_HAS_ASAN
-    return __sanitizer_get_current_allocated_bytes();
-#else
-    return mallinfo2().uordblks;
-#endif
+    return __sanitizer_get_current_allocated_bytes ? __sanitizer_get_current_allocated_bytes() : mallinfo2().uordblks;
 }
 
 // 100 cycles may hold on to a little more (a grown vector, a cached glyph)
 // but nothing per cycle: one lost level alone is more than this.
 constexpr long Tolerance = 16 * 1024;
 
-class LongSession : public Playthrough {
-protected:
-    struct Sample {
-        size_t Heap;
-        size_t Images;
-    };
-    Sample Measure() const { return {HeapInUse(), Engine::Instance().Cache.Size()}; }
-
-    // Runs `cycle` 100 times; compares the heap after 10 and after 100.
-    void Soak(const std::function<void()>& cycle) {
-        Sample warm{0, 0};
-        for (int i = 1; i <= 100; ++i) {
-            cycle();
-            if (HasFatalFailure())
-                return;
-            ASSERT_EQ(Engine::Instance().Screens.size(), 1u) << "cycle " << i;
-            if (i == 10)
-                warm = Measure();
-        }
-        const Sample end = Measure();
-        EXPECT_EQ(end.Images, warm.Images) << "the image cache grows";
-        EXPECT_LT(static_cast<long>(end.Heap) - static_cast<long>(warm.Heap), Tolerance)
-            << "heap after 10 cycles: " << warm.Heap << ", after 100: " << end.Heap;
-    }
-};
+// The player's cycles, each ending where it started: game over and Replay
+// from the level, or Play, pause and Exit from the menu.
+class LongSession : public Playthrough, public ::testing::WithParamInterface<bool> {};
 }  // namespace
 
-TEST_F(LongSession, AHundredReplays) {
-    Run(2);
-    Click(341, 446);
-    Run(5);
-    Soak([this] {
-        ASSERT_NE(Level(), nullptr);
-        Run(10);
-        Tap(SDLK_q);
-        Run(3);
-        ASSERT_TRUE(Hud()->GameOverView);
-        Click(341, 446);  // Replay
-        Run(3);
-        ASSERT_EQ(StackNames(), std::vector<std::string>{"Stage1"});
-        ASSERT_EQ(Hud()->PlayerHealth, 100);
-    });
+TEST_P(LongSession, AHundredCyclesLeaveHeapAndImageCacheFlat) {
+    const bool replays = GetParam();
+    if (replays)
+        StartLevel(5);
+    else
+        Run(2);
+    size_t heap = 0, images = 0;
+    for (int i = 1; i <= 100; ++i) {
+        SCOPED_TRACE(i);
+        if (replays) {
+            Run(10);
+            Tap(SDLK_q);
+            Run(3);
+            ASSERT_TRUE(Hud()->GameOverView);
+            Click(341, 446);  // Replay
+            Run(3);
+            ASSERT_EQ(StackNames(), std::vector<std::string>{"Stage1"});
+            ASSERT_EQ(Hud()->PlayerHealth, 100);
+        } else {
+            StartLevel(20);  // past the quarter second that spaces ESC toggles
+            Tap(SDLK_ESCAPE);
+            Run(2);
+            ASSERT_TRUE(GamePaused);
+            Click(683, 450);  // Exit
+            Run(3);
+            ASSERT_EQ(StackNames(), std::vector<std::string>{"MainScreen"});
+        }
+        if (i == 10) {
+            heap = HeapInUse();
+            images = TheEngine().Cache.Size();
+        }
+    }
+    EXPECT_EQ(TheEngine().Cache.Size(), images) << "the image cache grows";
+    EXPECT_LT(static_cast<long>(HeapInUse()) - static_cast<long>(heap), Tolerance)
+        << "heap after 10 cycles: " << heap << ", after 100: " << HeapInUse();
 }
 
-TEST_F(LongSession, AHundredRoundTripsFromTheMenu) {
-    Run(2);
-    Soak([this] {
-        ASSERT_NE(Menu(), nullptr);
-        Click(341, 446);  // Play
-        Run(20);          // past the quarter second that spaces ESC toggles
-        ASSERT_NE(Level(), nullptr);
-        Tap(SDLK_ESCAPE);
-        Run(2);
-        ASSERT_TRUE(GamePaused);
-        Click(683, 450);  // Exit
-        Run(3);
-        ASSERT_EQ(StackNames(), std::vector<std::string>{"MainScreen"});
-    });
-}
+INSTANTIATE_TEST_SUITE_P(Playthrough, LongSession, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Replays" : "RoundTripsFromTheMenu"; });

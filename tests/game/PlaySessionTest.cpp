@@ -1,5 +1,7 @@
 #include <SDL/SDL_mixer.h>
 
+#include <functional>
+
 #include "effects/BigExplosion.h"
 #include "effects/HugeMoney.h"
 #include "effects/MedMoney.h"
@@ -15,130 +17,99 @@
 #include "player/RedBullet.h"
 #include "player/Rocket.h"
 #include "player/Ship.h"
-#include "support/Playthrough.h"
+#include "support/GameTest.h"
 
 namespace {
 constexpr uint32_t White = 0xFFFFFF;
 // Where the overlays write their first line; the level itself has (almost)
 // no pure white there.
 const SDL_Rect TextBand{262, 150, 500, 30};
-
-class PlaythroughSession : public Playthrough {
-protected:
-    void StartLevel() {
-        Run(2);
-        Click(341, 446);
-        Run(2);
-        ASSERT_EQ(StackNames(), std::vector<std::string>{"Stage1"});
-    }
-
-    int Money() const { return Count<SmallMoney>() + Count<MedMoney>() + Count<HugeMoney>(); }
-};
 }  // namespace
 
-TEST_F(PlaythroughSession, BuyingEachGoodThenShootingAMineForItsMoney) {
+TEST_F(Playthrough, BuyingEachGoodThenShootingAMineForItsMoney) {
     StartLevel();
     Hud()->PlayerMoney = 2000;
     Hud()->PlayerHealth = 40;
     Ship& ship = *PlayerShip();
-
-    Tap(SDLK_h);
-    Run(2);
-    EXPECT_EQ(Hud()->PlayerHealth, 100);
-    EXPECT_EQ(Hud()->PlayerMoney, 1500);
-    Tap(SDLK_h);  // at full health the press is spent on nothing
-    Run(2);
-    EXPECT_EQ(Hud()->PlayerMoney, 1500);
-
-    Tap(SDLK_n);
-    Run(2);
-    EXPECT_EQ(ship.FireDelay, 195);
-    EXPECT_EQ(ship.BulletSpeed, 325);
-    EXPECT_EQ(Hud()->PlayerMoney, 1400);
-    EXPECT_EQ(Hud()->RapidFireCost, 150);
-
-    Tap(SDLK_b);
-    Run(2);
-    EXPECT_EQ(ship.CannonLevel, 2);
-    EXPECT_EQ(Hud()->PlayerMoney, 1300);
-    EXPECT_EQ(Hud()->CannonCost, 125);
-
-    // Missiles only once the level has run for more than a second.
-    ASSERT_LT(LevelTime(), 1000u);
-    Tap(SDLK_m);
-    Run(2);
-    EXPECT_EQ(Count<Rocket>(), 0);
-    EXPECT_EQ(Hud()->PlayerMoney, 1300);
-    RunToLevelTime(1100);
-    Tap(SDLK_m);
-    Run(2);
-    EXPECT_EQ(Count<Rocket>(), 1);
-    EXPECT_EQ(Hud()->PlayerMoney, 1275);
+    const struct {
+        SDLKey Key;
+        int MoneyAfter;
+        std::function<void()> Effect;
+    } buys[] = {
+        {SDLK_h, 1500, [&] { EXPECT_EQ(Hud()->PlayerHealth, 100); }},
+        {SDLK_h, 1500, [] {}},  // at full health the press is spent on nothing
+        {SDLK_n, 1400, [&] { EXPECT_EQ(ship.FireDelay, 195); EXPECT_EQ(ship.BulletSpeed, 325); EXPECT_EQ(Hud()->RapidFireCost, 150); }},
+        {SDLK_b, 1300, [&] { EXPECT_EQ(ship.CannonLevel, 2); EXPECT_EQ(Hud()->CannonCost, 125); }},
+        // Missiles only once the level has run for more than a second.
+        {SDLK_m, 1300, [&] { EXPECT_EQ(CountOf<Rocket>(), 0); RunToLevelTime(1100); }},
+        {SDLK_m, 1275, [&] { EXPECT_EQ(CountOf<Rocket>(), 1); }},
+    };
+    ASSERT_LT(LevelTime(), 900u);
+    for (const auto& buy : buys) {
+        SCOPED_TRACE(SDL_GetKeyName(buy.Key));
+        Tap(buy.Key);
+        Run(2);
+        EXPECT_EQ(Hud()->PlayerMoney, buy.MoneyAfter);
+        buy.Effect();
+    }
 
     // A mine straight ahead; the cannon (or the missile) takes it down and
     // its money drifts into the ship.
-    Spawn(new TheFoo(700, ship.CentreY() - 32, 0));
-    Press(SDLK_SPACE);
+    Spawn<TheFoo>(700.f, ship.CentreY() - 32, 0);
+    const auto money = [this] { return CountOf<SmallMoney>() + CountOf<MedMoney>() + CountOf<HugeMoney>(); };
+    KeyDown(SDLK_SPACE);
     Run(10);
-    EXPECT_GT(Count<RedBullet>() + Count<GreenBullet>(), 0) << "holding space fires";
-    for (int i = 0; i < 120 && Count<TheFoo>() > 0; ++i)
-        Run(1);
-    Release(SDLK_SPACE);
-    EXPECT_EQ(Count<TheFoo>(), 0);
+    EXPECT_GT(CountOf<RedBullet>() + CountOf<GreenBullet>(), 0) << "holding space fires";
+    for (int i = 0; i < 120 && CountOf<TheFoo>() > 0; ++i)
+        Step();
+    KeyUp(SDLK_SPACE);
+    EXPECT_EQ(CountOf<TheFoo>(), 0);
     EXPECT_GE(Hud()->PlayerScore, 50);
-    EXPECT_GT(Money(), 0) << "a killed mine scatters money";
-    for (int i = 0; i < 600 && Money() > 0; ++i)
-        Run(1);
+    EXPECT_GT(money(), 0) << "a killed mine scatters money";
+    for (int i = 0; i < 600 && money() > 0; ++i)
+        Step();
     EXPECT_GT(Hud()->PlayerMoney, 1275) << "the money reached the ship";
     EXPECT_EQ(Hud()->PlayerHealth, 100);
 }
 
 // A paused level stands still: level time, the mines' and the swarm's wave
 // phases. The boss's attack cycle and the explosions' frames run on the clock.
-TEST_F(PlaythroughSession, AMinuteOfPauseByEscapeAndByFocusLoss) {
+TEST_F(Playthrough, AMinuteOfPauseByEscapeAndByFocusLoss) {
     StartLevel();
     RunToLevelTime(1500);
-    TheFoo* mine = Spawn(new TheFoo(900, 150, 3));
-    SwarmMother* mother = Spawn(new SwarmMother(900, 400));
-    TheBoss* boss = Spawn(new TheBoss(724, 150));
+    TheFoo* mine = Spawn<TheFoo>(900, 150, 3);
+    SwarmMother* mother = Spawn<SwarmMother>(900, 400);
+    TheBoss* boss = Spawn<TheBoss>(724, 150);
     Run(2);
-    ASSERT_EQ(Count<SwarmChildren>(), 10);
+    ASSERT_EQ(CountOf<SwarmChildren>(), 10);
     SwarmChildren* child = First<SwarmChildren>();
-    const bool audio = Engine::Instance().AudioOpen;
+    const bool audio = TheEngine().AudioOpen;
 
-    enum class How { Escape, Focus };
-    for (How how : {How::Escape, How::Focus}) {
-        SCOPED_TRACE(how == How::Escape ? "paused by ESC" : "paused by focus loss");
-        Spawn(new BigExplosion(500, 500));
+    for (const bool byFocus : {false, true}) {
+        SCOPED_TRACE(byFocus ? "paused by focus loss" : "paused by ESC");
+        const auto toggle = [&](bool pause) { byFocus ? Focus(!pause) : Tap(SDLK_ESCAPE); };
+        Spawn<BigExplosion>(500, 500);
         Run(1);
         const int whiteInLevel = CountPixels(TextBand, White);
-        if (how == How::Escape)
-            Tap(SDLK_ESCAPE);
-        else
-            Focus(false);
+        toggle(true);
         Run(2);
         ASSERT_TRUE(GamePaused);
         EXPECT_TRUE(Hud()->PausedView);
+        EXPECT_GT(CountPixels(TextBand, White), whiteInLevel + 100) << "no PAUSED text";
         if (audio) {
-            EXPECT_EQ(Mix_PausedMusic(), how == How::Focus ? 1 : 0) << "only focus loss pauses the music";
+            EXPECT_EQ(Mix_PausedMusic(), byFocus ? 1 : 0) << "only focus loss pauses the music";
         }
 
         const uint32_t levelMs = LevelTime();
-        const int32_t minePhase = mine->Clock.GetTicks();
-        const float mineX = mine->PosX, mineY = mine->PosY;
-        const int32_t motherPhase = mother->Clock.GetTicks();
+        const int32_t minePhase = mine->Clock.GetTicks(), motherPhase = mother->Clock.GetTicks();
         const int32_t childPhase = child->Clock.GetTicks();
-        const float bossY = boss->PosY;
+        const float mineX = mine->PosX, mineY = mine->PosY, bossY = boss->PosY;
         int flashes = 0;
-        bool wasWhite = false;
-        for (int i = 0; i < 60 * 60; ++i) {
+        for (int i = 0, wasWhite = 0; i < 60 * 60; ++i) {
             ASSERT_FALSE(Step());
-            const bool white = Pixel(1, 598) == White && Pixel(1022, 1) == White && ShareOfScreen(White) > 0.9;
+            const int white = PixelAt(1, 598) == White && PixelAt(1022, 1) == White && ShareOfScreen(White) > 0.9;
             flashes += white && !wasWhite;
             wasWhite = white;
-            if (i == 10) {
-                EXPECT_GT(CountPixels(TextBand, White), whiteInLevel + 100) << "no PAUSED text";
-            }
         }
         EXPECT_EQ(LevelTime(), levelMs);
         EXPECT_EQ(mine->Clock.GetTicks(), minePhase);
@@ -149,12 +120,9 @@ TEST_F(PlaythroughSession, AMinuteOfPauseByEscapeAndByFocusLoss) {
         EXPECT_EQ(boss->PosY, bossY);
         // A cycle is about 21 s: a minute holds two or three flashes.
         EXPECT_GE(flashes, 2);
-        EXPECT_EQ(Count<BigExplosion>(), 0) << "the explosion played to its end";
+        EXPECT_EQ(CountOf<BigExplosion>(), 0) << "the explosion played to its end";
 
-        if (how == How::Escape)
-            Tap(SDLK_ESCAPE);
-        else
-            Focus(true);
+        toggle(false);
         Run(2);
         EXPECT_FALSE(GamePaused);
         if (audio) {
@@ -163,7 +131,6 @@ TEST_F(PlaythroughSession, AMinuteOfPauseByEscapeAndByFocusLoss) {
         Run(60);
         EXPECT_NEAR(static_cast<double>(LevelTime()), levelMs + 1033.0, 40);
         EXPECT_NE(mine->Clock.GetTicks(), minePhase);
-        // Keep the mine on the screen for the second round.
-        mine->PosX = 900;
+        mine->PosX = 900;  // on the screen for the second round
     }
 }

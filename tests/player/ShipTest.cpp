@@ -1,8 +1,6 @@
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <sstream>
 #include <string>
@@ -134,22 +132,4 @@ TEST_F(ShipTest, HeldSpaceFiresFirstAfterTheDelayThenEveryDelayPlusUpToAFrame) {
 }
 
 // Without its sound file the ship keeps firing, silently.
-TEST_F(ShipTest, MissingShotSoundLeavesTheShipSilent) {
-    namespace fs = std::filesystem;
-    const fs::path assets = fs::current_path();
-    const fs::path silent = fs::temp_directory_path() / ("korvanta-silent-" + std::to_string(getpid()));
-    fs::create_directories(silent);
-    fs::create_directory_symlink(assets / "Image", silent / "Image");
-    fs::current_path(silent);
-    Craft->Sound = nullptr;  // forget the chunk the fixture's ship already loaded
-    TheEngine().Sounds.Clear();
-    Ship* quiet = Spawn<Ship>();
-    fs::current_path(assets);
-    fs::remove_all(silent);
-    EXPECT_EQ(quiet->Sound, nullptr);
-    quiet->CannonLevel = 2;
-    quiet->Fire();
-    EXPECT_EQ(CountOf<GreenBullet>(), 1);
-}
-
 }  // namespace

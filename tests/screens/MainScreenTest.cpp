@@ -57,19 +57,4 @@ TEST_F(MenuTest, ExitEndsTheProgramAtTheNextUpdate) {
     EXPECT_TRUE(Frame());
 }
 
-TEST_F(MenuTest, PlayLeavesExactlyOneLevelAndLeavingItBuildsAFreshMenu) {
-    ClickOn(Menu().PlayRect);
-    EXPECT_FALSE(Frame());
-    ASSERT_TRUE(OnlyScreenIs("Stage1"));
-    EXPECT_EQ(CountOf<Ship>(), 1);
-    for (Entity* e : TheEngine().FindScreen("Stage1")->Entities)
-        if (UI* hud = As<UI>(e))
-            hud->ExitClicked = true;
-    EXPECT_FALSE(Frame());
-    ASSERT_TRUE(OnlyScreenIs("MainScreen"));
-    EXPECT_FALSE(Menu().ShowInstructions || Menu().ShowCredits || Menu().ExitRequested);
-    ClickOn(Menu().InfoRect);
-    Frame();
-    EXPECT_TRUE(Menu().ShowInstructions);
-}
 }  // namespace

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "support/Events.h"
+
 // Turns arbitrary bytes into a plausible stretch of play: SDL events of the
 // kinds a desktop sends (keys the game knows and keys it does not, pointer
 // motion anywhere, including far off the window, every mouse button and the
@@ -63,88 +65,52 @@ inline std::vector<Step> Decode(const uint8_t* data, size_t size) {
     size_t at = 0;
     int frames = 0;
     Uint16 pointerX = 0, pointerY = 0;
-    const auto has = [&](size_t n) { return at + n <= size; };
+    // The next `n` argument bytes, or false when the input ends before them.
+    const auto take = [&](size_t n) { return (at += n) <= size; };
     while (at < size && steps.size() < MaxSteps && frames < MaxFrames) {
         const uint8_t op = data[at++] % 12;
+        const uint8_t* arg = data + at;
+        size_t n;
         Step step;
-        SDL_Event& e = step.Event;
-        switch (op) {
-        case 0:
-        case 1:
-        case 2:
-        case 3: {
-            SDLKey key;
-            if (op < 2) {
-                if (!has(1))
-                    return steps;
-                size_t n;
-                key = GameKeys(&n)[data[at++] % n];
-            } else {
-                if (!has(2))
-                    return steps;
-                key = static_cast<SDLKey>((data[at] | data[at + 1] << 8) % SDLK_LAST);
-                at += 2;
-            }
-            const bool down = op % 2 == 0;
-            e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-            e.key.type = e.type;
-            e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-            e.key.keysym.sym = key;
-            break;
-        }
-        case 4:
-        case 5:
-            if (op == 4) {
-                if (!has(4))
-                    return steps;
-                pointerX = static_cast<Uint16>(data[at] | data[at + 1] << 8);
-                pointerY = static_cast<Uint16>(data[at + 2] | data[at + 3] << 8);
-                at += 4;
-            } else {
-                if (!has(1))
-                    return steps;
-                size_t n;
-                const Target t = Targets(&n)[data[at++] % n];
-                pointerX = t.X;
-                pointerY = t.Y;
-            }
-            e.type = SDL_MOUSEMOTION;
-            e.motion.type = SDL_MOUSEMOTION;
-            e.motion.x = pointerX;
-            e.motion.y = pointerY;
-            break;
-        case 6:
-        case 7:
-            if (!has(1))
-                return steps;
-            e.type = op == 6 ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-            e.button.type = e.type;
-            e.button.button = static_cast<Uint8>(data[at++] % 6);  // 0 (none), left .. wheel down
-            e.button.state = op == 6 ? SDL_PRESSED : SDL_RELEASED;
-            e.button.x = pointerX;
-            e.button.y = pointerY;
-            break;
-        case 8:
-            if (!has(1))
-                return steps;
-            e.type = SDL_ACTIVEEVENT;
-            e.active.type = SDL_ACTIVEEVENT;
-            e.active.gain = data[at] & 1;
-            e.active.state = static_cast<Uint8>((data[at] >> 1) & 7);
-            ++at;
-            break;
-        case 9:
-            e.type = SDL_QUIT;
-            break;
-        default:
-            if (!has(2))
-                return steps;
+        if (op < 2) {
+            if (!take(1))
+                break;
+            step.Event = Events::Key(op == 0, GameKeys(&n)[arg[0] % n]);
+        } else if (op < 4) {
+            if (!take(2))
+                break;
+            step.Event = Events::Key(op == 2, static_cast<SDLKey>((arg[0] | arg[1] << 8) % SDLK_LAST));
+        } else if (op == 4) {
+            if (!take(4))
+                break;
+            pointerX = static_cast<Uint16>(arg[0] | arg[1] << 8);
+            pointerY = static_cast<Uint16>(arg[2] | arg[3] << 8);
+            step.Event = Events::Motion(pointerX, pointerY);
+        } else if (op == 5) {
+            if (!take(1))
+                break;
+            const Target t = Targets(&n)[arg[0] % n];
+            pointerX = t.X;
+            pointerY = t.Y;
+            step.Event = Events::Motion(pointerX, pointerY);
+        } else if (op < 8) {
+            if (!take(1))
+                break;
+            // Button 0 (none), left .. wheel down.
+            step.Event = Events::Button(op == 6, static_cast<Uint8>(arg[0] % 6), pointerX, pointerY);
+        } else if (op == 8) {
+            if (!take(1))
+                break;
+            step.Event = Events::Focus(arg[0] & 1, static_cast<Uint8>((arg[0] >> 1) & 7));
+        } else if (op == 9) {
+            step.Event = Events::Quit();
+        } else {
+            if (!take(2))
+                break;
             step.IsFrames = true;
-            step.Frames = 1 + data[at] % 32;
-            step.Ms = data[at + 1] < 224 ? 0 : 250 + (data[at + 1] - 224) * 100u;
-            at += 2;
+            step.Frames = 1 + arg[0] % 32;
+            step.Ms = arg[1] < 224 ? 0 : 250 + (arg[1] - 224) * 100u;
             frames += step.Frames;
-            break;
         }
         steps.push_back(step);
     }

@@ -4,6 +4,12 @@
 
 #include "engine/MainLoop.h"
 #include "engine/TickSource.h"
+#include "field/Stage1.h"
+#include "field/UI.h"
+#include "player/Ship.h"
+#include "screens/MainScreen.h"
+#include "support/EventSession.h"
+#include "support/Events.h"
 
 void GameTest::SetUp() {
     TickSource::UseFake(100000);
@@ -15,39 +21,36 @@ void GameTest::SetUp() {
     std::srand(1);
 }
 
-void GameTest::TearDown() {
-    Engine::Instance().Shutdown();
-    ResetMainLoop();
-    TickSource::UseReal();
-}
+void GameTest::TearDown() { EventSession::Shutdown(); }
 
 Engine& GameTest::TheEngine() { return Engine::Instance(); }
 
-namespace {
-// Hands `e` to the game the way the main loop does.
-void Feed(const SDL_Event& e) { HandlePolledEvent(new SDL_Event(e)); }
-
-void FeedKey(Uint8 type, SDLKey key) {
-    Feed(SDL_Event{.key = {type, 0, Uint8(type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED), {0, key, KMOD_NONE, 0}}});
+void GameTest::Send(const SDL_Event& event) {
+    if (Queued) {
+        SDL_Event copy = event;
+        SDL_PushEvent(&copy);
+    } else {
+        HandlePolledEvent(new SDL_Event(event));
+    }
 }
 
-void FeedLeftButton(Uint8 type) {
-    const EveHandler& in = Engine::Instance().Input;
-    const Uint8 state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    Feed(SDL_Event{.button = {type, 0, SDL_BUTTON_LEFT, state, Uint16(in.MouseX), Uint16(in.MouseY)}});
+void GameTest::KeyDown(SDLKey key) { Send(Events::Key(true, key)); }
+void GameTest::KeyUp(SDLKey key) { Send(Events::Key(false, key)); }
+void GameTest::LeftDown() { Send(Events::Button(true, SDL_BUTTON_LEFT, Uint16(PointerX), Uint16(PointerY))); }
+void GameTest::LeftUp() { Send(Events::Button(false, SDL_BUTTON_LEFT, Uint16(PointerX), Uint16(PointerY))); }
+void GameTest::Quit() { Send(Events::Quit()); }
+void GameTest::Focus(bool gained) { Send(Events::Focus(gained ? 1 : 0, SDL_APPINPUTFOCUS)); }
+void GameTest::MouseTo(int x, int y) {
+    PointerX = x;
+    PointerY = y;
+    Send(Events::Motion(Uint16(x), Uint16(y)));
 }
-}  // namespace
-
-void GameTest::KeyDown(SDLKey key) { FeedKey(SDL_KEYDOWN, key); }
-void GameTest::KeyUp(SDLKey key) { FeedKey(SDL_KEYUP, key); }
-void GameTest::LeftDown() { FeedLeftButton(SDL_MOUSEBUTTONDOWN); }
-void GameTest::LeftUp() { FeedLeftButton(SDL_MOUSEBUTTONUP); }
-void GameTest::MouseTo(int x, int y) { Feed(SDL_Event{.motion = {SDL_MOUSEMOTION, 0, 0, Uint16(x), Uint16(y), 0, 0}}); }
-void GameTest::Quit() { Feed(SDL_Event{.type = SDL_QUIT}); }
-void GameTest::Focus(bool gained) { Feed(SDL_Event{.active = {SDL_ACTIVEEVENT, Uint8(gained ? 1 : 0), SDL_APPINPUTFOCUS}}); }
 
 bool GameTest::Frame(uint32_t ms) {
     TickSource::Advance(ms);
+    ++FrameNumber;
+    if (Queued)
+        PumpEvents();
     const bool end = UpdateFrame();
     return RenderFrame() || end;
 }
@@ -68,3 +71,75 @@ uint32_t GameTest::PixelAt(int x, int y) {
     SDL_GetRGB(raw, s->format, &r, &g, &b);
     return (static_cast<uint32_t>(r) << 16) | (static_cast<uint32_t>(g) << 8) | b;
 }
+
+int GameTest::CountPixels(SDL_Rect area, uint32_t rgb, int step) {
+    int n = 0;
+    for (int y = area.y; y < area.y + area.h; y += step)
+        for (int x = area.x; x < area.x + area.w; x += step)
+            n += PixelAt(x, y) == rgb ? 1 : 0;
+    return n;
+}
+
+double GameTest::ShareOfScreen(uint32_t rgb) { return CountPixels({16, 16, 1024, 576}, rgb, 32) / (32.0 * 18); }
+
+void Playthrough::SetUp() {
+    Queued = true;
+    std::srand(1);
+    ASSERT_TRUE(EventSession::Start()) << Engine::Instance().LastError;
+}
+
+void Playthrough::Tap(SDLKey key) {
+    KeyDown(key);
+    Step();
+    KeyUp(key);
+}
+
+void Playthrough::Click(int x, int y) {
+    MouseTo(x, y);
+    LeftDown();
+    Step();
+    LeftUp();
+}
+
+bool Playthrough::Step() { return Frame(FrameNumber % 3 == 2 ? 16 : 17); }
+
+bool Playthrough::Run(int frames) {
+    for (int i = 0; i < frames; ++i)
+        if (Step())
+            return true;
+    return false;
+}
+
+bool Playthrough::RunToLevelTime(uint32_t ms) {
+    // A generous bound: paused or frozen levels would otherwise spin forever.
+    for (long limit = FrameNumber + ms * 60L / 1000 + 600; Level() != nullptr && LevelTime() <= ms;)
+        if (FrameNumber > limit || Step()) {
+            ADD_FAILURE() << "the level stopped or the game ended at level time " << LevelTime() << " ms";
+            return false;
+        }
+    if (Level() == nullptr)
+        ADD_FAILURE() << "the level is gone";
+    return Level() != nullptr;
+}
+
+void Playthrough::StartLevel(int frames) {
+    Run(2);
+    Click(341, 446);  // Play
+    Run(frames);
+    ASSERT_EQ(StackNames(), std::vector<std::string>{"Stage1"});
+}
+
+std::vector<std::string> Playthrough::StackNames() const {
+    std::vector<std::string> names;
+    for (const GameScreen* s : Engine::Instance().Screens)
+        names.push_back(s->GetName());
+    return names;
+}
+
+MainScreen* Playthrough::Menu() const {
+    return dynamic_cast<MainScreen*>(Engine::Instance().FindScreen("MainScreen"));
+}
+Stage1* Playthrough::Level() const { return dynamic_cast<Stage1*>(Engine::Instance().FindScreen("Stage1")); }
+UI* Playthrough::Hud() { return First<UI>(); }
+Ship* Playthrough::PlayerShip() { return First<Ship>(); }
+uint32_t Playthrough::LevelTime() const { return Level() ? uint32_t(Level()->Waves.LevelClock.GetTicks()) : 0; }

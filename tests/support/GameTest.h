@@ -7,8 +7,13 @@
 #include <string>
 #include <vector>
 
-class Engine;
-class Entity;
+#include "engine/Engine.h"
+#include "field/Entity.h"
+
+class MainScreen;
+class Ship;
+class Stage1;
+class UI;
 
 // A test with a running engine on the dummy video and audio drivers and a
 // hand-driven clock. The working directory is the generated asset folder,
@@ -20,7 +25,8 @@ protected:
 
     Engine& TheEngine();
 
-    // Input as the main loop would hand it to the engine.
+    // Input as the main loop would hand it to the engine. Button presses are
+    // made where the pointer is.
     void KeyDown(SDLKey key);
     void KeyUp(SDLKey key);
     void MouseTo(int x, int y);
@@ -52,10 +58,54 @@ protected:
 
     // Colour of pixel (x, y) of the window surface as 0xRRGGBB.
     uint32_t PixelAt(int x, int y);
+    // Pixels of exactly `rgb` in `area`, looking at every `step`-th pixel.
+    int CountPixels(SDL_Rect area, uint32_t rgb, int step = 1);
+    // Share (0..1) of a 32 x 20 grid over the whole window that is `rgb`.
+    double ShareOfScreen(uint32_t rgb);
+
+    // Events go through SDL's queue and the main loop's pump instead.
+    bool Queued = false;
+    long FrameNumber = 0;
+
+private:
+    void Send(const SDL_Event& event);
+    int PointerX = 0, PointerY = 0;
 };
 
-#include "engine/Engine.h"
-#include "field/Entity.h"
+// A whole game session as a player meets it: the menu is up as the program
+// puts it up, scripted events go through SDL's queue and the main loop's
+// pump, and the clock moves 1/60 s per frame (17, 17, 16 ms), so nothing
+// depends on the speed of the machine.
+class Playthrough : public GameTest {
+protected:
+    void SetUp() override;
+
+    // A keystroke or a left click: pressed for one frame, then released.
+    void Tap(SDLKey key);
+    void Click(int x, int y);
+
+    // One frame of 1/60 s; true when the game asked to end.
+    bool Step();
+    // Runs `frames` frames; stops early (true) when the game ends.
+    bool Run(int frames);
+    // Runs until the level clock passes `ms`; false (with a test failure) if
+    // the level is gone or stops.
+    bool RunToLevelTime(uint32_t ms);
+    // The menu's Play, then `frames` frames; fails unless the level is up.
+    void StartLevel(int frames = 2);
+
+    std::vector<std::string> StackNames() const;
+    MainScreen* Menu() const;
+    Stage1* Level() const;
+    UI* Hud();
+    Ship* PlayerShip();
+    uint32_t LevelTime() const;
+    template <class T>
+    T* First() {
+        const auto all = All<T>();
+        return all.empty() ? nullptr : all.front();
+    }
+};
 
 template <class T>
 int GameTest::CountOf(const std::string& screen) {
