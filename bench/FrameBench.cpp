@@ -1,0 +1,181 @@
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "Scenes.h"
+#include "engine/GameScreen.h"
+#include "field/Stage1.h"
+
+// Times one whole frame (update, then the draw onto the 1024 x 600 window
+// surface) of fixed, seeded scenes, with the game's pass and with the slow
+// reference pass, and prints the median and 99th percentile of each as a
+// table, with the targets the game has to hold.
+namespace {
+using Clock = std::chrono::steady_clock;
+
+struct Result {
+    std::string Scene;
+    std::string Pass;
+    double Entities = 0;
+    double MedianMs = 0;
+    double P99Ms = 0;
+    size_t Frames = 0;
+};
+std::map<std::string, Result> Results;
+
+double Percentile(std::vector<double> samples, double share) {
+    if (samples.empty())
+        return 0;
+    std::sort(samples.begin(), samples.end());
+    const size_t index = std::min(samples.size() - 1, static_cast<size_t>(share * static_cast<double>(samples.size())));
+    return samples[index];
+}
+
+// A scene to build and a frame to run on it. Live scenes are rebuilt after
+// `framesPerBuild` frames, outside the timing, so they stay as busy as built.
+struct SceneRun {
+    std::function<GameScreen*()> Build;
+    std::function<void(GameScreen&)> Frame;
+    // Runs before each frame, outside the timing.
+    std::function<void(GameScreen&)> Prepare;
+    int FramesPerBuild;
+};
+
+void Measure(benchmark::State& state, const std::string& scene, const std::string& pass, const SceneRun& run) {
+    std::vector<double> frameMs;
+    double entitySum = 0;
+    GameScreen* screen = run.Build();
+    int framesOnScene = 0;
+    for (auto _ : state) {
+        if (framesOnScene == run.FramesPerBuild) {
+            screen = run.Build();
+            framesOnScene = 0;
+        }
+        if (run.Prepare)
+            run.Prepare(*screen);
+        const auto start = Clock::now();
+        run.Frame(*screen);
+        const std::chrono::duration<double> took = Clock::now() - start;
+        state.SetIterationTime(took.count());
+        frameMs.push_back(took.count() * 1000.0);
+        entitySum += static_cast<double>(screen->Entities.size());
+        ++framesOnScene;
+    }
+    Result r{scene, pass, entitySum / static_cast<double>(frameMs.size()), Percentile(frameMs, 0.5),
+             Percentile(frameMs, 0.99), frameMs.size()};
+    state.counters["entities"] = r.Entities;
+    state.counters["median_ms"] = r.MedianMs;
+    state.counters["p99_ms"] = r.P99Ms;
+    Results[scene + "/" + pass] = r;
+}
+
+void LevelScene(const std::string& scene, std::function<Stage1*()> build, float seconds, int framesPerBuild,
+                double minSeconds, bool withReference) {
+    for (bool reference : {false, true}) {
+        if (reference && !withReference)
+            continue;
+        const std::string pass = reference ? "reference" : "game";
+        SceneRun run{[build] { return static_cast<GameScreen*>(build()); },
+                     [seconds, reference](GameScreen& s) {
+                         Scenes::LevelFrame(static_cast<Stage1&>(s), seconds, reference);
+                     },
+                     [](GameScreen& s) { Scenes::KeepShipAlive(static_cast<Stage1&>(s)); },
+                     framesPerBuild};
+        benchmark::RegisterBenchmark((scene + "/" + pass).c_str(),
+                                     [scene, pass, run](benchmark::State& st) { Measure(st, scene, pass, run); })
+            ->UseManualTime()
+            ->MinTime(reference ? minSeconds / 2 : minSeconds)
+            ->Unit(benchmark::kMillisecond);
+    }
+}
+
+void RegisterScenes() {
+    SceneRun menu{[] { return Scenes::Menu(); }, [](GameScreen& s) { Scenes::MenuFrame(s); }, nullptr, 1 << 30};
+    benchmark::RegisterBenchmark("menu/game", [menu](benchmark::State& st) { Measure(st, "menu", "game", menu); })
+        ->UseManualTime()
+        ->MinTime(1)
+        ->Unit(benchmark::kMillisecond);
+    LevelScene("level start", Scenes::LevelStart, 1.0f / 60, 300, 1, false);
+    LevelScene("heavy play", Scenes::HeavyPlay, 1.0f / 60, 60, 2, true);
+    for (int n : {1000, 3000, 5000})
+        LevelScene("barrage " + std::to_string(n), [n] { return Scenes::PausedBarrage(n); }, 0, 1 << 30, 2, true);
+}
+
+std::string Machine() {
+    std::ifstream cpuinfo("/proc/cpuinfo");
+    std::string line;
+    while (std::getline(cpuinfo, line))
+        if (line.rfind("model name", 0) == 0)
+            return line.substr(line.find(':') + 2) + ", " + std::to_string(std::thread::hardware_concurrency()) +
+                   " cores";
+    return "unknown CPU";
+}
+
+struct Target {
+    const char* Scene;
+    double P99Ms;
+    double MinSpeedUp;  // over the reference pass in the same run; 0 for none
+};
+const Target Targets[] = {{"heavy play", 2, 0}, {"barrage 1000", 4, 10}, {"barrage 3000", 12, 0}};
+
+// The table for bench/README.md, and one line per target; false when a
+// target is missed.
+bool PrintTable() {
+    std::printf("\nMachine: %s\n\n", Machine().c_str());
+    std::printf("| scene | entities | game median ms | game p99 ms | reference median ms | reference p99 ms |\n");
+    std::printf("|---|---|---|---|---|---|\n");
+    for (const char* scene : {"menu", "level start", "heavy play", "barrage 1000", "barrage 3000", "barrage 5000"}) {
+        const std::string name = scene;
+        if (!Results.count(name + "/game"))
+            continue;
+        const Result& game = Results[name + "/game"];
+        std::printf("| %s | %.0f | %.3f | %.3f |", scene, game.Entities, game.MedianMs, game.P99Ms);
+        if (Results.count(name + "/reference")) {
+            const Result& ref = Results[name + "/reference"];
+            std::printf(" %.2f | %.2f |\n", ref.MedianMs, ref.P99Ms);
+        } else {
+            std::printf(" - | - |\n");
+        }
+    }
+    bool met = true;
+    std::printf("\n");
+    for (const Target& t : Targets) {
+        const std::string name = t.Scene;
+        if (!Results.count(name + "/game"))
+            continue;
+        const Result& game = Results[name + "/game"];
+        bool ok = game.P99Ms <= t.P99Ms;
+        std::printf("%s: p99 %.3f ms, target %.0f ms", t.Scene, game.P99Ms, t.P99Ms);
+        if (t.MinSpeedUp > 0 && Results.count(name + "/reference")) {
+            const double speedUp = Results[name + "/reference"].P99Ms / game.P99Ms;
+            ok = ok && speedUp >= t.MinSpeedUp;
+            std::printf("; %.0fx faster than the reference, target %.0fx", speedUp, t.MinSpeedUp);
+        }
+        std::printf(": %s\n", ok ? "met" : "MISSED");
+        met = met && ok;
+    }
+    return met;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string error;
+    if (!Scenes::StartEngine(error)) {
+        std::fprintf(stderr, "korvanta_bench: %s\n", error.c_str());
+        return 1;
+    }
+    RegisterScenes();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    Scenes::StopEngine();
+    return PrintTable() ? 0 : 2;
+}
