@@ -5,6 +5,8 @@
 #include <string>
 #include <typeinfo>
 
+#include "field/EntityKind.h"
+
 class Image;
 
 // Every object on the play field: ship, projectiles, enemies, money,
@@ -41,6 +43,14 @@ public:
     float CentreX() const { return PosX + static_cast<float>(Size / 2); }
     float CentreY() const { return PosY + static_cast<float>(Size / 2); }
 
+    // The exact class of this entity; looked up once, on first use after
+    // construction.
+    EntityKind Kind() const {
+        if (CachedKind == EntityKind::Unknown)
+            CachedKind = ClassifyEntity(*this);
+        return CachedKind;
+    }
+
 protected:
     // The common reset every Load starts with.
     void ResetForLoad();
@@ -49,13 +59,19 @@ protected:
     // Draws frame Frame (when Animated) or the whole sprite, when Active.
     void DrawSprite(const Image* sprite, SDL_Surface* target) const;
     static Image* FetchImage(const std::string& path);
+
+private:
+    mutable EntityKind CachedKind = EntityKind::Unknown;
 };
 
 // True when `e` is exactly of class T (a subclass does not count): the play
 // field's interaction rules decide by the exact kind of each entity.
 template <class T>
 bool Is(const Entity* e) {
-    return e != nullptr && typeid(*e) == typeid(T);
+    if constexpr (KindOfClass<T>::Value != EntityKind::Other)
+        return e != nullptr && e->Kind() == KindOfClass<T>::Value;
+    else
+        return e != nullptr && typeid(*e) == typeid(T);
 }
 
 template <class T>

@@ -1,8 +1,6 @@
 #include "field/Interactions.h"
 
 #include <cmath>
-#include <typeindex>
-#include <unordered_map>
 
 #include "effects/BigExplosion.h"
 #include "effects/HugeMoney.h"
@@ -39,28 +37,38 @@ struct ContactRow {
     bool OwnDamage;  // enemy shots hurt by their own Damage
 };
 
-const std::unordered_map<std::type_index, ContactRow>& ContactRows() {
-    static const std::unordered_map<std::type_index, ContactRow> rows{
-        {typeid(TheFoo), {20, Blast::Medium, false, false}},
-        {typeid(SmallMoney), {0, Blast::None, true, false}},
-        {typeid(MedMoney), {0, Blast::None, true, false}},
-        {typeid(HugeMoney), {0, Blast::None, true, false}},
-        {typeid(SpaceRockSmall), {25, Blast::Medium, false, false}},
-        {typeid(SpaceRockMedium), {50, Blast::Medium, false, false}},
-        {typeid(SpaceRockBig), {75, Blast::Big, false, false}},
-        {typeid(SwarmMother), {25, Blast::Medium, false, false}},
-        {typeid(SwarmChildren), {20, Blast::Small, false, false}},
-        {typeid(TheBoss), {200, Blast::Big, false, false}},
-        {typeid(GunArm), {50, Blast::Big, false, false}},
-        {typeid(BulletEnemy), {0, Blast::Small, false, true}},
-    };
-    return rows;
-}
-
 const ContactRow* ContactRowOf(const Entity& e) {
-    const auto& rows = ContactRows();
-    const auto found = rows.find(std::type_index(typeid(e)));
-    return found == rows.end() ? nullptr : &found->second;
+    static const ContactRow foo{20, Blast::Medium, false, false}, money{0, Blast::None, true, false},
+        smallRock{25, Blast::Medium, false, false}, mediumRock{50, Blast::Medium, false, false},
+        bigRock{75, Blast::Big, false, false}, mother{25, Blast::Medium, false, false},
+        child{20, Blast::Small, false, false}, boss{200, Blast::Big, false, false}, arm{50, Blast::Big, false, false},
+        enemyShot{0, Blast::Small, false, true};
+    switch (e.Kind()) {
+    case EntityKind::TheFoo:
+        return &foo;
+    case EntityKind::SmallMoney:
+    case EntityKind::MedMoney:
+    case EntityKind::HugeMoney:
+        return &money;
+    case EntityKind::SpaceRockSmall:
+        return &smallRock;
+    case EntityKind::SpaceRockMedium:
+        return &mediumRock;
+    case EntityKind::SpaceRockBig:
+        return &bigRock;
+    case EntityKind::SwarmMother:
+        return &mother;
+    case EntityKind::SwarmChildren:
+        return &child;
+    case EntityKind::TheBoss:
+        return &boss;
+    case EntityKind::GunArm:
+        return &arm;
+    case EntityKind::BulletEnemy:
+        return &enemyShot;
+    default:
+        return nullptr;
+    }
 }
 
 void AddExplosion(Blast kind, float x, float y, const std::string& screen) {
@@ -79,13 +87,6 @@ void AddExplosion(Blast kind, float x, float y, const std::string& screen) {
         return;
     }
     Engine::Instance().AddToScreen(blast, screen);
-}
-
-bool IsPlayerProjectile(const Entity& e) { return Is<RedBullet>(&e) || Is<GreenBullet>(&e) || Is<Rocket>(&e); }
-
-bool IsTarget(const Entity& e) {
-    return Is<TheFoo>(&e) || Is<SpaceRockSmall>(&e) || Is<SpaceRockMedium>(&e) || Is<SpaceRockBig>(&e) ||
-           Is<SwarmMother>(&e) || Is<SwarmChildren>(&e) || Is<TheBoss>(&e) || Is<GunArm>(&e);
 }
 
 bool IsMoney(const Entity& e) { return Is<SmallMoney>(&e) || Is<MedMoney>(&e) || Is<HugeMoney>(&e); }
@@ -111,6 +112,13 @@ void BossRay(UI& ui, const Ship& ship, Entity& other) {
         ui.TakeDamage(1);
 }
 }  // namespace
+
+bool IsPlayerProjectile(const Entity& e) { return Is<RedBullet>(&e) || Is<GreenBullet>(&e) || Is<Rocket>(&e); }
+
+bool IsTarget(const Entity& e) {
+    return Is<TheFoo>(&e) || Is<SpaceRockSmall>(&e) || Is<SpaceRockMedium>(&e) || Is<SpaceRockBig>(&e) ||
+           Is<SwarmMother>(&e) || Is<SwarmChildren>(&e) || Is<TheBoss>(&e) || Is<GunArm>(&e);
+}
 
 bool BoxesOverlap(const Entity& a, const Entity& b) {
     const float ha = static_cast<float>(a.Size / 2);

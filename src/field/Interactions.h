@@ -9,6 +9,11 @@ class UI;
 // of entities. Each rule decides by the exact class of its entities; new
 // explosions and money go to the screen called `screen`.
 
+// The green and red bullets and the homing missile: the shots that hurt enemies.
+bool IsPlayerProjectile(const Entity& e);
+// What the player's shots hit: mines, rocks, swarms, the boss and its arms.
+bool IsTarget(const Entity& e);
+
 // Squares of side Size around the centres overlap; touching edges count.
 bool BoxesOverlap(const Entity& a, const Entity& b);
 

@@ -1,5 +1,7 @@
 #include "field/Stage1.h"
 
+#include <cassert>
+
 #include "effects/Background.h"
 #include "effects/BackgroundLayer2.h"
 #include "effects/BackgroundPlanet.h"
@@ -81,19 +83,53 @@ bool Stage1::Update(float seconds) {
 // index and re-read the list: the entity moved into slot j skips its pairing
 // with this A, and one moved into slot i stands in for the removed A.
 bool Stage1::RunPairPasses(UI& hud, float seconds) {
+    Pairs.Rebuild(Entities);
     for (size_t i = 0; i < Entities.size(); ++i) {
         if (Entities[i]->Update(seconds))
             return true;
-        for (size_t j = 0; j < Entities.size() && i < Entities.size(); ++j) {
-            Entity* b = Entities[j];
-            ApplyPairRules(hud, *Entities[i], *b);
-            if (b->Dead)
-                Engine->RemoveFromScreen(b, Name);
-        }
+        Pairs.Sync(Entities);
+        if (Entities[i]->Dead)
+            Pairs.MarkDead(i);
+        RunInnerPass(hud, i);
         if (i < Entities.size() && Entities[i]->Dead)
-            Engine->RemoveFromScreen(Entities[i], Name);
+            RemoveAt(i);
     }
     return false;
+}
+
+// Only pairs that some rule concerns are visited; the others would change
+// nothing. A changes when it is removed and the last entity takes its slot.
+void Stage1::RunInnerPass(UI& hud, size_t i) {
+    for (size_t j = 0; i < Entities.size(); ++j) {
+        Entity& a = *Entities[i];
+        j = NextPartner(a, j);
+        if (j >= Entities.size())
+            return;
+        Entity* b = Entities[j];
+        ApplyPairRules(hud, a, *b);
+        Pairs.Sync(Entities);
+        if (a.Dead)
+            Pairs.MarkDead(i);
+        if (b->Dead)
+            RemoveAt(j);
+    }
+}
+
+// The ship has rules with everything; a player's shot with its targets.
+// Every other pair can only matter through the inner entity (boss checks,
+// swarm steering, removal of the dead), which the index watches. Slot 0 is
+// always visited: the swarm's scatter clock is checked at the first pair of
+// every turn, as it is when every pair is walked.
+size_t Stage1::NextPartner(const Entity& a, size_t from) const {
+    if (from == 0 || Is<Ship>(&a))
+        return from;
+    return IsPlayerProjectile(a) ? Pairs.NextTargetOrWatched(from) : Pairs.NextWatched(from);
+}
+
+void Stage1::RemoveAt(size_t slot) {
+    Engine->RemoveFromScreen(Entities[slot], Name);
+    Pairs.Removed(slot);
+    assert(Pairs.Size() == Entities.size());
 }
 
 void Stage1::ApplyPairRules(UI& hud, Entity& a, Entity& b) {

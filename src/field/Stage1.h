@@ -4,6 +4,7 @@
 #include "engine/GameScreen.h"
 #include "enemies/SwarmTracker.h"
 #include "enemies/WaveScript.h"
+#include "field/PairIndex.h"
 #include "player/Shop.h"
 
 class Engine;
@@ -35,9 +36,17 @@ private:
     UI* FindHud() const;
     // The outer and inner passes; true when an entity asked to end the game.
     bool RunPairPasses(UI& hud, float seconds);
+    // The pairs of the outer entity in slot i.
+    void RunInnerPass(UI& hud, size_t i);
+    // The first slot at or after `from` whose pair with `a` can matter.
+    size_t NextPartner(const Entity& a, size_t from) const;
+    void RemoveAt(size_t slot);
     void ApplyPairRules(UI& hud, Entity& a, Entity& b);
     void ShipRules(UI& hud, Ship& ship, Entity& b);
     // The boss checks that run before and after the swarm steering; the
     // second one also settles the victory.
     void SettleBoss(Entity& b, bool settleVictory);
+
+    // Which slots of Entities the pair pass has to visit; rebuilt each frame.
+    PairIndex Pairs;
 };
