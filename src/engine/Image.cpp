@@ -5,13 +5,27 @@
 ImageLoadError::ImageLoadError(const std::string& path, const std::string& reason)
     : std::logic_error("Null pointer in Image constructor"), Path(path), Reason(reason) {}
 
+namespace {
+// The picture in the window's format with alpha, run-length encoded: a blit
+// then copies opaque runs, skips see-through ones and blends only what is
+// translucent, with the same pixels as a plain alpha blit, several times
+// faster on full-screen layers. Null without a video mode (tools).
+SDL_Surface* ForFastBlits(SDL_Surface* loaded) {
+    if (SDL_GetVideoSurface() == nullptr)
+        return nullptr;
+    SDL_Surface* converted = SDL_DisplayFormatAlpha(loaded);
+    if (converted != nullptr)
+        SDL_SetAlpha(converted, SDL_SRCALPHA | SDL_RLEACCEL, SDL_ALPHA_OPAQUE);
+    return converted;
+}
+}  // namespace
+
 Image::Image(const std::string& path) {
     SDL_Surface* loaded = IMG_Load(path.c_str());
     if (loaded == nullptr)
         throw ImageLoadError(path, IMG_GetError());
-    // Converting once keeps the per-frame blits free of format conversion.
-    // Without a video mode (tools) the conversion fails: keep the original.
-    SDL_Surface* converted = SDL_GetVideoSurface() ? SDL_DisplayFormatAlpha(loaded) : nullptr;
+    // Converted once, so the blits of every frame need no format conversion.
+    SDL_Surface* converted = ForFastBlits(loaded);
     if (converted != nullptr) {
         SDL_FreeSurface(loaded);
         Surface = converted;
