@@ -17,32 +17,8 @@ void Text::CloseFont(TTF_Font*& font) {
     font = nullptr;
 }
 
-namespace {
-SDL_Surface* Render(TTF_Font* font, const std::string& text, SDL_Color colour) {
+SDL_Surface* Text::Render(TTF_Font* font, const std::string& text, SDL_Color colour) {
     if (font == nullptr || text.empty())
         return nullptr;
     return TTF_RenderText_Solid(font, text.c_str(), colour);
-}
-
-void BlitAndFree(SDL_Surface* target, SDL_Surface* rendered, int x, int y) {
-    SDL_Rect dest{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
-    SDL_UpperBlit(rendered, nullptr, target, &dest);
-    SDL_FreeSurface(rendered);
-}
-}  // namespace
-
-int Text::Draw(SDL_Surface* target, TTF_Font* font, const std::string& text, SDL_Color colour, int x, int y) {
-    SDL_Surface* rendered = Render(font, text, colour);
-    if (rendered == nullptr)
-        return 0;
-    const int width = rendered->w;
-    BlitAndFree(target, rendered, x, y);
-    return width;
-}
-
-void Text::DrawCentred(SDL_Surface* target, TTF_Font* font, const std::string& text, SDL_Color colour, int y) {
-    SDL_Surface* rendered = Render(font, text, colour);
-    if (rendered == nullptr)
-        return;
-    BlitAndFree(target, rendered, 512 - rendered->w / 2, y);
 }

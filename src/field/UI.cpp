@@ -10,6 +10,7 @@
 
 namespace {
 const SDL_Color White{255, 255, 255, 0};
+constexpr int BarLeft = 50;
 
 const char* const ShopButtonPaths[] = {"Image/ButtonH.png", "Image/ButtonB.png", "Image/ButtonN.png",
                                        "Image/ButtonM.png"};
@@ -37,6 +38,8 @@ void UI::Load() {
     Unsolid::Load();
     HealthImage = Picture("Image/Health.png");
     ShieldImage = Picture("Image/Shield.png");
+    HealthBar.Build(*HealthImage, BarLeft);
+    ShieldBar.Build(*ShieldImage, BarLeft);
     for (const char* path : ShopButtonPaths)
         Picture(path)->SetFrames(0, 0, 25, 25, 3);
     Image* exit = Picture(ExitPath);
@@ -53,6 +56,7 @@ void UI::Load() {
     PlayerScore = 0;
     PausedView = GameOverView = ExitClicked = ReplayClicked = VictoryView = false;
 
+    Texts.Clear();
     Text::CloseFont(BigFont);
     Text::CloseFont(SmallFont);
     BigFont = Text::OpenFont("pirulen.ttf", 28);
@@ -79,8 +83,9 @@ void UI::TakeDamage(int amount) {
 
 void UI::Draw(SDL_Surface* target) {
     Unsolid::Draw(target);
-    DrawBar(target, HealthImage, PlayerHealth, 7);
-    DrawBar(target, ShieldImage, PlayerShield, 39);
+    // One segment per point, a started point counting whole.
+    HealthBar.Draw(target, *HealthImage, PlayerHealth, BarLeft, 7);
+    ShieldBar.Draw(target, *ShieldImage, PlayerShield, BarLeft, 39);
     RunShieldClock();
     if (PlayerHealth <= 0)
         GameOverView = true;
@@ -96,14 +101,6 @@ void UI::Draw(SDL_Surface* target) {
     Engine->Input.TakeLeftClick();
 }
 
-void UI::DrawBar(SDL_Surface* target, const Image* segment, float points, int y) const {
-    // One segment per point, a started point counting whole.
-    for (int k = 0; k < points; ++k) {
-        SDL_Rect dest{static_cast<Sint16>(50 + 2 * k), static_cast<Sint16>(y), 0, 0};
-        SDL_UpperBlit(segment->Surface, nullptr, target, &dest);
-    }
-}
-
 void UI::RunShieldClock() {
     // Paused time does not count toward the recharge delay.
     if (PausedView)
@@ -115,12 +112,12 @@ void UI::RunShieldClock() {
         PlayerShield += 0.15f;
 }
 
-void UI::DrawCounters(SDL_Surface* target) const {
-    Text::Draw(target, BigFont, std::to_string(PlayerMoney) + " $", White, 500, 20);
-    Text::Draw(target, BigFont, std::to_string(PlayerScore) + " P", White, 800, 20);
+void UI::DrawCounters(SDL_Surface* target) {
+    Texts.Draw(target, BigFont, std::to_string(PlayerMoney) + " $", White, 500, 20);
+    Texts.Draw(target, BigFont, std::to_string(PlayerScore) + " P", White, 800, 20);
 }
 
-void UI::DrawShopLabels(SDL_Surface* target) const {
+void UI::DrawShopLabels(SDL_Surface* target) {
     struct Label {
         int State;
         int Cost;
@@ -137,18 +134,18 @@ void UI::DrawShopLabels(SDL_Surface* target) const {
         Picture(ShopButtonPaths[i])->Draw(target, labels[i].State, labels[i].X, labels[i].Y);
     // Each price sits 10 px above its button.
     for (const Label& label : labels)
-        Text::Draw(target, SmallFont, std::to_string(label.Cost), White, label.X, label.Y - 10);
+        Texts.Draw(target, SmallFont, std::to_string(label.Cost), White, label.X, label.Y - 10);
 }
 
 void UI::DrawPauseOverlay(SDL_Surface* target) {
-    Text::DrawCentred(target, BigFont, "PAUSED", White, 150);
+    Texts.DrawCentred(target, BigFont, "PAUSED", White, 150);
     DrawOverlayButtons(target);
 }
 
 void UI::DrawEndOverlay(SDL_Surface* target) {
     const char* headline = VictoryView ? "Congrats! You just saved the universe!" : "GAME OVER";
-    Text::DrawCentred(target, BigFont, headline, White, 150);
-    Text::DrawCentred(target, BigFont, "Do you want to play again?", White, 200);
+    Texts.DrawCentred(target, BigFont, headline, White, 150);
+    Texts.DrawCentred(target, BigFont, "Do you want to play again?", White, 200);
     DrawOverlayButtons(target);
 }
 

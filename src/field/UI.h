@@ -1,7 +1,9 @@
 #pragma once
 #include <SDL/SDL_ttf.h>
 
+#include "engine/TextCache.h"
 #include "engine/Timer.h"
+#include "field/BarStrip.h"
 #include "field/Unsolid.h"
 
 class Image;
@@ -57,8 +59,12 @@ public:
     void DrawOverlayButtons(SDL_Surface* target);
 
 private:
-    void DrawBar(SDL_Surface* target, const Image* segment, float points, int y) const;
     void RunShieldClock();
-    void DrawCounters(SDL_Surface* target) const;
-    void DrawShopLabels(SDL_Surface* target) const;
+    void DrawCounters(SDL_Surface* target);
+    void DrawShopLabels(SDL_Surface* target);
+
+    // The counters, prices and overlay lines as last rendered.
+    TextCache Texts;
+    BarStrip HealthBar;
+    BarStrip ShieldBar;
 };

@@ -102,7 +102,7 @@ void MainScreen::DrawBackground(SDL_Surface* target) {
 }
 
 void MainScreen::DrawMenuPage(SDL_Surface* target) {
-    Text::DrawCentred(target, TitleFont, "KORVANTA", TextColour, 150);
+    Texts.DrawCentred(target, TitleFont, "KORVANTA", TextColour, 150);
     const EveHandler& input = Engine::Instance().Input;
     CursorX = input.MouseX;
     CursorY = input.MouseY;
@@ -127,7 +127,7 @@ void MainScreen::Play() {
 void MainScreen::DrawPage(SDL_Surface* target, const std::vector<PageLine>& lines) {
     for (size_t i = 0; i < lines.size(); ++i) {
         const int y = lines[i].Offset + 40 * static_cast<int>(i) + 120;
-        Text::DrawCentred(target, TextFont, lines[i].Text, TextColour, y);
+        Texts.DrawCentred(target, TextFont, lines[i].Text, TextColour, y);
     }
 }
 

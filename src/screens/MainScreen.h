@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/GameScreen.h"
+#include "engine/TextCache.h"
 #include "engine/Timer.h"
 
 // The title screen the game starts on and returns to: a still star field
@@ -16,6 +17,8 @@ class MainScreen : public GameScreen {
 public:
     TTF_Font* TitleFont = nullptr;
     TTF_Font* TextFont = nullptr;
+    // The title and the page lines as last rendered.
+    TextCache Texts;
     Mix_Music* Music = nullptr;
     // Spaces page turns more than 250 ms apart, so one click turns one page.
     Timer PageTimer;

@@ -1,0 +1,57 @@
+#include "engine/TextCache.h"
+
+#include <algorithm>
+
+#include "engine/Text.h"
+
+namespace {
+Uint32 Packed(SDL_Color c) { return (Uint32(c.r) << 16) | (Uint32(c.g) << 8) | c.b; }
+}  // namespace
+
+SDL_Surface* TextCache::Find(TTF_Font* font, const std::string& text, SDL_Color colour) {
+    if (font == nullptr || text.empty())
+        return nullptr;
+    ++Uses;
+    for (Line& line : Lines)
+        if (line.Font == font && line.Colour == Packed(colour) && line.Text == text) {
+            line.LastUse = Uses;
+            return line.Surface;
+        }
+    SDL_Surface* rendered = Text::Render(font, text, colour);
+    if (rendered == nullptr)
+        return nullptr;
+    if (Lines.size() == Capacity) {
+        auto oldest = std::min_element(Lines.begin(), Lines.end(),
+                                       [](const Line& a, const Line& b) { return a.LastUse < b.LastUse; });
+        SDL_FreeSurface(oldest->Surface);
+        Lines.erase(oldest);
+    }
+    Lines.push_back({font, text, Packed(colour), rendered, Uses});
+    return rendered;
+}
+
+namespace {
+void Blit(SDL_Surface* line, SDL_Surface* target, int x, int y) {
+    SDL_Rect dest{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
+    SDL_UpperBlit(line, nullptr, target, &dest);
+}
+}  // namespace
+
+int TextCache::Draw(SDL_Surface* target, TTF_Font* font, const std::string& text, SDL_Color colour, int x, int y) {
+    SDL_Surface* line = Find(font, text, colour);
+    if (line == nullptr)
+        return 0;
+    Blit(line, target, x, y);
+    return line->w;
+}
+
+void TextCache::DrawCentred(SDL_Surface* target, TTF_Font* font, const std::string& text, SDL_Color colour, int y) {
+    if (SDL_Surface* line = Find(font, text, colour))
+        Blit(line, target, 512 - line->w / 2, y);
+}
+
+void TextCache::Clear() {
+    for (Line& line : Lines)
+        SDL_FreeSurface(line.Surface);
+    Lines.clear();
+}
