@@ -137,7 +137,8 @@ bool PrintTable() {
         if (!Results.count(name + "/game"))
             continue;
         const Result& game = Results[name + "/game"];
-        std::printf("| %s | %.0f | %.3f | %.3f |", scene, game.Entities, game.MedianMs, game.P99Ms);
+        const std::string entities = name == "menu" ? "-" : std::to_string(static_cast<int>(game.Entities + 0.5));
+        std::printf("| %s | %s | %.3f | %.3f |", scene, entities.c_str(), game.MedianMs, game.P99Ms);
         if (Results.count(name + "/reference")) {
             const Result& ref = Results[name + "/reference"];
             std::printf(" %.2f | %.2f |\n", ref.MedianMs, ref.P99Ms);
