@@ -31,8 +31,8 @@ bool GunArm::Update(float seconds) {
     Enemy::Update(seconds);
     HoverAndSlideIn(*this, Clock, ArmPost);
     Fire();
-    // Only the hover pauses; the fire clock runs on through a pause.
     SyncWithGame(Clock, seconds);
+    FireHold.Sync(seconds, {&FireClock});
     return false;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "engine/PauseHold.h"
 #include "engine/Timer.h"
 #include "field/Enemy.h"
 
@@ -13,4 +14,9 @@ public:
     void Load() override;
     bool Update(float seconds) override;
     void Fire();
+
+private:
+    // The fire clock stands still through a pause, so no shots pile up at
+    // the muzzle while the game waits.
+    PauseHold FireHold;
 };

@@ -66,8 +66,9 @@ void TheBoss::Load() {
 bool TheBoss::Update(float seconds) {
     Enemy::Update(seconds);
     HoverAndSlideIn(*this, Clock, BossPost);
-    // Only the hover pauses: the attack cycle keeps real time.
     SyncWithGame(Clock, seconds);
+    // A paused game must not charge, flash or fire behind the player's back.
+    AttackHold.Sync(seconds, {&CycleClock, &FlickerClock, &RayClock});
     return false;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
+#include "engine/PauseHold.h"
 #include "engine/Timer.h"
 #include "field/Enemy.h"
 
 // The last enemy: slides in to x 724, hovers, and every cycle of about 21 s
 // sounds its beam, flickers a charging beam, flashes the screen white and
-// fires a ray across the screen. The attack cycle runs from Draw.
+// fires a ray across the screen. The attack cycle runs from Draw; it stands
+// still while the game is paused, as the hover does.
 class TheBoss : public Enemy {
 public:
     // True while the ray is drawn; the ray then costs the ship 1 point a frame.
@@ -21,4 +23,8 @@ public:
     void Draw(SDL_Surface* target) override;
     void DrawCharging(SDL_Surface* target);
     void DrawRay(SDL_Surface* target);
+
+private:
+    // Holds the three attack clocks through a pause.
+    PauseHold AttackHold;
 };

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "engine/AlsaSilencer.h"
 #include "engine/Log.h"
 #include "engine/MainLoop.h"
 #include "engine/TickSource.h"
@@ -34,7 +35,10 @@ bool Engine::Init(const std::string& caption) {
         return Fail("cannot open the 1024x600 window");
     if (TTF_Init() == -1)
         return Fail("cannot start SDL_ttf");
-    AudioOpen = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 4096) == 0;
+    {
+        const AlsaSilencer quiet;
+        AudioOpen = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 4096) == 0;
+    }
     if (!AudioOpen)
         Log::Warn(std::string("no sound device (") + SDL_GetError() + "); playing without sound");
     SDL_WM_SetCaption(caption.c_str(), nullptr);

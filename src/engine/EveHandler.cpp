@@ -1,8 +1,6 @@
 #include "engine/EveHandler.h"
 
 namespace {
-bool IsKeyboard(const SDL_Event* e) { return e->type == SDL_KEYDOWN || e->type == SDL_KEYUP; }
-
 bool IsLeftButton(const SDL_Event* e) {
     return (e->type == SDL_MOUSEBUTTONDOWN || e->type == SDL_MOUSEBUTTONUP) &&
            e->button.button == SDL_BUTTON_LEFT;
@@ -50,23 +48,30 @@ void EveHandler::HandleEvent(SDL_Event* event) {
     }
 }
 
+// A release first ends the press it belongs to. Only when that press is
+// gone (taken by the game, or made while another window had the focus) does
+// it cancel a release kept earlier; only with neither is it kept itself.
+// Cancelling a kept release first would leave the press stored: a key stuck
+// down, or a click that fires on the next button the pointer touches.
 void EveHandler::FileKeyUp(SDL_Event* event) {
-    for (size_t i = 0; i < Events.size(); ++i) {
-        if (IsKeyboard(Events[i]) && Events[i]->key.keysym.sym == event->key.keysym.sym) {
-            RemoveAt(i);
-            delete event;
-            return;
-        }
-    }
-    Events.push_back(event);
+    const SDLKey key = event->key.keysym.sym;
+    FileRelease(event, [key](const SDL_Event* e) { return e->type == SDL_KEYDOWN && e->key.keysym.sym == key; },
+                [key](const SDL_Event* e) { return e->type == SDL_KEYUP && e->key.keysym.sym == key; });
 }
 
 void EveHandler::FileLeftRelease(SDL_Event* event) {
-    for (size_t i = 0; i < Events.size(); ++i) {
-        if (IsLeftButton(Events[i])) {
-            RemoveAt(i);
-            delete event;
-            return;
+    FileRelease(event, [](const SDL_Event* e) { return IsLeftButton(e) && e->type == SDL_MOUSEBUTTONDOWN; },
+                [](const SDL_Event* e) { return IsLeftButton(e) && e->type == SDL_MOUSEBUTTONUP; });
+}
+
+void EveHandler::FileRelease(SDL_Event* event, const Match& isPress, const Match& isKeptRelease) {
+    for (const Match& match : {isPress, isKeptRelease}) {
+        for (size_t i = 0; i < Events.size(); ++i) {
+            if (match(Events[i])) {
+                RemoveAt(i);
+                delete event;
+                return;
+            }
         }
     }
     Events.push_back(event);

@@ -1,6 +1,7 @@
 #pragma once
 #include <SDL/SDL.h>
 
+#include <functional>
 #include <vector>
 
 // Turns the SDL event stream into state that game code polls during a frame.
@@ -35,5 +36,7 @@ private:
     void RemoveAt(size_t index);
     void FileKeyUp(SDL_Event* event);
     void FileLeftRelease(SDL_Event* event);
+    using Match = std::function<bool(const SDL_Event*)>;
+    void FileRelease(SDL_Event* event, const Match& isPress, const Match& isKeptRelease);
     void FileOnce(SDL_Event* event);
 };

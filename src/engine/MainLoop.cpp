@@ -11,6 +11,7 @@
 #include "engine/Engine.h"
 #include "engine/FramePacer.h"
 #include "engine/Log.h"
+#include "engine/Pictures.h"
 #include "engine/TickSource.h"
 #include "screens/MainScreen.h"
 
@@ -145,6 +146,7 @@ bool StartGame() {
         return false;
     }
     DisplaySurface = engine.Surface;
+    Pictures::Preload(engine.Cache);
     engine.PushScreen(new MainScreen(), "MainScreen");
     return true;
 }

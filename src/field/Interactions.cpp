@@ -17,6 +17,7 @@
 #include "enemies/TheBoss.h"
 #include "enemies/TheFoo.h"
 #include "engine/Engine.h"
+#include "engine/MainLoop.h"
 #include "field/Loot.h"
 #include "field/UI.h"
 #include "player/BulletEnemy.h"
@@ -102,8 +103,11 @@ void Ram(UI& ui, Entity& other, const ContactRow& row, const std::string& screen
 }
 
 // The boss's ray covers a horizontal band around its centre line, across
-// the whole screen.
+// the whole screen. Only the main loop's pause counts as paused here: a
+// frame of 0 seconds also follows a game over.
 void BossRay(UI& ui, const Ship& ship, Entity& other) {
+    if (GamePaused)
+        return;
     const TheBoss* boss = As<TheBoss>(&other);
     if (boss == nullptr || !boss->RayActive)
         return;
@@ -130,7 +134,10 @@ bool BoxesOverlap(const Entity& a, const Entity& b) {
 
 void ShipContact(UI& ui, Ship& ship, Entity& other, const std::string& screen) {
     if (const ContactRow* row = ContactRowOf(other)) {
-        if (BoxesOverlap(ship, other))
+        // Nothing harms a paused ship; what drifted onto it meets it when the
+        // game runs again. Money is no harm and is still collected.
+        const bool meets = row->Pays || !GamePaused;
+        if (meets && BoxesOverlap(ship, other))
             Ram(ui, other, *row, screen);
         BossRay(ui, ship, other);
     }

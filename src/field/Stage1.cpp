@@ -169,4 +169,10 @@ void Stage1::SettleBoss(Entity& b, bool settleVictory) {
     }
 }
 
-void Stage1::Draw(SDL_Surface* target) { DrawEntities(target); }
+// Everything in list order (what is spawned in play covers the ship and the
+// HUD panel), then the HUD's overlays on top of it all.
+void Stage1::Draw(SDL_Surface* target) {
+    DrawEntities(target);
+    if (UI* hud = FindHud())
+        hud->DrawOverlays(target);
+}

@@ -93,6 +93,9 @@ void UI::Draw(SDL_Surface* target) {
         PlayerHealth -= 200;
     DrawCounters(target);
     DrawShopLabels(target);
+}
+
+void UI::DrawOverlays(SDL_Surface* target) {
     if (PausedView && !GameOverView)
         DrawPauseOverlay(target);
     if (GameOverView || VictoryView)

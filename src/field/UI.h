@@ -49,7 +49,12 @@ public:
     ~UI() override;
     void Load() override;
     bool Update(float seconds) override;
+    // The panel, its bars, counters and shop labels.
     void Draw(SDL_Surface* target) override;
+    // The pause, game-over and victory overlays with their Replay and Exit
+    // buttons, then the discarding of any click they did not take. The level
+    // draws them after every entity, so nothing flying by covers them.
+    void DrawOverlays(SDL_Surface* target);
 
     // Shield first, the rest to health in whole points.
     void TakeDamage(int amount);

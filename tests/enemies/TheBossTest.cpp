@@ -44,12 +44,13 @@ protected:
 
 }  // namespace
 
-TEST_F(BossTest, AttackCycleRunsFromDrawAndIgnoresThePause) {
+TEST_F(BossTest, AttackCycleRunsFromDraw) {
     std::vector<int32_t> at[4];  // draw times (ms since loading) of each look
     // 17 ms frames, so no draw lands exactly on a phase boundary.
     while (TickSource::Now() - LoadedAt < 45000) {
         TickSource::Advance(17);
-        Boss->Update(0);  // paused all along: the attack keeps real time
+        Boss->Update(0.017f);
+        Boss->PosY = 150;  // the hover would move the rows looked at
         const Look look = DrawOnce();
         const int32_t now = static_cast<int32_t>(TickSource::Now() - LoadedAt);
         at[look].push_back(now);

@@ -30,8 +30,11 @@ TEST(EveHandler, PressAndReleaseCancelATakenPressYieldsOnceAndItsReleaseIsKept) 
         in.HandleEvent(Event(up));  // its press was taken: kept
         EXPECT_EQ(in.Events.size(), 1u);
         in.HandleEvent(Event(down));  // stored beside the kept release
-        EXPECT_TRUE(take());
-        in.HandleEvent(Event(up));  // removes the kept release rather than storing itself
+        in.HandleEvent(Event(up));    // ends its own press, not the kept release
+        EXPECT_FALSE(in.IsKeyHeld(SDLK_h));
+        EXPECT_FALSE(take()) << "a press outlived its release";
+        EXPECT_EQ(in.Events.size(), 1u);
+        in.HandleEvent(Event(up));  // with no press stored, cancels the kept release
         EXPECT_TRUE(in.Events.empty());
         in.HandleEvent(Event(down));
         EXPECT_EQ(in.IsKeyHeld(SDLK_h), key);
