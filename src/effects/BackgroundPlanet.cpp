@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "engine/Image.h"
+#include "engine/Random.h"
 
 namespace {
 constexpr float PlanetScrollSpeed = 30;
@@ -25,7 +26,7 @@ bool BackgroundPlanet::Update(float seconds) {
     if (Sprite != nullptr && PosX <= static_cast<float>(-Sprite->Width())) {
         PosX = ReturnX;
         // A new height each pass; it may leave the planet partly off screen.
-        PosY = static_cast<float>(std::rand() % 800 - 400);
+        PosY = static_cast<float>(Random::Draw() % 800 - 400);
     }
     return false;
 }

@@ -2,13 +2,14 @@
 
 #include <cstdlib>
 
+#include "engine/Random.h"
 #include "field/Money.h"
 
 namespace {
 constexpr float DriftSpeed = 20;
 constexpr int PieceSize = 20;
 
-float ScatterDraw() { return static_cast<float>(10 - std::rand() % 20); }
+float ScatterDraw() { return static_cast<float>(10 - Random::Draw() % 20); }
 }  // namespace
 
 void ScatterVelocity(Money& piece) {

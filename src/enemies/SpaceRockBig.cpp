@@ -4,6 +4,7 @@
 
 #include "engine/Engine.h"
 #include "enemies/SpaceRockSmall.h"
+#include "engine/Random.h"
 
 SpaceRockBig::SpaceRockBig(float x, float y, const std::string& imagePath) {
     PosX = x;
@@ -32,9 +33,9 @@ void SpaceRockBig::Split() {
     HasSplit = true;
     // One small rock always, a second one on a coin toss; the count is
     // re-drawn before every rock, so never more than two.
-    for (int made = 0; made < std::rand() % 2 + 1; ++made) {
-        const float y = PosY + static_cast<float>(std::rand() % Size);
-        const float x = PosX + static_cast<float>(std::rand() % Size);
+    for (int made = 0; made < Random::Draw() % 2 + 1; ++made) {
+        const float y = PosY + static_cast<float>(Random::Draw() % Size);
+        const float x = PosX + static_cast<float>(Random::Draw() % Size);
         Engine->AddToScreen(new SpaceRockSmall(x, y, "Image/SpaceRockSmall.png"), "Stage1");
     }
 }

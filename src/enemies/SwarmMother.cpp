@@ -6,6 +6,7 @@
 #include "enemies/EnemyMotion.h"
 #include "enemies/SwarmChildren.h"
 #include "engine/Engine.h"
+#include "engine/Random.h"
 
 namespace {
 constexpr int ChildCount = 10;
@@ -39,8 +40,8 @@ void SwarmMother::SpawnChildren() {
     // A loose row trailing behind her; she is still being loaded, so the
     // children join the screen's list before her and she is drawn on top.
     for (int offset = 0; offset < ChildCount * ChildSpacing; offset += ChildSpacing) {
-        const float y = PosY + static_cast<float>(std::rand() % 50);
-        const float x = PosX + 80 + static_cast<float>(offset / 2 + std::rand() % 20);
+        const float y = PosY + static_cast<float>(Random::Draw() % 50);
+        const float x = PosX + 80 + static_cast<float>(offset / 2 + Random::Draw() % 20);
         Engine->AddToScreen(new SwarmChildren(x, y), "Stage1");
     }
 }

@@ -12,6 +12,7 @@
 #include "enemies/TheBoss.h"
 #include "enemies/TheFoo.h"
 #include "engine/Engine.h"
+#include "engine/Random.h"
 
 namespace {
 // Single mines and rocks enter just right of the window at a random height;
@@ -28,7 +29,7 @@ constexpr int BigRockGapMs = 5000;
 constexpr int32_t FirstBlockMs = 20000;
 constexpr int32_t SecondBlockMs = 130000;
 
-int RandomHeight() { return std::rand() % 490 + 55; }
+int RandomHeight() { return Random::Draw() % 490 + 55; }
 
 bool Due(const Timer& clock, int gapMs) { return clock.Started && clock.GetTicks() > gapMs; }
 }  // namespace
@@ -147,7 +148,7 @@ void WaveScript::Run(const Rule& rule) {
 
 void WaveScript::SpawnRandomMine(int kind) {
     // A fresh threshold every frame gives irregular gaps of 0.5 to 2 s.
-    const int threshold = std::rand() % 1500 + 500;
+    const int threshold = Random::Draw() % 1500 + 500;
     if (SpawnClock.GetTicks() <= threshold)
         return;
     SpawnClock.Start();

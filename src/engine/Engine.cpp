@@ -8,6 +8,7 @@
 
 #include "engine/AlsaSilencer.h"
 #include "engine/Log.h"
+#include "engine/Random.h"
 #include "engine/MainLoop.h"
 #include "engine/TickSource.h"
 #include "field/Entity.h"
@@ -25,7 +26,7 @@ bool Engine::Fail(const std::string& what) {
 bool Engine::Init(const std::string& caption) {
     Running = true;
     LastError.clear();
-    std::srand(TickSource::Seed());
+    Random::Seed(TickSource::Seed());
     // Sound is optional: the video and timer subsystems must start, the
     // audio one may fail on a machine without a sound device.
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) == -1)
@@ -45,9 +46,9 @@ bool Engine::Init(const std::string& caption) {
     return true;
 }
 
-Engine::~Engine() { DeleteScreens(); }
+Engine::~Engine() { ClearScreens(); }
 
-void Engine::DeleteScreens() {
+void Engine::ClearScreens() {
     while (!Screens.empty()) {
         GameScreen* top = Screens.back();
         Screens.pop_back();
@@ -56,7 +57,7 @@ void Engine::DeleteScreens() {
 }
 
 void Engine::Shutdown() {
-    DeleteScreens();
+    ClearScreens();
     Input.Clear();
     Input.MouseX = Input.MouseY = 0;
     Cache.Clear();

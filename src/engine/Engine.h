@@ -10,6 +10,7 @@
 #include "engine/SoundCache.h"
 
 class Entity;
+class SessionWatcher;
 
 // The one program-wide object: it starts SDL, the window, fonts and sound,
 // holds the image and sound caches and the input handler, and keeps the
@@ -27,6 +28,8 @@ public:
     bool AudioOpen = false;
     // Why Init failed, for the message on stderr.
     std::string LastError;
+    // The program's watcher of level sessions (replays), if any; not owned.
+    SessionWatcher* Watcher = nullptr;
 
     static Engine& Instance();
 
@@ -52,6 +55,9 @@ public:
     // Every screen called `screenName` deletes `entity` if it holds it.
     void RemoveFromScreen(Entity* entity, const std::string& screenName);
 
+    // Deletes every stacked screen, the top one first.
+    void ClearScreens();
+
     // The first stacked screen, from the bottom, whose name is exactly `name`.
     GameScreen* FindScreen(const std::string& name) const;
     bool HasScreen(const std::string& name) const { return FindScreen(name) != nullptr; }
@@ -61,7 +67,6 @@ private:
     // At process exit (also when the X server goes away and SDL ends the
     // program) the screens still stacked are deleted with their entities.
     ~Engine();
-    void DeleteScreens();
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
     bool Fail(const std::string& what);

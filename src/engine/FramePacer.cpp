@@ -7,7 +7,7 @@
 FramePacer::FramePacer(int framesPerSecond) : Period(1000.0 / framesPerSecond) { assert(framesPerSecond > 0); }
 
 void FramePacer::Wait() {
-    const double now = TickSource::Now();
+    const double now = TickSource::WallNow();
     if (NextFrame < 0 || now > NextFrame + 3 * Period)
         NextFrame = now;
     NextFrame += Period;

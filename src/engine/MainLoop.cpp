@@ -12,6 +12,9 @@
 #include "engine/FramePacer.h"
 #include "engine/Log.h"
 #include "engine/Pictures.h"
+#include "engine/ReplayFile.h"
+#include "engine/ReplayModes.h"
+#include "engine/SessionWatcher.h"
 #include "engine/TickSource.h"
 #include "screens/MainScreen.h"
 
@@ -22,6 +25,9 @@ Timer EscapeTimer;
 SDL_Surface* DisplaySurface = nullptr;
 
 namespace {
+// Whether the frame is in its render (true) or its update.
+bool rendering = false;
+
 bool LevelIsUp() { return Engine::Instance().HasScreen("Stage1"); }
 
 bool IsDirectory(const std::string& path) {
@@ -80,6 +86,8 @@ void NoteFocusChange(const SDL_Event* event) {
 }  // namespace
 
 void HandlePolledEvent(SDL_Event* event) {
+    if (SessionWatcher* watcher = Engine::Instance().Watcher)
+        watcher->EventHandled(*event);
     if (event->type == SDL_ACTIVEEVENT)
         NoteFocusChange(event);
     if (event->type == SDL_MOUSEMOTION) {
@@ -101,6 +109,9 @@ void PumpEvents() {
 }
 
 bool UpdateFrame() {
+    if (SessionWatcher* watcher = Engine::Instance().Watcher)
+        watcher->FrameStarted(TickSource::Now());
+    rendering = false;
     const int32_t elapsed = FrameTimer.GetTicks();
     FrameTimer.Start();
     DeltaSeconds = static_cast<float>(elapsed / 1000.0);
@@ -120,12 +131,19 @@ bool UpdateFrame() {
 }
 
 bool RenderFrame() {
+    rendering = true;
     SDL_FillRect(DisplaySurface, &DisplaySurface->clip_rect, SDL_MapRGB(DisplaySurface->format, 0, 0, 0));
     Engine::Instance().Draw();
-    return SDL_Flip(DisplaySurface) == -1;
+    const bool failed = SDL_Flip(DisplaySurface) == -1;
+    if (SessionWatcher* watcher = Engine::Instance().Watcher)
+        watcher->FrameEnded();
+    return failed;
 }
 
+bool Rendering() { return rendering; }
+
 void ResetMainLoop() {
+    rendering = false;
     DeltaSeconds = 0;
     GamePaused = false;
     FrameTimer = Timer();
@@ -133,7 +151,7 @@ void ResetMainLoop() {
     DisplaySurface = nullptr;
 }
 
-bool StartGame() {
+bool StartEngine() {
     // SDL 1.2 counts ticks from SDL_Init; read before it, the clock jumps
     // back at start-up and the timers started here would run negative.
     SDL_Init(SDL_INIT_TIMER);
@@ -147,11 +165,31 @@ bool StartGame() {
     }
     DisplaySurface = engine.Surface;
     Pictures::Preload(engine.Cache);
-    engine.PushScreen(new MainScreen(), "MainScreen");
     return true;
 }
 
+bool StartGame() {
+    if (!StartEngine())
+        return false;
+    Engine::Instance().PushScreen(new MainScreen(), "MainScreen");
+    return true;
+}
+
+void FreshMenu() {
+    Engine& engine = Engine::Instance();
+    engine.ClearScreens();
+    engine.Input.Clear();
+    engine.Input.MouseX = engine.Input.MouseY = 0;
+    GamePaused = false;
+    DeltaSeconds = 0;
+    FrameTimer.Start();
+    EscapeTimer.Start();
+    engine.PushScreen(new MainScreen(), "MainScreen");
+}
+
 bool RunFrame() {
+    // The game clock stands still for the whole frame.
+    TickSource::HoldAt(TickSource::WallNow());
     PumpEvents();
     const bool end = UpdateFrame();
     const bool flipFailed = RenderFrame();
@@ -167,27 +205,50 @@ long FrameLimit(int argc, char** argv) {
             return std::strtol(argv[i + 1], nullptr, 10);
     return 0;
 }
+
+std::string OptionValue(int argc, char** argv, const std::string& name) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (argv[i] == name)
+            return argv[i + 1];
+    return "";
+}
+
+void ReportPicture(const ImageLoadError& error) {
+    Log::Error(std::string(error.what()) + ": cannot load \"" + error.Path + "\" from " + WorkingDirectory() + " (" +
+               error.Reason + ")");
+}
 }  // namespace
 
 int RunGame(int argc, char** argv) {
+    const std::string verify = OptionValue(argc, argv, "--verify");
+    const std::string replay = OptionValue(argc, argv, "--replay");
+    FindAssetFolder();
+    if (!verify.empty())
+        return ReplayModes::Verify(verify);
+    ReplayFile shown;
+    if (!replay.empty() && !ReplayModes::Load(replay, shown))
+        return 1;
     // Without an explicit choice SDL 1.2 would fall back to drawing the game
     // as ASCII art in the terminal when there is no display; ask for X11 so
     // that a missing display is reported instead.
     setenv("SDL_VIDEODRIVER", "x11", 0);
-    FindAssetFolder();
     int status = 0;
     try {
         if (!StartGame())
             return 1;
-        FramePacer pacer(60);
-        const long limit = FrameLimit(argc, argv);
-        for (long frame = 1; !RunFrame() && frame != limit; ++frame)
-            pacer.Wait();
+        if (replay.empty() || ReplayModes::Show(shown)) {
+            if (!replay.empty())
+                FreshMenu();
+            FramePacer pacer(60);
+            const long limit = FrameLimit(argc, argv);
+            for (long frame = 1; !RunFrame() && frame != limit; ++frame)
+                pacer.Wait();
+        }
     } catch (const ImageLoadError& error) {
-        Log::Error(std::string(error.what()) + ": cannot load \"" + error.Path + "\" from " + WorkingDirectory() +
-                   " (" + error.Reason + ")");
+        ReportPicture(error);
         status = 1;
     }
     Engine::Instance().Shutdown();
+    TickSource::Release();
     return status;
 }

@@ -27,10 +27,19 @@ void HandlePolledEvent(SDL_Event* event);
 bool UpdateFrame();
 // Clears the window, draws the screens and flips. True when the flip failed.
 bool RenderFrame();
+// True from the start of RenderFrame to the next UpdateFrame: a level that is
+// loaded then is first drawn in the frame after.
+bool Rendering();
 
-// Starts the frame timers, initialises the engine and pushes the main menu.
-// False when the engine cannot start (message already printed).
+// Starts the frame timers, initialises the engine and loads every picture.
+// False when the engine cannot start (message already printed); throws
+// ImageLoadError for a picture that cannot be loaded.
+bool StartEngine();
+// StartEngine, then the main menu.
 bool StartGame();
+// Only a fresh main menu on the stack, nothing held, nothing paused: where
+// the game goes after showing a replay.
+void FreshMenu();
 // One whole frame: events, update, render. True when the loop should end.
 bool RunFrame();
 // The whole program: start, loop, shut down. Returns the exit status.

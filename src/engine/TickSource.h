@@ -4,10 +4,24 @@
 // The one clock of the game. Every timer, the frame pacing and the seeding
 // of the random generator read the time here, so tests can freeze it and
 // step it by hand instead of waiting on the wall clock.
+//
+// The game clock is held still for the length of a frame: every rule that
+// reads the time during one frame reads the same millisecond, so a frame is
+// a function of its start time, its events and the world before it. That is
+// what lets a recorded run replay exactly.
 class TickSource {
 public:
-    // Milliseconds since SDL started, or the fake time when one is set.
+    // The game clock: the held frame time, the fake time when one is set,
+    // or SDL's milliseconds.
     static uint32_t Now();
+    // The clock on the wall, for pacing frames (the fake time in tests).
+    static uint32_t WallNow();
+
+    // Holds the game clock at `ms` until the next hold (under a fake clock
+    // the fake time simply becomes `ms`).
+    static void HoldAt(uint32_t ms);
+    // Lets the game clock run with the wall again.
+    static void Release();
 
     // Waits `ms` milliseconds; with a fake clock the fake time just moves on.
     static void Sleep(uint32_t ms);

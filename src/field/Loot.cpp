@@ -7,6 +7,7 @@
 #include "effects/MedMoney.h"
 #include "effects/SmallMoney.h"
 #include "engine/Engine.h"
+#include "engine/Random.h"
 #include "field/Enemy.h"
 #include "field/UI.h"
 
@@ -15,8 +16,8 @@ namespace {
 // the x offset, and the money's constructor then draws its own velocity.
 template <class M>
 void DropPiece(const Enemy& b, const std::string& screen) {
-    const int dy = std::rand() % b.Size;
-    const int dx = std::rand() % b.Size;
+    const int dy = Random::Draw() % b.Size;
+    const int dx = Random::Draw() % b.Size;
     Engine::Instance().AddToScreen(new M(b.PosX + static_cast<float>(dx), b.PosY + static_cast<float>(dy)), screen);
 }
 
@@ -26,7 +27,7 @@ void DropPiece(const Enemy& b, const std::string& screen) {
 template <class M>
 void DropWhileLucky(const Enemy& b, int modulo, int shift, const std::string& screen) {
     for (int dropped = 0;; ++dropped) {
-        const int limit = std::rand() % modulo + shift;
+        const int limit = Random::Draw() % modulo + shift;
         if (dropped >= limit)
             return;
         DropPiece<M>(b, screen);

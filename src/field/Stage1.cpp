@@ -9,6 +9,7 @@
 #include "enemies/TheBoss.h"
 #include "engine/Engine.h"
 #include "engine/MusicTrack.h"
+#include "engine/SessionWatcher.h"
 #include "field/Interactions.h"
 #include "field/UI.h"
 #include "player/Rocket.h"
@@ -19,7 +20,11 @@
 Stage1::Stage1() : Engine(&Engine::Instance()) {}
 
 // The entities still in the list are deleted by the base destructor.
-Stage1::~Stage1() { MusicTrack::Free(Music); }
+Stage1::~Stage1() {
+    if (Engine->Watcher != nullptr)
+        Engine->Watcher->LevelEnding(*this);
+    MusicTrack::Free(Music);
+}
 
 namespace {
 template <class Layer>
@@ -46,6 +51,8 @@ void Stage1::Load(std::string name) {
     Engine->AddToScreen(BackdropLayer<BackgroundLayer2>("Image/stars2.png"), Name);
     Engine->AddToScreen(new Ship(), Name);
     Engine->AddToScreen(new UI(), Name);
+    if (Engine->Watcher != nullptr)
+        Engine->Watcher->LevelStarted(*this);
 }
 
 UI* Stage1::FindHud() const {

@@ -32,8 +32,10 @@ public:
     bool Update(float seconds) override;
     void Draw(SDL_Surface* target) override;
 
-private:
+    // The level's HUD panel (the first in the list), or null.
     UI* FindHud() const;
+
+private:
     // The outer and inner passes; true when an entity asked to end the game.
     bool RunPairPasses(UI& hud, float seconds);
     // The pairs of the outer entity in slot i.

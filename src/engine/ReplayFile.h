@@ -1,0 +1,79 @@
+#pragma once
+#include <SDL/SDL.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/Timer.h"
+
+// One recorded level session, as kept in a .krp file: the random seed, the
+// state of the input handler and the main loop when the level came up, the
+// game clock of every frame with the events handed over before it, a check
+// value of the world about once a second, and how the run ended. The byte
+// layout is documented in docs/replay-format.md; everything is little-endian
+// and every count is checked against what the file can still hold before
+// anything is allocated for it.
+class ReplayFile {
+public:
+    // Bumped whenever the layout changes.
+    static constexpr uint16_t FormatVersion = 1;
+    // Bumped whenever a rule of play changes what a recorded run does; a
+    // replay of other rules cannot be played back and is refused.
+    static constexpr uint16_t GameRules = 1;
+    // More frames than a day and a half of play is no recording of ours.
+    static constexpr uint32_t MaxFrames = 8'000'000;
+
+    // A Timer of the main loop, as elapsed time at the level's start.
+    struct TimerState {
+        bool Started = false;
+        bool Paused = false;
+        int32_t Elapsed = 0;
+        bool operator==(const TimerState&) const = default;
+
+        static TimerState Of(const Timer& timer);
+        // A timer that reads and runs on from `now` as the recorded one did.
+        Timer At(uint32_t now) const;
+    };
+    struct Frame {
+        // The game clock during the frame.
+        uint32_t Time = 0;
+        // Handed to the input handler before the frame's update, in order.
+        std::vector<SDL_Event> Events;
+    };
+    struct Check {
+        uint32_t Frame = 0;  // 1-based: checked after this frame was drawn
+        uint64_t Value = 0;
+    };
+
+    uint16_t Rules = GameRules;
+    uint32_t Seed = 0;
+    // The game clock of the frame in which the level was loaded.
+    uint32_t StartTime = 0;
+    // The level came up during an update, so it was drawn in that frame too.
+    bool DrawnAtStart = false;
+    bool Paused = false;
+    TimerState FrameTimer;
+    TimerState EscapeTimer;
+    float MouseX = 0;
+    float MouseY = 0;
+    // What the input handler held when the level came up (keys still down...).
+    std::vector<SDL_Event> Stored;
+
+    // How it ended (see LevelOutcome) and the world check at the very end.
+    uint8_t Ending = 0;
+    int32_t Score = 0;
+    int32_t Money = 0;
+    uint32_t LevelMs = 0;
+    uint64_t FinalCheck = 0;
+
+    std::vector<Frame> Frames;
+    std::vector<Check> Checks;
+
+    std::string Encode() const;
+    // Fills `out` from `bytes`; false with a short reason ("truncated inside
+    // frame 12", "recorded with other game rules (2; this game plays 1)").
+    static bool Decode(const std::string& bytes, ReplayFile& out, std::string& error);
+    // Reads and decodes a file; the reason names what is wrong with it.
+    static bool Load(const std::string& path, ReplayFile& out, std::string& error);
+};

@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+
+class ReplayFile;
+
+// The two ways the program plays a recorded run instead of the player:
+// headless, as fast as it goes, to check that it still plays the same
+// (korvanta --verify), and in the window at its recorded pace for watching
+// (korvanta --replay).
+class ReplayModes {
+public:
+    // Plays `path` with no window and no sound and prints one line: frames,
+    // seconds of play, score, money, how the level ended and whether it
+    // stayed in sync. Returns the exit status: 0 in sync, 1 for a desync or
+    // a file it cannot use (one line on stderr says which and why).
+    static int Verify(const std::string& path);
+
+    // Plays `run` in the running game's window at the pace it was recorded.
+    // The player's keys and mouse do not steer it; ESC or closing the window
+    // ends it. Returns false when the player ended the program that way,
+    // true when the run played to its end (the caller then shows the menu).
+    static bool Show(const ReplayFile& run);
+
+    // Loads `path`, or prints why it cannot be used; false then.
+    static bool Load(const std::string& path, ReplayFile& run);
+};
