@@ -10,5 +10,6 @@ cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/release -j"$(nproc)"
 status=0
 build/release/korvanta_bench "$@" || status=$?
+bench/verify-speed.sh build/release/korvanta || status=$?
 bench/window-cpu.sh build/release/korvanta || status=$?
 exit "$status"

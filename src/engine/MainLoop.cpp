@@ -222,12 +222,14 @@ void ReportPicture(const ImageLoadError& error) {
 int RunGame(int argc, char** argv) {
     const std::string verify = OptionValue(argc, argv, "--verify");
     const std::string replay = OptionValue(argc, argv, "--replay");
+    // Read before the game moves to its asset folder: a file named on the
+    // command line is relative to where the player started it.
+    ReplayFile recorded;
+    if (!(verify.empty() && replay.empty()) && !ReplayModes::Load(verify.empty() ? replay : verify, recorded))
+        return 1;
     FindAssetFolder();
     if (!verify.empty())
-        return ReplayModes::Verify(verify);
-    ReplayFile shown;
-    if (!replay.empty() && !ReplayModes::Load(replay, shown))
-        return 1;
+        return ReplayModes::Verify(std::move(recorded));
     // Without an explicit choice SDL 1.2 would fall back to drawing the game
     // as ASCII art in the terminal when there is no display; ask for X11 so
     // that a missing display is reported instead.
@@ -236,7 +238,7 @@ int RunGame(int argc, char** argv) {
     try {
         if (!StartGame())
             return 1;
-        if (replay.empty() || ReplayModes::Show(shown)) {
+        if (replay.empty() || ReplayModes::Show(recorded)) {
             if (!replay.empty())
                 FreshMenu();
             FramePacer pacer(60);

@@ -132,7 +132,7 @@ public:
         // Every event takes at least its type byte.
         const uint16_t count = Get<uint16_t>();
         std::vector<SDL_Event> events;
-        if (!Fits(count, 1))
+        if (!Fits(count, 1, "events"))
             return events;
         events.reserve(count);
         for (uint16_t i = 0; i < count && Ok; ++i)
@@ -140,9 +140,11 @@ public:
         return events;
     }
     // True when `count` records of at least `each` bytes can still follow.
-    bool Fits(uint64_t count, size_t each) {
-        if (Ok && count > (Bytes.size() - At) / each)
-            Bad("a count larger than the file can hold");
+    bool Fits(uint64_t count, size_t each, const char* what) {
+        const size_t room = (Bytes.size() - At) / each;
+        if (Ok && count > room)
+            Bad("cut short or damaged: it announces " + std::to_string(count) + " " + what +
+                ", the rest of the file holds at most " + std::to_string(room));
         return Ok;
     }
     void Fail() {
@@ -215,7 +217,7 @@ void ReadFrames(Reader& in, ReplayFile& out, std::string& where) {
     const uint32_t count = in.Get<uint32_t>();
     if (count > ReplayFile::MaxFrames)
         in.Bad("more frames than any run holds");
-    if (!in.Fits(count, FrameBytes))
+    if (!in.Fits(count, FrameBytes, "frames"))
         return;
     out.Frames.reserve(count);
     for (uint32_t i = 0; i < count && in.Ok; ++i) {
@@ -230,7 +232,7 @@ void ReadFrames(Reader& in, ReplayFile& out, std::string& where) {
 
 void ReadChecks(Reader& in, ReplayFile& out) {
     const uint32_t count = in.Get<uint32_t>();
-    if (!in.Fits(count, CheckBytes))
+    if (!in.Fits(count, CheckBytes, "checks"))
         return;
     out.Checks.reserve(count);
     for (uint32_t i = 0; i < count && in.Ok; ++i) {

@@ -40,10 +40,7 @@ bool ReplayModes::Load(const std::string& path, ReplayFile& run) {
     return false;
 }
 
-int ReplayModes::Verify(const std::string& path) {
-    ReplayFile run;
-    if (!Load(path, run))
-        return 1;
+int ReplayModes::Verify(ReplayFile run) {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     int status = 1;

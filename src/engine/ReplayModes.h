@@ -9,11 +9,10 @@ class ReplayFile;
 // (korvanta --replay).
 class ReplayModes {
 public:
-    // Plays `path` with no window and no sound and prints one line: frames,
+    // Plays `run` with no window and no sound and prints one line: frames,
     // seconds of play, score, money, how the level ended and whether it
-    // stayed in sync. Returns the exit status: 0 in sync, 1 for a desync or
-    // a file it cannot use (one line on stderr says which and why).
-    static int Verify(const std::string& path);
+    // stayed in sync. Returns the exit status: 0 in sync, 1 for a desync.
+    static int Verify(ReplayFile run);
 
     // Plays `run` in the running game's window at the pace it was recorded.
     // The player's keys and mouse do not steer it; ESC or closing the window
@@ -21,6 +20,7 @@ public:
     // true when the run played to its end (the caller then shows the menu).
     static bool Show(const ReplayFile& run);
 
-    // Loads `path`, or prints why it cannot be used; false then.
+    // Loads `path`, or prints one line naming it and why it cannot be used
+    // (the exit status is then 1); false then.
     static bool Load(const std::string& path, ReplayFile& run);
 };

@@ -1,0 +1,21 @@
+// Arbitrary bytes as a replay file: the reader must refuse what it cannot
+// use with a reason, never crash or allocate beyond what the bytes justify,
+// and what it accepts must write back to the very same bytes.
+#include <cstdlib>
+#include <string>
+
+#include "engine/ReplayFile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    ReplayFile run;
+    std::string why;
+    if (!ReplayFile::Decode(bytes, run, why)) {
+        if (why.empty())
+            std::abort();  // a refusal must say why
+        return 0;
+    }
+    if (run.Encode() != bytes)
+        std::abort();
+    return 0;
+}
