@@ -12,13 +12,14 @@
 #include "enemies/TheBoss.h"
 #include "enemies/TheFoo.h"
 #include "engine/Engine.h"
+#include "engine/Layout.h"
 #include "engine/Random.h"
 
 namespace {
 // Single mines and rocks enter just right of the window at a random height;
 // formations and the big groups enter at the window's edge.
 constexpr float LooseEntryX = 1044;
-constexpr float FormationX = 1024;
+constexpr float FormationX = Layout::WindowWidth;
 constexpr float UpperLaneY = 150;
 constexpr float LowerLaneY = 450;
 constexpr int FormationGapMs = 500;

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "engine/AlsaSilencer.h"
+#include "engine/Layout.h"
 #include "engine/Log.h"
 #include "engine/Random.h"
 #include "engine/MainLoop.h"
@@ -31,7 +32,7 @@ bool Engine::Init(const std::string& caption) {
     // audio one may fail on a machine without a sound device.
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) == -1)
         return Fail("cannot start SDL");
-    Surface = SDL_SetVideoMode(1024, 600, 32, 0);
+    Surface = SDL_SetVideoMode(Layout::WindowWidth, Layout::WindowHeight, Layout::WindowDepth, 0);
     if (Surface == nullptr)
         return Fail("cannot open the 1024x600 window");
     if (TTF_Init() == -1)

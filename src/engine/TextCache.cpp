@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/Layout.h"
 #include "engine/Text.h"
 
 namespace {
@@ -47,7 +48,7 @@ int TextCache::Draw(SDL_Surface* target, TTF_Font* font, const std::string& text
 
 void TextCache::DrawCentred(SDL_Surface* target, TTF_Font* font, const std::string& text, SDL_Color colour, int y) {
     if (SDL_Surface* line = Find(font, text, colour))
-        Blit(line, target, 512 - line->w / 2, y);
+        Blit(line, target, Layout::CentreX - line->w / 2, y);
 }
 
 void TextCache::Clear() {

@@ -4,10 +4,7 @@
 #include <cstring>
 
 #include "engine/Image.h"
-
-namespace {
-constexpr int WindowWidth = 1024;
-}
+#include "engine/Layout.h"
 
 BarStrip::~BarStrip() { Free(); }
 
@@ -17,7 +14,7 @@ void BarStrip::Free() {
 }
 
 int BarStrip::SegmentsFor(float points, int left) {
-    const int visible = (WindowWidth - left + Pitch - 1) / Pitch;
+    const int visible = (Layout::WindowWidth - left + Pitch - 1) / Pitch;
     if (!(points > 0))
         return 0;
     if (points >= static_cast<float>(visible))
@@ -30,7 +27,7 @@ void BarStrip::Build(const Image& segment, int left) {
     SDL_Surface* picture = segment.Surface;
     if (segment.Width() != Pitch || picture->format->BytesPerPixel != 4)
         return;
-    const int count = SegmentsFor(static_cast<float>(WindowWidth), left);
+    const int count = SegmentsFor(static_cast<float>(Layout::WindowWidth), left);
     const SDL_PixelFormat* f = picture->format;
     Strip = SDL_CreateRGBSurface(SDL_SWSURFACE, Pitch * count, picture->h, 32, f->Rmask, f->Gmask, f->Bmask,
                                  f->Amask);

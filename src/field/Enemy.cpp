@@ -1,5 +1,7 @@
 #include "field/Enemy.h"
 
+#include "engine/Layout.h"
+
 void Enemy::Load() {
     Solid::Load();
     Health = 1;
@@ -17,5 +19,5 @@ bool Enemy::Update(float seconds) {
 
 bool Enemy::OutOfBounds() const {
     const float m = static_cast<float>(Size);
-    return PosX < -m || PosX > 2048 || PosY < -m || PosY > 600 + m;
+    return PosX < -m || PosX > 2 * Layout::WindowWidth || PosY < -m || PosY > Layout::WindowHeight + m;
 }

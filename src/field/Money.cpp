@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/Layout.h"
+
 void Money::Load() {
     Solid::Load();
     Speed = 20.0f;
@@ -18,7 +20,7 @@ bool Money::Update(float seconds) {
 
 bool Money::OutOfBounds() const {
     const float m = static_cast<float>(Size);
-    return PosX < -m || PosX > 1024 + m || PosY < -m || PosY > 600 + m;
+    return PosX < -m || PosX > Layout::WindowWidth + m || PosY < -m || PosY > Layout::WindowHeight + m;
 }
 
 void Money::MoveToward(float targetX, float targetY) {

@@ -6,6 +6,7 @@
 #include "engine/Engine.h"
 #include "engine/Image.h"
 #include "engine/ImageButton.h"
+#include "engine/Layout.h"
 #include "engine/Text.h"
 
 namespace {
@@ -46,8 +47,8 @@ void UI::Load() {
     Image* replay = Picture(ReplayPath);
     exit->SetFrames(0, 0, 128, 100, 2);
     replay->SetFrames(0, 0, 193, 93, 2);
-    ReplayRect = ImageButton::CentredRect(*replay, 341, 400);
-    ExitRect = ImageButton::CentredRect(*exit, 683, 400);
+    ReplayRect = ImageButton::CentredRect(*replay, Layout::LeftColumnX, Layout::ButtonRowTop);
+    ExitRect = ImageButton::CentredRect(*exit, Layout::RightColumnX, Layout::ButtonRowTop);
 
     ShieldClock.Start();
     PlayerHealth = 100;
@@ -141,14 +142,14 @@ void UI::DrawShopLabels(SDL_Surface* target) {
 }
 
 void UI::DrawPauseOverlay(SDL_Surface* target) {
-    Texts.DrawCentred(target, BigFont, "PAUSED", White, 150);
+    Texts.DrawCentred(target, BigFont, "PAUSED", White, Layout::HeadlineTop);
     DrawOverlayButtons(target);
 }
 
 void UI::DrawEndOverlay(SDL_Surface* target) {
     const char* headline = VictoryView ? "Congrats! You just saved the universe!" : "GAME OVER";
-    Texts.DrawCentred(target, BigFont, headline, White, 150);
-    Texts.DrawCentred(target, BigFont, "Do you want to play again?", White, 200);
+    Texts.DrawCentred(target, BigFont, headline, White, Layout::HeadlineTop);
+    Texts.DrawCentred(target, BigFont, "Do you want to play again?", White, Layout::SecondLineTop);
     DrawOverlayButtons(target);
 }
 

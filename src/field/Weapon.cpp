@@ -1,5 +1,7 @@
 #include "field/Weapon.h"
 
+#include "engine/Layout.h"
+
 bool Weapon::Update(float seconds) {
     Move(seconds);
     if (OutsideWindow())
@@ -7,4 +9,6 @@ bool Weapon::Update(float seconds) {
     return false;
 }
 
-bool Weapon::OutsideWindow() const { return PosX < 0 || PosX > 1024 || PosY < 0 || PosY > 600; }
+bool Weapon::OutsideWindow() const {
+    return PosX < 0 || PosX > Layout::WindowWidth || PosY < 0 || PosY > Layout::WindowHeight;
+}

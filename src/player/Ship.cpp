@@ -4,6 +4,7 @@
 
 #include "engine/Engine.h"
 #include "engine/Image.h"
+#include "engine/Layout.h"
 #include "engine/PanChannel.h"
 #include "engine/SoundCache.h"
 #include "player/GreenBullet.h"
@@ -14,7 +15,7 @@ namespace {
 // The right quarter of the window stays out of the ship's reach.
 constexpr int PlayRight = 768;
 constexpr int PlayTop = 80;
-constexpr int PlayBottom = 600;
+constexpr int PlayBottom = Layout::WindowHeight;
 constexpr int ShotChannel = 1;
 constexpr float Damping = 0.995f;
 // The drift that pulls an idle ship back toward the left of the screen.
@@ -57,7 +58,7 @@ void Ship::Steer() {
     SpeedY *= Damping;
 
     if (Leaving) {
-        const float dx = 1024 - PosX;
+        const float dx = Layout::WindowWidth - PosX;
         const float dy = 300 - PosY;
         const float d = std::sqrt(dx * dx + dy * dy);
         // Right on the exit point there is no direction to be pulled in.
@@ -111,7 +112,7 @@ void Ship::KeepInBounds() {
         SpeedY = 0;
     }
     // A leaving ship is parked well off screen once it crosses the edge.
-    if (PosX > 1024)
+    if (PosX > Layout::WindowWidth)
         PosX = 1524;
 }
 

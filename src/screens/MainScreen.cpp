@@ -3,6 +3,7 @@
 #include "engine/Engine.h"
 #include "engine/Image.h"
 #include "engine/ImageButton.h"
+#include "engine/Layout.h"
 #include "engine/MusicTrack.h"
 #include "engine/Text.h"
 #include "screens/LoadingScreen.h"
@@ -62,9 +63,9 @@ void MainScreen::Load(std::string name) {
     play->SetFrames(0, 0, 134, 92, 2);
     info->SetFrames(0, 0, 128, 92, 2);
     exit->SetFrames(0, 0, 128, 81, 2);
-    PlayRect = ImageButton::CentredRect(*play, 341, 400);
-    InfoRect = ImageButton::CentredRect(*info, 512, 400);
-    ExitRect = ImageButton::CentredRect(*exit, 683, 400);
+    PlayRect = ImageButton::CentredRect(*play, Layout::LeftColumnX, Layout::ButtonRowTop);
+    InfoRect = ImageButton::CentredRect(*info, Layout::MiddleColumnX, Layout::ButtonRowTop);
+    ExitRect = ImageButton::CentredRect(*exit, Layout::RightColumnX, Layout::ButtonRowTop);
 
     TitleFont = Text::OpenFont("pirulen.ttf", 42);
     TextFont = Text::OpenFont("pirulen.ttf", 18);
@@ -102,7 +103,7 @@ void MainScreen::DrawBackground(SDL_Surface* target) {
 }
 
 void MainScreen::DrawMenuPage(SDL_Surface* target) {
-    Texts.DrawCentred(target, TitleFont, "KORVANTA", TextColour, 150);
+    Texts.DrawCentred(target, TitleFont, "KORVANTA", TextColour, Layout::TitleTop);
     const EveHandler& input = Engine::Instance().Input;
     CursorX = input.MouseX;
     CursorY = input.MouseY;

@@ -48,9 +48,9 @@ protected:
             } else if (roll == 17 && dice() % 8 == 0) {
                 Tap(SDLK_q);
             } else if (roll == 18) {
-                Click(dice() % 2 ? 341 : 683, 446);  // Replay or Exit, when an overlay shows
+                Click(dice() % 2 ? Layout::ReplayButton : Layout::OverlayExitButton);  // when an overlay shows
             } else if (roll == 19 && Menu() != nullptr) {
-                Click(341, 446);  // Play again from the menu
+                Click(Layout::PlayButton);  // again, from the menu
             }
             if (roll == 20)
                 Frame(700);  // a stall
@@ -89,7 +89,7 @@ TEST_P(ReplayRoundTrip, EverySessionPlaysBackFrameForFrame) {
     TheEngine().Watcher = &Watcher;
     std::mt19937 dice(GetParam());
     Run(2);
-    Click(341, 446);  // Play
+    Click(Layout::PlayButton);
     PlayRandomly(dice, 2400);
     TheEngine().ClearScreens();  // the program ends: the running level is kept too
     ASSERT_GE(Sessions.size(), 1u);

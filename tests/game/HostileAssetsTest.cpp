@@ -97,7 +97,7 @@ protected:
         Playthrough::SetUp();
         Run(2);
         const bool titled = CountPixels({262, 150, 500, 50}, 0xDEF6FA) > 100;
-        Click(341, 446);
+        Click(Layout::PlayButton);
         Run(3);
         std::string wrong;
         if (Level() != nullptr) {
@@ -140,7 +140,7 @@ TEST_P(HostileAssets, APictureStopsTheGameNamingItSoundAndFontOnlyGoQuiet) {
     try {
         Playthrough::SetUp();
         Run(2);
-        Click(341, 446);
+        Click(Layout::PlayButton);
         Run(5 * 60);
     } catch (const ImageLoadError& error) {
         failed = error.Path;

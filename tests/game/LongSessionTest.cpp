@@ -42,7 +42,7 @@ TEST_P(LongSession, AHundredCyclesLeaveHeapAndImageCacheFlat) {
             Tap(SDLK_q);
             Run(3);
             ASSERT_TRUE(Hud()->GameOverView);
-            Click(341, 446);  // Replay
+            Click(Layout::ReplayButton);
             Run(3);
             ASSERT_EQ(StackNames(), std::vector<std::string>{"Stage1"});
             ASSERT_EQ(Hud()->PlayerHealth, 100);
@@ -51,7 +51,7 @@ TEST_P(LongSession, AHundredCyclesLeaveHeapAndImageCacheFlat) {
             Tap(SDLK_ESCAPE);
             Run(2);
             ASSERT_TRUE(GamePaused);
-            Click(683, 450);  // Exit
+            Click(Layout::OverlayExitButton);
             Run(3);
             ASSERT_EQ(StackNames(), std::vector<std::string>{"MainScreen"});
         }

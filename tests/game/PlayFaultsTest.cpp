@@ -74,7 +74,7 @@ protected:
 
 TEST_F(PlayFaults, AReleaseKeptFromAPageClickNeverLeavesAClickToFireLater) {
     Run(2);
-    Click(512, 446);  // Info
+    Click(Layout::InfoButton);
     Run(20);
     Click(512, 300);  // instructions -> credits; the release is kept
     Run(20);
@@ -83,10 +83,10 @@ TEST_F(PlayFaults, AReleaseKeptFromAPageClickNeverLeavesAClickToFireLater) {
     ASSERT_FALSE(Menu()->ShowInstructions || Menu()->ShowCredits);
     Click(100, 100);  // empty space: the press is stored, its release must end it
     Run(5);
-    MouseTo(683, 450);  // only moving over Exit
+    MouseTo(Layout::MenuExitButton.X, Layout::MenuExitButton.Y);  // only moving over Exit
     EXPECT_FALSE(Run(10)) << "the game ended without a click on Exit";
     EXPECT_FALSE(Menu()->ExitRequested);
-    Click(683, 450);  // a real click still works
+    Click(Layout::MenuExitButton);  // a real click still works
     EXPECT_TRUE(Run(2));
 }
 

@@ -59,7 +59,7 @@ TEST_P(OverlayChoice, LeadsToAFreshLevelOrTheMenu) {
     }
     EXPECT_GT(CountPixels(TextBand, White), whiteInLevel + 100) << "no overlay text";
 
-    replay ? Click(341, 446) : Click(683, 450);
+    Click(replay ? Layout::ReplayButton : Layout::OverlayExitButton);
     // Every frame from then on: one screen on the stack, never two.
     for (int i = 0; i < 32; ++i) {
         ASSERT_FALSE(Step());
@@ -97,7 +97,7 @@ TEST_P(WayOut, EndsTheGameExceptEscapeInTheLevel) {
     const bool inLevel = where == InLevel || where == InPausedLevel;
     Run(2);
     if (where == InInstructions || where == InCredits) {
-        Click(512, 446);  // Info
+        Click(Layout::InfoButton);
         Run(2);
         ASSERT_TRUE(Menu()->ShowInstructions);
         ASSERT_GT(CountPixels({0, 120, 1024, 30}, TextColour, 2), 50) << "the page's first line";

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/Layout.h"
 #include "support/Events.h"
 
 // Turns arbitrary bytes into a plausible stretch of play: SDL events of the
@@ -51,8 +52,19 @@ struct Target {
     Uint16 X, Y;
 };
 inline const Target* Targets(size_t* count) {
-    static const Target targets[] = {{341, 446}, {512, 446}, {683, 440}, {683, 450}, {274, 400},
-                                     {275, 401}, {512, 300}, {100, 300}, {0, 0},     {1023, 599}};
+    // The Play button's frame is 134 px wide: its left and top edges.
+    constexpr int playLeft = Layout::LeftColumnX - 134 / 2, top = Layout::ButtonRowTop;
+    static const Target targets[] = {
+        {Layout::PlayButton.X, Layout::PlayButton.Y},
+        {Layout::InfoButton.X, Layout::InfoButton.Y},
+        {Layout::MenuExitButton.X, Layout::MenuExitButton.Y},
+        {Layout::OverlayExitButton.X, Layout::OverlayExitButton.Y},
+        {playLeft, top},
+        {playLeft + 1, top + 1},
+        {Layout::CentreX, 300},
+        {100, 300},
+        {0, 0},
+        {Layout::WindowWidth - 1, Layout::WindowHeight - 1}};
     *count = sizeof targets / sizeof targets[0];
     return targets;
 }

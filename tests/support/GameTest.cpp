@@ -124,7 +124,7 @@ bool Playthrough::RunToLevelTime(uint32_t ms) {
 
 void Playthrough::StartLevel(int frames) {
     Run(2);
-    Click(341, 446);  // Play
+    Click(Layout::PlayButton);
     Run(frames);
     ASSERT_EQ(StackNames(), std::vector<std::string>{"Stage1"});
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/Engine.h"
+#include "engine/Layout.h"
 #include "field/Entity.h"
 
 class MainScreen;
@@ -83,6 +84,7 @@ protected:
     // A keystroke or a left click: pressed for one frame, then released.
     void Tap(SDLKey key);
     void Click(int x, int y);
+    void Click(ScreenPoint at) { Click(at.X, at.Y); }
 
     // One frame of 1/60 s; true when the game asked to end.
     bool Step();

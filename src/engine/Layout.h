@@ -1,0 +1,41 @@
+#pragma once
+
+// A point of the window, in pixels from its top-left corner.
+struct ScreenPoint {
+    int X;
+    int Y;
+};
+
+// Where things sit in the game's window: its size, the button row of the
+// menu and of the overlays, and the lines of text above and below it. The
+// game places its buttons and lines by these names, and the tests, the
+// fuzzer and the gamepad click where they say.
+struct Layout {
+    static constexpr int WindowWidth = 1024;
+    static constexpr int WindowHeight = 600;
+    static constexpr int WindowDepth = 32;
+    // Centred lines of text are centred on this x.
+    static constexpr int CentreX = WindowWidth / 2;
+
+    // The button row: three columns (the thirds of the window and its middle)
+    // with the buttons' tops on one line.
+    static constexpr int LeftColumnX = 341;
+    static constexpr int MiddleColumnX = CentreX;
+    static constexpr int RightColumnX = 683;
+    static constexpr int ButtonRowTop = 400;
+
+    // The middle of each button, where a player clicks.
+    static constexpr ScreenPoint PlayButton{LeftColumnX, ButtonRowTop + 46};
+    static constexpr ScreenPoint InfoButton{MiddleColumnX, ButtonRowTop + 46};
+    static constexpr ScreenPoint MenuExitButton{RightColumnX, ButtonRowTop + 40};
+    static constexpr ScreenPoint ReplayButton{LeftColumnX, ButtonRowTop + 46};
+    static constexpr ScreenPoint OverlayExitButton{RightColumnX, ButtonRowTop + 50};
+
+    // The menu's title, the overlays' two lines and the line under them.
+    static constexpr int TitleTop = 150;
+    static constexpr int HeadlineTop = 150;
+    static constexpr int SecondLineTop = 200;
+    static constexpr int NewBestTop = 270;
+    // The menu's best-score line, under its buttons.
+    static constexpr int BestScoreTop = 520;
+};
