@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "engine/AssetFolder.h"
 #include "engine/Engine.h"
 #include "engine/FramePacer.h"
 #include "engine/Log.h"
@@ -22,28 +23,6 @@ SDL_Surface* DisplaySurface = nullptr;
 
 namespace {
 bool LevelIsUp() { return Engine::Instance().HasScreen("Stage1"); }
-
-bool IsDirectory(const std::string& path) {
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-// The game reads its assets relative to the working directory. Started from
-// elsewhere, it moves to the asset folder that the build put beside it.
-void FindAssetFolder() {
-    if (IsDirectory("Image"))
-        return;
-    char exe[PATH_MAX];
-    const ssize_t length = readlink("/proc/self/exe", exe, sizeof exe - 1);
-    if (length <= 0)
-        return;
-    std::string dir(exe, static_cast<size_t>(length));
-    dir = dir.substr(0, dir.find_last_of('/'));
-    for (const std::string& candidate : {dir + "/assets", dir}) {
-        if (IsDirectory(candidate + "/Image") && chdir(candidate.c_str()) == 0)
-            return;
-    }
-}
 
 std::string WorkingDirectory() {
     char cwd[PATH_MAX];
@@ -172,7 +151,7 @@ int RunGame(int argc, char** argv) {
     // as ASCII art in the terminal when there is no display; ask for X11 so
     // that a missing display is reported instead.
     setenv("SDL_VIDEODRIVER", "x11", 0);
-    FindAssetFolder();
+    AssetFolder::ForThisProgram().Enter();
     int status = 0;
     try {
         if (!StartGame())
