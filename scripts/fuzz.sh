@@ -11,7 +11,7 @@ seconds="${1:-45}"
 build=build/fuzz
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DKORVANTA_FUZZ=ON -DKORVANTA_SANITIZE=ON -DKORVANTA_TESTS=OFF >/dev/null
+    -DKORVANTA_FUZZ=ON -DKORVANTA_SANITIZE=ON -DKORVANTA_TESTS=OFF -DKORVANTA_WERROR=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" --target korvanta_event_fuzzer
 
 # The generated assets: those of the test build when it has made them,

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "engine/AssetFolder.h"
 #include "engine/Engine.h"
 #include "engine/FramePacer.h"
 #include "engine/Log.h"
@@ -29,28 +30,6 @@ namespace {
 bool rendering = false;
 
 bool LevelIsUp() { return Engine::Instance().HasScreen("Stage1"); }
-
-bool IsDirectory(const std::string& path) {
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-// The game reads its assets relative to the working directory. Started from
-// elsewhere, it moves to the asset folder that the build put beside it.
-void FindAssetFolder() {
-    if (IsDirectory("Image"))
-        return;
-    char exe[PATH_MAX];
-    const ssize_t length = readlink("/proc/self/exe", exe, sizeof exe - 1);
-    if (length <= 0)
-        return;
-    std::string dir(exe, static_cast<size_t>(length));
-    dir = dir.substr(0, dir.find_last_of('/'));
-    for (const std::string& candidate : {dir + "/assets", dir}) {
-        if (IsDirectory(candidate + "/Image") && chdir(candidate.c_str()) == 0)
-            return;
-    }
-}
 
 std::string WorkingDirectory() {
     char cwd[PATH_MAX];
@@ -227,7 +206,7 @@ int RunGame(int argc, char** argv) {
     ReplayFile recorded;
     if (!(verify.empty() && replay.empty()) && !ReplayModes::Load(verify.empty() ? replay : verify, recorded))
         return 1;
-    FindAssetFolder();
+    AssetFolder::ForThisProgram().Enter();
     if (!verify.empty())
         return ReplayModes::Verify(std::move(recorded));
     // Without an explicit choice SDL 1.2 would fall back to drawing the game

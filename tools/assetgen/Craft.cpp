@@ -340,10 +340,15 @@ void bossFrame(cairo_t* cr, bool firing)
 
 } // namespace
 
+void drawShip(cairo_t* cr, int frame)
+{
+    shipFrame(cr, frame);
+}
+
 Canvas paintShip()
 {
     Canvas canvas(64 * 3, 64);
-    paintStrip(canvas, 64, 3, shipFrame);
+    paintStrip(canvas, 64, 3, drawShip);
     return canvas;
 }
 

@@ -30,6 +30,9 @@ Canvas paintBarSegment(bool health);
 
 // Player and boss craft, and what they fire (Craft.cpp)
 Canvas paintShip();
+// One frame of the fighter in a 64 x 64 box, facing right: 0 without
+// flame, 1 and 2 with the long and the short flame.
+void drawShip(cairo_t* cr, int frame);
 Canvas paintRocket();
 Canvas paintBoss();
 Canvas paintChargingBeam();
@@ -47,6 +50,11 @@ Canvas paintExplosion(int frameWidth, int frameHeight, int frames, unsigned seed
 Canvas paintSparkBurst();
 Canvas paintSmoke();
 Canvas paintMoney(int tier);
+
+// The desktop icon, `size` pixels square (Icon.cpp).
+Canvas paintIcon(int size);
+// The sizes installed in the icon theme.
+inline constexpr int IconSizes[] = {16, 32, 48, 64, 128, 256};
 
 // Strips of animation frames side by side: `frame(cr, index)` paints one
 // frame with the origin at that frame's top-left corner, clipped to it.

@@ -2,10 +2,12 @@
 // folder given on the command line, at the paths the game asks for.
 //
 //   assetgen OUTPUT_DIR [FONT_FILE]
+//   assetgen --icons ICON_DIR
 //
 // The font is the one used for the lettering on the buttons; it defaults to
 // the file the build picked, which is also copied next to the assets as the
-// game's own font.
+// game's own font. With --icons it writes the desktop icon in every size of
+// the icon theme instead: ICON_DIR/hicolor/NxN/apps/korvanta.png.
 
 #include <chrono>
 #include <cstdio>
@@ -52,6 +54,16 @@ void writeLevelMusic(const fs::path& root)
     writeMp3(root / "Sound/Tarnel-Stompin_little_scouts.mp3", levelTheme());
 }
 
+void writeIcons(const fs::path& root)
+{
+    for (int size : IconSizes) {
+        const std::string name = std::to_string(size) + "x" + std::to_string(size);
+        const fs::path folder = root / "hicolor" / name / "apps";
+        fs::create_directories(folder);
+        paintIcon(size).savePng(folder / "korvanta.png");
+    }
+}
+
 // Runs the jobs on their own threads and rethrows the first failure. The
 // outputs do not depend on the scheduling: each job writes its own files.
 void runAll(const std::vector<std::function<void()>>& jobs)
@@ -77,11 +89,16 @@ void runAll(const std::vector<std::function<void()>>& jobs)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR [FONT_FILE]\n", argv[0]);
+    const bool icons = argc > 1 && std::string(argv[1]) == "--icons";
+    if (argc < 2 || argc > 3 || (icons && argc != 3)) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR [FONT_FILE]\n       %s --icons ICON_DIR\n", argv[0], argv[0]);
         return 2;
     }
     try {
+        if (icons) {
+            writeIcons(argv[2]);
+            return 0;
+        }
         const auto started = std::chrono::steady_clock::now();
         const fs::path root = argv[1];
         fs::create_directories(root / "Image");
