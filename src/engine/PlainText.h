@@ -9,7 +9,8 @@
 // returned point into the caller's text.
 class PlainText {
 public:
-    // The lines of `text`, without their "\n" or "\r\n".
+    // The lines of `text`, without their "\n". The "\r" of a CRLF ending is a
+    // blank, dropped by Trim and Words.
     static std::vector<std::string_view> Lines(std::string_view text);
     // `text` without the blanks (spaces, tabs, carriage returns) around it.
     static std::string_view Trim(std::string_view text);
