@@ -1,0 +1,45 @@
+// Arbitrary bytes as the player's saved files: the first byte picks the
+// score table or the settings, the rest is the file. Nothing may crash,
+// leak or hang, and whatever parses must survive being written back.
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "engine/ScoreTable.h"
+#include "engine/Settings.h"
+
+namespace {
+void Require(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+void ScoreFile(std::string_view text) {
+    const std::optional<ScoreTable> table = ScoreTable::Parse(text);
+    if (!table)
+        return;
+    Require(table->Runs().size() <= ScoreTable::Capacity);
+    const std::optional<ScoreTable> again = ScoreTable::Parse(table->Text());
+    Require(again && *again == *table);
+    for (const ScoreTable::Run& run : table->Runs())
+        Require(ScoreTable::IsValid(run));
+    Require(!table->Format().empty());
+}
+
+void SettingsFile(std::string_view text) {
+    const Settings settings = Settings::Parse(text);
+    int stray = -1;
+    Require(Settings::Parse(settings.Text(), &stray) == settings && stray == 0);
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0)
+        return 0;
+    const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
+    if (data[0] % 2 == 0)
+        ScoreFile(text);
+    else
+        SettingsFile(text);
+    return 0;
+}

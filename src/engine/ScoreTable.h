@@ -1,0 +1,77 @@
+#pragma once
+#include <cstddef>
+#include <ctime>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The ten best runs, best first, as kept in the player's scores.txt: one
+// line a run (score, money, outcome, seconds played, local date and time,
+// replay file name or "-") under a "#" header. The table owns its runs; it
+// also remembers a file it could not read, so that saving never replaces
+// scores that were there but unreadable.
+class ScoreTable {
+public:
+    enum class Outcome { Won, Lost, Left };
+
+    struct Run {
+        long long Score = 0;
+        long long Money = 0;
+        Outcome Result = Outcome::Left;
+        long Tenths = 0;     // seconds played, in tenths of a second
+        std::string When;    // local time, "YYYY-MM-DD HH:MM:SS"
+        std::string Replay;  // a file name in the replays folder; empty for none
+        bool operator==(const Run&) const = default;
+    };
+
+    static constexpr size_t Capacity = 10;
+    // Ten lines and generous comments; anything bigger is not this file.
+    static constexpr size_t MaxFileBytes = 64 * 1024;
+
+    // The table in `text`, sorted and cut to the best ten; nullopt when a line
+    // is damaged, with `problem` (if given) naming the first such line.
+    static std::optional<ScoreTable> Parse(std::string_view text, std::string* problem = nullptr);
+
+    // The scores in `path`. A missing file is an empty table. A damaged one is
+    // moved aside to "<path>.bad" (or ".bad.1", ...) with one warning, and the
+    // table starts empty. An unreadable path gives one warning and an empty
+    // table that refuses to be saved over it.
+    static ScoreTable Load(const std::string& path);
+
+    // Writes the table to `path` whole or not at all; one warning and false on
+    // failure (or when `path` could not be read at loading).
+    bool Save(const std::string& path) const;
+
+    // Enters a run with a score above 0 that beats the lowest of a full table
+    // strictly; a run equal to one in the table goes behind it. Runs that
+    // could not be written back (negative numbers, a bad date or replay name)
+    // never enter. True when the run entered.
+    bool Add(const Run& run);
+
+    // True for a positive score above every score in the table.
+    bool IsNewBest(long long score) const;
+    // The best run; null for an empty table.
+    const Run* Best() const;
+    const std::vector<Run>& Runs() const { return runs_; }
+    bool operator==(const ScoreTable& other) const { return runs_ == other.runs_; }
+
+    // The file's text: the header line and one line per run, best first.
+    std::string Text() const;
+    // The table with a header and aligned columns for `korvanta --scores`, or
+    // a line saying that there are no scores yet.
+    std::string Format() const;
+
+    // True when `run` can be written to the file and read back unchanged.
+    static bool IsValid(const Run& run);
+    // `when` as the file writes it, in local time.
+    static std::string Timestamp(std::time_t when);
+
+private:
+    void StartAfresh(const std::string& path, const std::string& problem);
+    void KeepFromSaving(const std::string& path, const std::string& reason);
+
+    std::vector<Run> runs_;
+    std::string unsavedPath_;  // a file that was there but could not be read
+    std::string unsavedReason_;
+};

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "engine/CommandLine.h"
+
+namespace {
+using Action = CommandLine::Action;
+
+CommandLine::Choice Parse(std::vector<const char*> args) {
+    args.insert(args.begin(), "korvanta");
+    return CommandLine::Parse(static_cast<int>(args.size()), args.data());
+}
+}  // namespace
+
+TEST(CommandLine, ChoosesWhatToDo) {
+    const std::pair<std::vector<const char*>, CommandLine::Choice> cases[] = {
+        {{}, {}},
+        {{"-h"}, {.Do = Action::PrintHelp}},
+        {{"--mute", "--help", "--bogus"}, {.Do = Action::PrintHelp, .Mute = true}},
+        {{"-V"}, {.Do = Action::PrintVersion}},
+        {{"--version"}, {.Do = Action::PrintVersion}},
+        {{"--scores", "--fullscreen"}, {.Do = Action::PrintScores, .Fullscreen = true}},
+        {{"--windowed", "--mute", "--frames", "9223372036854775807"},
+         {.Fullscreen = false, .Mute = true, .Frames = 9223372036854775807}},
+        {{"--replay", "--mute", "--frames=1", "--"}, {.ReplayFile = "--mute", .Frames = 1}},
+        {{"--verify=a=b", "--frames", "5", "--frames", "6"}, {.VerifyFile = "a=b", .Frames = 6}},
+    };
+    for (const auto& [args, expected] : cases)
+        EXPECT_TRUE(Parse(args) == expected) << (args.empty() ? "" : args[0]);
+}
+
+TEST(CommandLine, UsageErrorsAreOneLineWithAHintAndStatusTwo) {
+    const std::pair<std::vector<const char*>, const char*> cases[] = {
+        {{"--bogus"}, "unrecognized option '--bogus'"},
+        {{"-x"}, "invalid option '-x'"},
+        {{"-hV"}, "invalid option '-hV'"},
+        {{"--replay"}, "option '--replay' requires an argument"},
+        {{"--verify="}, "option '--verify' requires an argument"},
+        {{"--mute=yes"}, "option '--mute' doesn't allow an argument"},
+        {{"--frames", "0"}, "option '--frames' needs a positive whole number, not '0'"},
+        {{"--frames", "-3"}, "option '--frames' needs a positive whole number, not '-3'"},
+        {{"--frames=12x"}, "option '--frames' needs a positive whole number, not '12x'"},
+        {{"--frames=9223372036854775808"},
+         "option '--frames' needs a positive whole number, not '9223372036854775808'"},
+        {{"level2"}, "unexpected argument 'level2'"},
+        {{"-"}, "unexpected argument '-'"},
+        {{"--", "--mute"}, "unexpected argument '--mute'"},
+        {{"--replay", "a", "--verify", "b"}, "options '--replay' and '--verify' cannot be used together"},
+        {{"--windowed", "--fullscreen"}, "options '--fullscreen' and '--windowed' cannot be used together"},
+        {{"--bogus", "--help"}, "unrecognized option '--bogus'"},
+    };
+    for (const auto& [args, message] : cases) {
+        const CommandLine::Choice got = Parse(args);
+        EXPECT_EQ(got.Do, Action::UsageError) << message;
+        EXPECT_EQ(got.ExitStatus, 2);
+        EXPECT_EQ(got.Error, std::string("korvanta: ") + message + " (try 'korvanta --help')\n");
+    }
+}
+
+TEST(CommandLine, HelpListsEveryOptionOfTheTable) {
+    const std::string help = CommandLine::Help();
+    for (const CommandLine::Option& option : CommandLine::Options()) {
+        std::string form = std::string("--") + option.Long;
+        if (option.Argument)
+            form += std::string("=") + option.Argument;
+        if (option.Short)
+            form = std::string("-") + option.Short + ", " + form;
+        const size_t at = help.find("  " + form + " ");
+        ASSERT_NE(at, std::string::npos) << form;
+        EXPECT_LT(help.find(option.Help, at), help.find('\n', at)) << form;
+    }
+    EXPECT_EQ(CommandLine::Options().size(), 9u);
+    EXPECT_EQ(CommandLine::Version().rfind("korvanta ", 0), 0u);
+}
