@@ -10,7 +10,10 @@
 #include "engine/SoundCache.h"
 
 class Entity;
+class Gamepad;
+class ScoreTable;
 class SessionWatcher;
+class SettingsKeys;
 
 // The one program-wide object: it starts SDL, the window, fonts and sound,
 // holds the image and sound caches and the input handler, and keeps the
@@ -28,8 +31,14 @@ public:
     bool AudioOpen = false;
     // Why Init failed, for the message on stderr.
     std::string LastError;
-    // The program's watcher of level sessions (replays), if any; not owned.
+    // The program's services around play, where it has them (tests and
+    // tools run without): the watcher of level sessions (the replays), the
+    // best scores shown on the menu and the overlays, the settings keys and
+    // the game pad. None is owned by the engine.
     SessionWatcher* Watcher = nullptr;
+    const ScoreTable* Scores = nullptr;
+    SettingsKeys* Hotkeys = nullptr;
+    Gamepad* Pad = nullptr;
 
     static Engine& Instance();
 

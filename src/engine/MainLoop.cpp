@@ -5,18 +5,28 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "engine/AssetFolder.h"
+#include "engine/CommandLine.h"
 #include "engine/Engine.h"
 #include "engine/FramePacer.h"
+#include "engine/Gamepad.h"
 #include "engine/Log.h"
 #include "engine/Pictures.h"
 #include "engine/ReplayFile.h"
 #include "engine/ReplayModes.h"
+#include "engine/RunKeeper.h"
+#include "engine/Settings.h"
+#include "engine/SettingsKeys.h"
 #include "engine/SessionWatcher.h"
 #include "engine/TickSource.h"
+#include "engine/UserFolders.h"
+#include "field/Stage1.h"
+#include "field/UI.h"
 #include "screens/MainScreen.h"
 
 float DeltaSeconds = 0;
@@ -76,6 +86,36 @@ void HandlePolledEvent(SDL_Event* event) {
     Engine::Instance().Input.HandleEvent(event);
 }
 
+namespace {
+// What the pad's buttons mean depends on where the player is.
+GamepadInput::Context PadContext() {
+    const auto* level = dynamic_cast<const Stage1*>(Engine::Instance().FindScreen("Stage1"));
+    if (level == nullptr)
+        return GamepadInput::Context::Menu;
+    const UI* hud = level->FindHud();
+    const bool overlay = GamePaused || (hud != nullptr && (hud->GameOverView || hud->VictoryView));
+    return overlay ? GamepadInput::Context::Overlay : GamepadInput::Context::Level;
+}
+
+// The settings keys act at once and go no further; the pad's events arrive
+// as the keys and clicks they stand for; everything else goes to the game.
+void RouteEvent(SDL_Event* event) {
+    Engine& engine = Engine::Instance();
+    if (engine.Hotkeys != nullptr && engine.Hotkeys->Handle(*event)) {
+        delete event;
+        return;
+    }
+    if (GamepadInput::IsPadEvent(*event)) {
+        if (engine.Pad != nullptr)
+            for (const SDL_Event& stands : engine.Pad->Input().Translate(*event, PadContext()))
+                HandlePolledEvent(new SDL_Event(stands));
+        delete event;
+        return;
+    }
+    HandlePolledEvent(event);
+}
+}  // namespace
+
 void PumpEvents() {
     for (;;) {
         SDL_Event* event = new SDL_Event{};
@@ -83,7 +123,7 @@ void PumpEvents() {
             delete event;
             return;
         }
-        HandlePolledEvent(event);
+        RouteEvent(event);
     }
 }
 
@@ -176,39 +216,64 @@ bool RunFrame() {
 }
 
 namespace {
-// "--frames N" ends the game by itself after N frames: for smoke tests and
-// timing runs that cannot press ESC. 0 (the default) plays until told to stop.
-long FrameLimit(int argc, char** argv) {
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::string(argv[i]) == "--frames")
-            return std::strtol(argv[i + 1], nullptr, 10);
-    return 0;
-}
-
-std::string OptionValue(int argc, char** argv, const std::string& name) {
-    for (int i = 1; i + 1 < argc; ++i)
-        if (argv[i] == name)
-            return argv[i + 1];
-    return "";
-}
-
 void ReportPicture(const ImageLoadError& error) {
     Log::Error(std::string(error.what()) + ": cannot load \"" + error.Path + "\" from " + WorkingDirectory() + " (" +
                error.Reason + ")");
 }
+
+// What the command line asks for besides playing; the status to exit with,
+// or none to go on and play.
+std::optional<int> AnswerWithoutPlaying(const CommandLine::Choice& choice) {
+    switch (choice.Do) {
+    case CommandLine::Action::PrintHelp:
+        std::fputs(CommandLine::Help().c_str(), stdout);
+        return 0;
+    case CommandLine::Action::PrintVersion:
+        std::fputs(CommandLine::Version().c_str(), stdout);
+        return 0;
+    case CommandLine::Action::PrintScores:
+        std::fputs(ScoreTable::Load(UserFolders().ScoresFile()).Format().c_str(), stdout);
+        return 0;
+    case CommandLine::Action::UsageError:
+        std::fputs(choice.Error.c_str(), stderr);
+        return choice.ExitStatus;
+    case CommandLine::Action::Run:
+        break;
+    }
+    return std::nullopt;
+}
+
+// The frame loop at 60 frames per second, until the game ends or, with a
+// limit, after that many frames.
+void Play(long frameLimit) {
+    FramePacer pacer(60);
+    for (long frame = 1; !RunFrame() && frame != frameLimit; ++frame)
+        pacer.Wait();
+}
 }  // namespace
 
 int RunGame(int argc, char** argv) {
-    const std::string verify = OptionValue(argc, argv, "--verify");
-    const std::string replay = OptionValue(argc, argv, "--replay");
+    const CommandLine::Choice choice = CommandLine::Parse(argc, argv);
+    if (const std::optional<int> status = AnswerWithoutPlaying(choice))
+        return *status;
     // Read before the game moves to its asset folder: a file named on the
     // command line is relative to where the player started it.
+    const std::string& replayPath = choice.VerifyFile.empty() ? choice.ReplayFile : choice.VerifyFile;
     ReplayFile recorded;
-    if (!(verify.empty() && replay.empty()) && !ReplayModes::Load(verify.empty() ? replay : verify, recorded))
+    if (!replayPath.empty() && !ReplayModes::Load(replayPath, recorded))
         return 1;
     AssetFolder::ForThisProgram().Enter();
-    if (!verify.empty())
+    if (!choice.VerifyFile.empty())
         return ReplayModes::Verify(std::move(recorded));
+
+    const UserFolders folders;
+    Settings settings = Settings::Load(folders.SettingsFile());
+    settings.Fullscreen = choice.Fullscreen.value_or(settings.Fullscreen);
+    SettingsKeys hotkeys(settings, folders.SettingsFile(), choice.Mute);
+    RunKeeper keeper(folders.ScoresFile(), folders.Replays());
+    Engine& engine = Engine::Instance();
+    engine.Scores = &keeper.Scores();
+    engine.Hotkeys = &hotkeys;
     // Without an explicit choice SDL 1.2 would fall back to drawing the game
     // as ASCII art in the terminal when there is no display; ask for X11 so
     // that a missing display is reported instead.
@@ -217,19 +282,26 @@ int RunGame(int argc, char** argv) {
     try {
         if (!StartGame())
             return 1;
-        if (replay.empty() || ReplayModes::Show(recorded)) {
-            if (!replay.empty())
+        hotkeys.Apply();
+        Gamepad pad;
+        engine.Pad = &pad;
+        if (replayPath.empty() || ReplayModes::Show(recorded)) {
+            if (!replayPath.empty())
                 FreshMenu();
-            FramePacer pacer(60);
-            const long limit = FrameLimit(argc, argv);
-            for (long frame = 1; !RunFrame() && frame != limit; ++frame)
-                pacer.Wait();
+            engine.Watcher = &keeper.Watcher();
+            Play(choice.Frames);
         }
+        engine.Pad = nullptr;
     } catch (const ImageLoadError& error) {
         ReportPicture(error);
         status = 1;
     }
-    Engine::Instance().Shutdown();
+    // The level still up ends here, so its run is kept too.
+    engine.Shutdown();
+    engine.Watcher = nullptr;
+    engine.Hotkeys = nullptr;
+    engine.Scores = nullptr;
+    engine.Pad = nullptr;
     TickSource::Release();
     return status;
 }

@@ -10,15 +10,21 @@
 #include "engine/MainLoop.h"
 #include "engine/ReplayFile.h"
 #include "engine/ReplayPlayer.h"
+#include "engine/SettingsKeys.h"
 #include "engine/TickSource.h"
 
 namespace {
-// Live input while a replay shows: only the ways out count.
+// Live input while a replay shows: the ways out and the settings keys; the
+// rest does not steer a recorded run.
 bool PlayerWantsOut() {
+    SettingsKeys* hotkeys = Engine::Instance().Hotkeys;
     SDL_Event event;
     bool out = false;
-    while (SDL_PollEvent(&event) != 0)
+    while (SDL_PollEvent(&event) != 0) {
+        if (hotkeys != nullptr && hotkeys->Handle(event))
+            continue;
         out = out || event.type == SDL_QUIT || (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE);
+    }
     return out;
 }
 

@@ -7,10 +7,12 @@
 #include "engine/Image.h"
 #include "engine/ImageButton.h"
 #include "engine/Layout.h"
+#include "engine/ScoreTable.h"
 #include "engine/Text.h"
 
 namespace {
 const SDL_Color White{255, 255, 255, 0};
+const SDL_Color Gold{255, 214, 90, 0};
 constexpr int BarLeft = 50;
 
 const char* const ShopButtonPaths[] = {"Image/ButtonH.png", "Image/ButtonB.png", "Image/ButtonN.png",
@@ -150,6 +152,11 @@ void UI::DrawEndOverlay(SDL_Surface* target) {
     const char* headline = VictoryView ? "Congrats! You just saved the universe!" : "GAME OVER";
     Texts.DrawCentred(target, BigFont, headline, White, Layout::HeadlineTop);
     Texts.DrawCentred(target, BigFont, "Do you want to play again?", White, Layout::SecondLineTop);
+    // The table takes this run only once the level is left, so until then
+    // it still holds the best of the runs before.
+    const ScoreTable* scores = Engine->Scores;
+    if (scores != nullptr && scores->IsNewBest(PlayerScore))
+        Texts.DrawCentred(target, BigFont, "New best score!", Gold, Layout::NewBestTop);
     DrawOverlayButtons(target);
 }
 

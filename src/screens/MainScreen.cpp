@@ -5,6 +5,7 @@
 #include "engine/ImageButton.h"
 #include "engine/Layout.h"
 #include "engine/MusicTrack.h"
+#include "engine/ScoreTable.h"
 #include "engine/Text.h"
 #include "screens/LoadingScreen.h"
 
@@ -104,6 +105,7 @@ void MainScreen::DrawBackground(SDL_Surface* target) {
 
 void MainScreen::DrawMenuPage(SDL_Surface* target) {
     Texts.DrawCentred(target, TitleFont, "KORVANTA", TextColour, Layout::TitleTop);
+    DrawBestScore(target);
     const EveHandler& input = Engine::Instance().Input;
     CursorX = input.MouseX;
     CursorY = input.MouseY;
@@ -117,6 +119,14 @@ void MainScreen::DrawMenuPage(SDL_Surface* target) {
     }
     if (ImageButton::DrawAndTakeClick(target, *Picture("Image/ExitButton.png"), ExitRect, CursorX, CursorY))
         ExitRequested = true;
+}
+
+void MainScreen::DrawBestScore(SDL_Surface* target) {
+    const ScoreTable* scores = Engine::Instance().Scores;
+    if (scores == nullptr || scores->Best() == nullptr)
+        return;
+    Texts.DrawCentred(target, TextFont, "Best score: " + std::to_string(scores->Best()->Score), TextColour,
+                      Layout::BestScoreTop);
 }
 
 void MainScreen::Play() {

@@ -49,6 +49,8 @@ public:
 private:
     void DrawBackground(SDL_Surface* target);
     void DrawMenuPage(SDL_Surface* target);
+    // One line under the buttons with the best score kept, if any.
+    void DrawBestScore(SDL_Surface* target);
     void DrawPage(SDL_Surface* target, const std::vector<PageLine>& lines);
     // True when a click turned the page (taken clicks within 250 ms of the
     // last turn are swallowed).

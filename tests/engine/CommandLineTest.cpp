@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "engine/CommandLine.h"
+#include "support/GameProcess.h"
 
 namespace {
 using Action = CommandLine::Action;
@@ -72,4 +74,44 @@ TEST(CommandLine, HelpListsEveryOptionOfTheTable) {
     }
     EXPECT_EQ(CommandLine::Options().size(), 9u);
     EXPECT_EQ(CommandLine::Version().rfind("korvanta ", 0), 0u);
+}
+
+// The real program, with no display at hand: what only prints answers and
+// exits, and a usage error exits 2 without reaching for a window at all.
+TEST(CommandLineProgram, AnswersWithTheRightStatusAndOpensNoWindowForAMistake) {
+    GameProcess game;
+    const struct {
+        const char* Args;
+        int Status;
+        const char* Says;  // on stdout for status 0, on stderr otherwise
+    } cases[] = {
+        {"--help", 0, "Usage: korvanta [OPTION]..."},
+        {"--version", 0, "korvanta "},
+        {"--scores", 0, "No scores yet."},
+        {"--bogus", 2, "unrecognized option '--bogus' (try 'korvanta --help')"},
+        {"--frames", 2, "option '--frames' requires an argument"},
+        {"--frames abc", 2, "not 'abc'"},
+        {"--replay a.krp --verify b.krp", 2, "cannot be used together"},
+        {"level2", 2, "unexpected argument 'level2'"},
+        {"--replay missing.krp", 1, "cannot use replay \"missing.krp\": no such file"},
+    };
+    for (const auto& c : cases) {
+        const GameRun run = game.Start("SDL_VIDEODRIVER=x11 DISPLAY= XDG_DATA_HOME=" + game.Dir.string(), c.Args);
+        EXPECT_EQ(run.Status, c.Status) << c.Args << ": " << run.Err;
+        const std::string& said = c.Status == 0 ? run.Out : run.Err;
+        EXPECT_NE(said.find(c.Says), std::string::npos) << c.Args << ": " << said;
+        if (c.Status != 0) {
+            EXPECT_EQ(std::count(run.Err.begin(), run.Err.end(), '\n'), 1) << c.Args << ": " << run.Err;
+        }
+    }
+}
+
+// --help, the manual page and the README name the same options.
+TEST(CommandLineProgram, TheManualAndTheReadmeNameEveryOption) {
+    const std::string manual = GameProcess::Slurp(KORVANTA_SOURCE_DIR "/dist/korvanta.6.in");
+    const std::string readme = GameProcess::Slurp(KORVANTA_SOURCE_DIR "/README.md");
+    for (const CommandLine::Option& option : CommandLine::Options()) {
+        EXPECT_NE(manual.find(std::string("\\-\\-") + option.Long), std::string::npos) << option.Long;
+        EXPECT_NE(readme.find(std::string("--") + option.Long), std::string::npos) << option.Long;
+    }
 }
