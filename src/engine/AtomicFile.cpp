@@ -176,7 +176,9 @@ AtomicFile::Contents AtomicFile::Read(const std::string& path, size_t maxBytes) 
 std::string AtomicFile::MoveAside(const std::string& path, const std::string& suffix, std::string& reason) {
     // A bound, so a folder full of old damaged files cannot loop for long.
     for (int n = 0; n < 1000; ++n) {
-        const std::string target = path + suffix + (n == 0 ? "" : "." + std::to_string(n));
+        std::string target = path + suffix;
+        if (n > 0)
+            target.append(".").append(std::to_string(n));
         if (RenameNoReplace(path, target))
             return target;
         if (errno != EEXIST) {
