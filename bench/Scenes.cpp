@@ -25,6 +25,7 @@
 #include "player/Ship.h"
 #include "screens/MainScreen.h"
 #include "support/ReferencePass.h"
+#include "support/TestWorld.h"
 
 namespace {
 constexpr unsigned SceneSeed = 20261206;
@@ -49,9 +50,7 @@ void Advance() {
 
 Stage1* FreshLevel() {
     Scenes::TearDown();
-    std::srand(SceneSeed);
     FrameIndex = 0;
-    TickSource::Set(100000);
     TheEngine().PushScreen(new Stage1(), "Stage1");
     return static_cast<Stage1*>(TheEngine().FindScreen("Stage1"));
 }
@@ -113,31 +112,19 @@ bool Scenes::StartEngine(std::string& error) {
         error = std::string("cannot enter the asset folder ") + KORVANTA_ASSET_DIR;
         return false;
     }
-    TickSource::UseFake(1000);
-    if (!TheEngine().Init("bench")) {
+    if (!TestWorld::Start(false)) {
         error = TheEngine().LastError;
         return false;
     }
-    DisplaySurface = TheEngine().Surface;
     return true;
 }
 
-void Scenes::StopEngine() {
-    TearDown();
-    TheEngine().Shutdown();
-    TickSource::UseReal();
-}
+void Scenes::StopEngine() { TestWorld::Stop(); }
 
-void Scenes::TearDown() {
-    Engine& engine = TheEngine();
-    while (!engine.Screens.empty())
-        engine.RemoveScreen(engine.Screens.back()->Name);
-    engine.Input.Clear();
-}
+void Scenes::TearDown() { TestWorld::Reset(SceneSeed); }
 
 GameScreen* Scenes::Menu() {
     TearDown();
-    std::srand(SceneSeed);
     TheEngine().PushScreen(new MainScreen(), "MainScreen");
     return TheEngine().FindScreen("MainScreen");
 }

@@ -161,15 +161,6 @@ bool RenderFrame() {
 
 bool Rendering() { return rendering; }
 
-void ResetMainLoop() {
-    rendering = false;
-    DeltaSeconds = 0;
-    GamePaused = false;
-    FrameTimer = Timer();
-    EscapeTimer = Timer();
-    DisplaySurface = nullptr;
-}
-
 bool StartEngine() {
     // SDL 1.2 counts ticks from SDL_Init; read before it, the clock jumps
     // back at start-up and the timers started here would run negative.
@@ -194,16 +185,21 @@ bool StartGame() {
     return true;
 }
 
-void FreshMenu() {
+void ClearGame() {
     Engine& engine = Engine::Instance();
     engine.ClearScreens();
     engine.Input.Clear();
     engine.Input.MouseX = engine.Input.MouseY = 0;
+    rendering = false;
     GamePaused = false;
     DeltaSeconds = 0;
     FrameTimer.Start();
     EscapeTimer.Start();
-    engine.PushScreen(new MainScreen(), "MainScreen");
+}
+
+void FreshMenu() {
+    ClearGame();
+    Engine::Instance().PushScreen(new MainScreen(), "MainScreen");
 }
 
 bool RunFrame() {

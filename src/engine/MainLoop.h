@@ -37,12 +37,13 @@ bool Rendering();
 bool StartEngine();
 // StartEngine, then the main menu.
 bool StartGame();
-// Only a fresh main menu on the stack, nothing held, nothing paused: where
-// the game goes after showing a replay.
+// Back to the state of a fresh start, the engine, its window and caches
+// kept: no screens, no stored events, the pointer in the corner, nothing
+// paused, the frame timers restarted.
+void ClearGame();
+// ClearGame, then a fresh main menu: where the game goes after a replay.
 void FreshMenu();
 // One whole frame: events, update, render. True when the loop should end.
 bool RunFrame();
 // The whole program: start, loop, shut down. Returns the exit status.
 int RunGame(int argc, char** argv);
-// Back to the state of a fresh start (for tests that run many sessions).
-void ResetMainLoop();

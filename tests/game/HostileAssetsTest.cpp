@@ -16,7 +16,7 @@
 #include "field/Stage1.h"
 #include "field/UI.h"
 #include "player/Ship.h"
-#include "support/EventSession.h"
+#include "support/TestWorld.h"
 #include "support/GameTest.h"
 
 // Damaged copies of the game's files: every kind of asset missing, empty, cut
@@ -118,7 +118,7 @@ protected:
         for (const std::string& file : c.Files)
             if ((said.find('"' + file + '"') != std::string::npos) != named(c.Warned, file))
                 wrong += file + (named(c.Warned, file) ? " was not warned about\n" : " was warned about\n");
-        EventSession::Shutdown();
+        TestWorld::Stop();
         fs::current_path(Home);
         fs::remove_all(Dir);
         std::fprintf(stderr, "%s--- the game said:\n%s", wrong.c_str(), said.c_str());

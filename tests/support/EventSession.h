@@ -1,14 +1,13 @@
 #pragma once
 #include <SDL/SDL.h>
 
-#include <cstdlib>
 #include <vector>
 
 #include "engine/Engine.h"
 #include "engine/MainLoop.h"
-#include "engine/TickSource.h"
 #include "screens/MainScreen.h"
 #include "support/EventBytes.h"
+#include "support/TestWorld.h"
 
 // Plays decoded event bytes against the running game, the way the main loop
 // would: each event goes through HandlePolledEvent, each frame is one
@@ -19,33 +18,13 @@ namespace EventSession {
 
 // Starts the engine on a fake clock and puts up the menu. False when the
 // engine cannot start.
-inline bool Start() {
-    TickSource::UseFake(100000);
-    ResetMainLoop();
-    return StartGame();
-}
+inline bool Start() { return TestWorld::Start(true); }
 
-// Back to the state of a fresh start: only a new menu on the stack, no
-// stored events, the pointer in the corner, the clock and the random
-// generator where they were at the start. The engine, its window and the
-// image and sound caches stay, as in one long run.
+// A fresh start with the menu up: the clock and the random generator where
+// they were at the start, nothing stored, the pointer in the corner.
 inline void FreshMenu() {
-    Engine& engine = Engine::Instance();
-    while (!engine.Screens.empty()) {
-        GameScreen* top = engine.Screens.back();
-        engine.Screens.pop_back();
-        delete top;
-    }
-    engine.Input.Clear();
-    engine.Input.MouseX = engine.Input.MouseY = 0;
-    TickSource::Set(100000);
-    std::srand(100000);
-    SDL_Surface* surface = engine.Surface;
-    ResetMainLoop();
-    DisplaySurface = surface;
-    FrameTimer.Start();
-    EscapeTimer.Start();
-    engine.PushScreen(new MainScreen(), "MainScreen");
+    TestWorld::Reset(TestWorld::StartClock);
+    Engine::Instance().PushScreen(new MainScreen(), "MainScreen");
 }
 
 inline void Run(const std::vector<EventBytes::Step>& steps) {
@@ -65,10 +44,6 @@ inline void Run(const std::vector<EventBytes::Step>& steps) {
     }
 }
 
-inline void Shutdown() {
-    Engine::Instance().Shutdown();
-    ResetMainLoop();
-    TickSource::UseReal();
-}
+inline void Shutdown() { TestWorld::Stop(); }
 
 }  // namespace EventSession

@@ -8,20 +8,12 @@
 #include "field/UI.h"
 #include "player/Ship.h"
 #include "screens/MainScreen.h"
-#include "support/EventSession.h"
 #include "support/Events.h"
+#include "support/TestWorld.h"
 
-void GameTest::SetUp() {
-    TickSource::UseFake(100000);
-    ResetMainLoop();
-    ASSERT_TRUE(Engine::Instance().Init("Dovik Schmup")) << Engine::Instance().LastError;
-    DisplaySurface = Engine::Instance().Surface;
-    FrameTimer.Start();
-    EscapeTimer.Start();
-    std::srand(1);
-}
+void GameTest::SetUp() { ASSERT_TRUE(TestWorld::Start(false)) << Engine::Instance().LastError; }
 
-void GameTest::TearDown() { EventSession::Shutdown(); }
+void GameTest::TearDown() { TestWorld::Stop(); }
 
 Engine& GameTest::TheEngine() { return Engine::Instance(); }
 
@@ -84,8 +76,7 @@ double GameTest::ShareOfScreen(uint32_t rgb) { return CountPixels({16, 16, 1024,
 
 void Playthrough::SetUp() {
     Queued = true;
-    std::srand(1);
-    ASSERT_TRUE(EventSession::Start()) << Engine::Instance().LastError;
+    ASSERT_TRUE(TestWorld::Start(true)) << Engine::Instance().LastError;
 }
 
 void Playthrough::Tap(SDLKey key) {
