@@ -21,8 +21,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(EventSession::Start()); }
     void TearDown() override { EventSession::Shutdown(); }
     void Play(const std::string& bytes) {
-        EventSession::FreshMenu();
-        EventSession::Run(EventBytes::Decode(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
+        EventSession::Play(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     }
 };
 }  // namespace
@@ -46,6 +45,6 @@ TEST_F(FuzzRegression, EverySavedInputPlaysThrough) {
 // The decoder reaches the level from the menu with a handful of bytes, so the
 // fuzzer gets past the title screen.
 TEST_F(FuzzRegression, AFewBytesReachTheLevel) {
-    Play({5, 0, 6, 1, 10, 1, 0, 7, 1, 10, 3, 0});
+    Play({0, 5, 0, 6, 1, 10, 1, 0, 7, 1, 10, 3, 0});
     EXPECT_TRUE(Engine::Instance().HasScreen("Stage1"));
 }

@@ -70,7 +70,9 @@ inline const Target* Targets(size_t* count) {
 }
 
 constexpr size_t MaxSteps = 512;
-constexpr int MaxFrames = 360;
+// Few frames an input: with stalls they still cover minutes of play, and an
+// input stays cheap enough for the fuzzer to try thousands a minute.
+constexpr int MaxFrames = 48;
 
 inline std::vector<Step> Decode(const uint8_t* data, size_t size) {
     std::vector<Step> steps;

@@ -5,12 +5,21 @@
 
 #include "engine/Engine.h"
 #include "engine/MainLoop.h"
+#include "effects/HugeMoney.h"
+#include "effects/SmallMoney.h"
+#include "enemies/GunArm.h"
+#include "enemies/SpaceRockBig.h"
+#include "enemies/SpaceRockMedium.h"
+#include "enemies/SwarmMother.h"
+#include "enemies/TheBoss.h"
+#include "enemies/TheFoo.h"
+#include "screens/LoadingScreen.h"
 #include "screens/MainScreen.h"
 #include "support/EventBytes.h"
 #include "support/TestWorld.h"
 
-// Plays decoded event bytes against the running game, the way the main loop
-// would: each event goes through HandlePolledEvent, each frame is one
+// Plays decoded event bytes against the running game, from the menu or from
+// one of a few scenes of the level, the way the main loop would: each event goes through HandlePolledEvent, each frame is one
 // UpdateFrame and one RenderFrame on a fake clock. Whenever the game asks to
 // end, a fresh menu takes its place and the input goes on, so one input can
 // end the game several times. Shared by the fuzzer and its regression test.
@@ -25,6 +34,34 @@ inline bool Start() { return TestWorld::Start(true); }
 inline void FreshMenu() {
     TestWorld::Reset(TestWorld::StartClock);
     Engine::Instance().PushScreen(new MainScreen(), "MainScreen");
+}
+
+// Where an input starts: the menu as the program opens on it, or a level
+// (fresh, with the boss and its gun arms already in, or busy with a swarm,
+// rocks, mines and money), so that short inputs reach deep into play.
+enum class Scene : uint8_t { Menu, Level, BossFight, Swarm, Count };
+
+inline void Begin(Scene scene) {
+    if (scene == Scene::Menu) {
+        FreshMenu();
+        return;
+    }
+    TestWorld::Reset(TestWorld::StartClock);
+    Engine& engine = Engine::Instance();
+    engine.PushScreen(new LoadingScreen(), "LoadingScreen");
+    const auto add = [&engine](Entity* e) { engine.AddToScreen(e, "Stage1"); };
+    if (scene == Scene::BossFight) {
+        add(new GunArm(1024, 80));
+        add(new TheBoss(1024, 150));
+        add(new GunArm(1024, 300));
+    } else if (scene == Scene::Swarm) {
+        add(new SwarmMother(700, 250));
+        add(new SpaceRockBig(900, 80, "Image/BigRock.png"));
+        add(new SpaceRockMedium(950, 450, "Image/SpaceRockMedium.png"));
+        add(new TheFoo(800, 300, 3));
+        add(new SmallMoney(260, 300));
+        add(new HugeMoney(300, 340));
+    }
 }
 
 inline void Run(const std::vector<EventBytes::Step>& steps) {
@@ -42,6 +79,14 @@ inline void Run(const std::vector<EventBytes::Step>& steps) {
                 FreshMenu();
         }
     }
+}
+
+// One input as the fuzzer plays it: its first byte picks the scene, the rest
+// are events and frames.
+inline void Play(const uint8_t* data, size_t size) {
+    Begin(size == 0 ? Scene::Menu : static_cast<Scene>(data[0] % static_cast<uint8_t>(Scene::Count)));
+    if (size > 0)
+        Run(EventBytes::Decode(data + 1, size - 1));
 }
 
 inline void Shutdown() { TestWorld::Stop(); }
