@@ -213,6 +213,14 @@ std::string OptionValue(int argc, char** argv, const std::string& name) {
     return "";
 }
 
+// A file named on the command line is the caller's, relative to where the
+// game was started, not to the asset folder it moves to.
+std::string PathFromStart(const std::string& path) {
+    if (path.empty() || path.front() == '/')
+        return path;
+    return WorkingDirectory() + "/" + path;
+}
+
 void ReportPicture(const ImageLoadError& error) {
     Log::Error(std::string(error.what()) + ": cannot load \"" + error.Path + "\" from " + WorkingDirectory() + " (" +
                error.Reason + ")");
@@ -220,8 +228,8 @@ void ReportPicture(const ImageLoadError& error) {
 }  // namespace
 
 int RunGame(int argc, char** argv) {
-    const std::string verify = OptionValue(argc, argv, "--verify");
-    const std::string replay = OptionValue(argc, argv, "--replay");
+    const std::string verify = PathFromStart(OptionValue(argc, argv, "--verify"));
+    const std::string replay = PathFromStart(OptionValue(argc, argv, "--replay"));
     FindAssetFolder();
     if (!verify.empty())
         return ReplayModes::Verify(verify);
