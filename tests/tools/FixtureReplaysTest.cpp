@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+// The recorded runs kept in tests/replays must still play back exactly as
+// they were recorded, to the same ending: a change in what any frame does to
+// the world (a rule, the order of the random draws, a float) shows up as a
+// desync, another ending or a refused file.
+namespace {
+struct Verified {
+    int Status = -1;
+    std::string Output;
+};
+
+// The game started in the replays' folder and given the file by its bare
+// name, as a player names a file on the command line.
+Verified Verify(const std::string& file) {
+    const std::string command = "cd '" KORVANTA_SOURCE_DIR "/tests/replays"
+                                "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy '" KORVANTA_GAME_BINARY
+                                "' --verify '" +
+                                file + "' 2>&1";
+    Verified run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return run;
+    char buffer[512];
+    while (fgets(buffer, sizeof buffer, pipe) != nullptr)
+        run.Output += buffer;
+    const int raw = pclose(pipe);
+    run.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return run;
+}
+
+const char* const HowToRecordAgain =
+    "If the rules of play changed on purpose, bump ReplayFile::GameRules in src/engine/ReplayFile.h and record the "
+    "fixtures again: cmake --build build/release --target korvanta_record_fixtures && "
+    "build/release/tools/fixtures/korvanta_record_fixtures tests/replays";
+}  // namespace
+
+TEST(FixtureReplays, EachRecordedRunPlaysBackInSyncToItsEnding) {
+    const struct {
+        const char* File;
+        const char* Ending;
+    } fixtures[] = {{"lost-at-boss.krp", "lost"}, {"won.krp", "won"}, {"short-pause-shop.krp", "lost"}};
+    for (const auto& fixture : fixtures) {
+        const Verified run = Verify(fixture.File);
+        const std::string why = std::string("tests/replays/") + fixture.File + " no longer plays as recorded:\n" +
+                                run.Output + HowToRecordAgain;
+        EXPECT_EQ(run.Status, 0) << why;
+        EXPECT_NE(run.Output.find(", in sync"), std::string::npos) << why;
+        EXPECT_NE(run.Output.find(std::string(", ") + fixture.Ending + ", "), std::string::npos) << why;
+    }
+}
