@@ -1,14 +1,29 @@
 #!/usr/bin/env bash
-# Plays the built game in a real X window (run it under xvfb-run): opens the
-# menu, clicks Play, flies and fires for a second, pauses, leaves the level
-# with Exit, quits with ESC, and checks the exit status is 0. Screenshots of
-# every step land in the output folder.
+# Plays the built game in a real X window on a virtual X server of its own:
+# opens the menu, clicks Play, flies and fires for a second, pauses, leaves
+# the level with Exit, quits with ESC, and checks the exit status is 0.
+# Screenshots of every step land in the output folder.
 # Usage: window-smoke.sh <korvanta binary> <screenshot folder>
 set -euo pipefail
 game="$1"
 shots="$2"
 mkdir -p "$shots"
 unset SDL_VIDEODRIVER
+# Xvfb picks a free display itself and says which, so several servers on one
+# machine never race for the same number.
+displayfile=$(mktemp)
+Xvfb -displayfd 3 -noreset -screen 0 1280x720x24 3>"$displayfile" >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null || true; rm -f "$displayfile"' EXIT
+for _ in $(seq 1 50); do
+    [[ -s "$displayfile" ]] && break
+    sleep 0.1
+done
+export DISPLAY=:$(head -n1 "$displayfile")
+for _ in $(seq 1 50); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+done
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 
 fail() { echo "window smoke test: $*" >&2; [[ -n "${pid:-}" ]] && kill "$pid" 2>/dev/null; exit 1; }
