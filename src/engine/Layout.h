@@ -38,4 +38,18 @@ struct Layout {
     static constexpr int NewBestTop = 270;
     // The menu's best-score line, under its buttons.
     static constexpr int BestScoreTop = 520;
+
+    // The level's HUD panel across the top: the two bars (a segment every
+    // two pixels from BarLeft), the two counters and the four shop labels
+    // (the price is written just above each button).
+    static constexpr int BarLeft = 50;
+    static constexpr int HealthBarTop = 7;
+    static constexpr int ShieldBarTop = 39;
+    static constexpr ScreenPoint MoneyCounter{500, 20};
+    static constexpr ScreenPoint ScoreCounter{800, 20};
+    static constexpr ScreenPoint RepairLabel{335, 10};
+    static constexpr ScreenPoint CannonLabel{300, 45};
+    static constexpr ScreenPoint RapidFireLabel{335, 45};
+    static constexpr ScreenPoint MissileLabel{370, 45};
+    static constexpr int PriceAboveButton = 10;
 };

@@ -13,7 +13,6 @@
 namespace {
 const SDL_Color White{255, 255, 255, 0};
 const SDL_Color Gold{255, 214, 90, 0};
-constexpr int BarLeft = 50;
 
 const char* const ShopButtonPaths[] = {"Image/ButtonH.png", "Image/ButtonB.png", "Image/ButtonN.png",
                                        "Image/ButtonM.png"};
@@ -41,8 +40,8 @@ void UI::Load() {
     Unsolid::Load();
     HealthImage = Picture("Image/Health.png");
     ShieldImage = Picture("Image/Shield.png");
-    HealthBar.Build(*HealthImage, BarLeft);
-    ShieldBar.Build(*ShieldImage, BarLeft);
+    HealthBar.Build(*HealthImage, Layout::BarLeft);
+    ShieldBar.Build(*ShieldImage, Layout::BarLeft);
     for (const char* path : ShopButtonPaths)
         Picture(path)->SetFrames(0, 0, 25, 25, 3);
     Image* exit = Picture(ExitPath);
@@ -87,8 +86,8 @@ void UI::TakeDamage(int amount) {
 void UI::Draw(SDL_Surface* target) {
     Unsolid::Draw(target);
     // One segment per point, a started point counting whole.
-    HealthBar.Draw(target, *HealthImage, PlayerHealth, BarLeft, 7);
-    ShieldBar.Draw(target, *ShieldImage, PlayerShield, BarLeft, 39);
+    HealthBar.Draw(target, *HealthImage, PlayerHealth, Layout::BarLeft, Layout::HealthBarTop);
+    ShieldBar.Draw(target, *ShieldImage, PlayerShield, Layout::BarLeft, Layout::ShieldBarTop);
     RunShieldClock();
     if (PlayerHealth <= 0)
         GameOverView = true;
@@ -119,28 +118,28 @@ void UI::RunShieldClock() {
 }
 
 void UI::DrawCounters(SDL_Surface* target) {
-    Texts.Draw(target, BigFont, std::to_string(PlayerMoney) + " $", White, 500, 20);
-    Texts.Draw(target, BigFont, std::to_string(PlayerScore) + " P", White, 800, 20);
+    const ScreenPoint money = Layout::MoneyCounter, score = Layout::ScoreCounter;
+    Texts.Draw(target, BigFont, std::to_string(PlayerMoney) + " $", White, money.X, money.Y);
+    Texts.Draw(target, BigFont, std::to_string(PlayerScore) + " P", White, score.X, score.Y);
 }
 
 void UI::DrawShopLabels(SDL_Surface* target) {
     struct Label {
         int State;
         int Cost;
-        int X;
-        int Y;
+        ScreenPoint At;
     };
     const Label labels[] = {
-        {RepairState, RepairCost, 335, 10},
-        {CannonState, CannonCost, 300, 45},
-        {RapidFireState, RapidFireCost, 335, 45},
-        {MissileState, MissileCost, 370, 45},
+        {RepairState, RepairCost, Layout::RepairLabel},
+        {CannonState, CannonCost, Layout::CannonLabel},
+        {RapidFireState, RapidFireCost, Layout::RapidFireLabel},
+        {MissileState, MissileCost, Layout::MissileLabel},
     };
     for (int i = 0; i < 4; ++i)
-        Picture(ShopButtonPaths[i])->Draw(target, labels[i].State, labels[i].X, labels[i].Y);
-    // Each price sits 10 px above its button.
+        Picture(ShopButtonPaths[i])->Draw(target, labels[i].State, labels[i].At.X, labels[i].At.Y);
     for (const Label& label : labels)
-        Texts.Draw(target, SmallFont, std::to_string(label.Cost), White, label.X, label.Y - 10);
+        Texts.Draw(target, SmallFont, std::to_string(label.Cost), White, label.At.X,
+                   label.At.Y - Layout::PriceAboveButton);
 }
 
 void UI::DrawPauseOverlay(SDL_Surface* target) {
