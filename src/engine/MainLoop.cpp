@@ -1,7 +1,6 @@
 #include "engine/MainLoop.h"
 
 #include <SDL/SDL_mixer.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
@@ -267,32 +266,38 @@ int RunGame(int argc, char** argv) {
     settings.Fullscreen = choice.Fullscreen.value_or(settings.Fullscreen);
     SettingsKeys hotkeys(settings, folders.SettingsFile(), choice.Mute);
     RunKeeper keeper(folders.ScoresFile(), folders.Replays());
-    Engine& engine = Engine::Instance();
-    engine.Scores = &keeper.Scores();
-    engine.Hotkeys = &hotkeys;
     // Without an explicit choice SDL 1.2 would fall back to drawing the game
     // as ASCII art in the terminal when there is no display; ask for X11 so
     // that a missing display is reported instead.
     setenv("SDL_VIDEODRIVER", "x11", 0);
+    Engine& engine = Engine::Instance();
+    engine.Scores = &keeper.Scores();
+    engine.Hotkeys = &hotkeys;
     int status = 0;
     try {
-        if (!StartGame())
-            return 1;
-        hotkeys.Apply();
-        Gamepad pad;
-        engine.Pad = &pad;
-        if (replayPath.empty() || ReplayModes::Show(recorded)) {
-            if (!replayPath.empty())
-                FreshMenu();
-            engine.Watcher = &keeper.Watcher();
-            Play(choice.Frames);
+        if (StartGame()) {
+            hotkeys.Apply();
+            Gamepad pad;
+            engine.Pad = &pad;
+            // A replay shown to its end goes on to the menu; ESC or closing
+            // the window while it shows ends the program.
+            const bool showing = !choice.ReplayFile.empty();
+            if (!showing || ReplayModes::Show(recorded)) {
+                if (showing)
+                    FreshMenu();
+                engine.Watcher = &keeper.Watcher();
+                Play(choice.Frames);
+            }
+            engine.Pad = nullptr;
+        } else {
+            status = 1;
         }
-        engine.Pad = nullptr;
     } catch (const ImageLoadError& error) {
         ReportPicture(error);
         status = 1;
     }
-    // The level still up ends here, so its run is kept too.
+    // The level still up ends here, so its run is kept too; then the engine
+    // lets go of the services that live in this function.
     engine.Shutdown();
     engine.Watcher = nullptr;
     engine.Hotkeys = nullptr;
