@@ -201,6 +201,8 @@ void ReadStart(Reader& in, ReplayFile& out) {
     out.Paused = flags & 2;
     out.FrameTimer = in.Timer();
     out.EscapeTimer = in.Timer();
+    if (out.FrameTimer.Elapsed < 0 || out.EscapeTimer.Elapsed < 0)
+        in.Bad("a timer that ran backwards");
     out.MouseX = in.Float();
     out.MouseY = in.Float();
     out.Stored = in.Events();
@@ -220,9 +222,14 @@ void ReadFrames(Reader& in, ReplayFile& out, std::string& where) {
     if (!in.Fits(count, FrameBytes, "frames"))
         return;
     out.Frames.reserve(count);
+    uint32_t previous = out.StartTime;
     for (uint32_t i = 0; i < count && in.Ok; ++i) {
         ReplayFile::Frame frame;
         frame.Time = in.Get<uint32_t>();
+        // The game clock never runs backwards.
+        if (in.Ok && frame.Time < previous)
+            in.Bad("its clock goes back in time");
+        previous = frame.Time;
         frame.Events = in.Events();
         out.Frames.push_back(std::move(frame));
         if (!in.Ok)

@@ -67,7 +67,10 @@ TEST_F(ReplayFiles, ARecordingVerifiesInSyncAndAChangedCheckIsFoundAtItsFrame) {
 }
 
 TEST_F(ReplayFiles, FilesItCannotUseAreRefusedWithTheirReason) {
-    const std::string good = Record().Encode();
+    ReplayFile run = Record();
+    const std::string good = run.Encode();
+    run.Frames[3].Time = run.Frames[2].Time - 1;
+    const std::string backwards = run.Encode();
     std::mt19937 noise(5);
     std::string garbage(4096, '\0');
     for (char& c : garbage)
@@ -85,6 +88,7 @@ TEST_F(ReplayFiles, FilesItCannotUseAreRefusedWithTheirReason) {
         {"counts.krp", hugeCount, "cut short or damaged: it announces 65535 events"},
         {"noise.krp", garbage, "not a KORVANTA replay"},
         {"trailing.krp", good + "x", "unexpected bytes after its end"},
+        {"backwards.krp", backwards, "its clock goes back in time in frame 4"},
         {"folder.krp", "", "not a regular file"},
         {"missing.krp", "", "no such file"},
     };
