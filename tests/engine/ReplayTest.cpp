@@ -60,26 +60,20 @@ protected:
     }
 
     // The recorder, watched: the world after every recorded frame is noted.
-    struct Watching : SessionWatcher {
-        explicit Watching(ReplayRoundTrip& test) : Test(test) {}
-        void LevelStarted(Stage1& level) override { Test.Recorder.LevelStarted(level); }
-        void LevelEnding(Stage1& level) override { Test.Recorder.LevelEnding(level); }
-        void FrameStarted(uint32_t now) override { Test.Recorder.FrameStarted(now); }
-        void EventHandled(const SDL_Event& event) override { Test.Recorder.EventHandled(event); }
+    struct Watching : ReplayRecorder {
+        Watching(ReplayRoundTrip& test) : ReplayRecorder([&test](const ReplayFile& run, const LevelOutcome& outcome) {
+            test.Current.Run = run;
+            test.Current.Outcome = outcome;
+            test.Sessions.push_back(std::move(test.Current));
+            test.Current = Session();
+        }), Test(test) {}
         void FrameEnded() override {
-            Test.Recorder.FrameEnded();
-            if (Test.Recorder.Recording() && Test.Recorder.FramesRecorded() > 0)
+            ReplayRecorder::FrameEnded();
+            if (Recording() && FramesRecorded() > 0)
                 Test.Current.Worlds.push_back(WorldCheck::Of(*Test.Level()));
         }
         ReplayRoundTrip& Test;
     } Watcher{*this};
-
-    ReplayRecorder Recorder{[this](const ReplayFile& run, const LevelOutcome& outcome) {
-        Current.Run = run;
-        Current.Outcome = outcome;
-        Sessions.push_back(std::move(Current));
-        Current = Session();
-    }};
     Session Current;
     std::vector<Session> Sessions;
 };
