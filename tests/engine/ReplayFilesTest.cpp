@@ -32,7 +32,7 @@ protected:
         return kept;
     }
     std::string Write(const std::string& name, const std::string& bytes) {
-        std::ofstream(Dir / name, std::ios::binary) << bytes;
+        std::ofstream(Path / name, std::ios::binary) << bytes;
         return name;
     }
     GameRun Verify(const std::string& name) { return Start("", "--verify '" + name + "'"); }
@@ -64,17 +64,31 @@ TEST_F(ReplayFiles, ARecordingVerifiesInSyncAndAChangedCheckIsFoundAtItsFrame) {
     result = Verify(Write("other-rules.krp", run.Encode()));
     EXPECT_EQ(result.Status, 1);
     EXPECT_NE(result.Err.find("other game rules"), std::string::npos) << result.Err;
+
+    // Exit chosen from the pause ten frames before the recording ends: the
+    // world ends as recorded, but the level ended early.
+    run.Rules = ReplayFile::GameRules;
+    run.Frames[5].Events.pop_back();
+    const auto exit = Layout::OverlayExitButton;
+    run.Frames[run.Frames.size() - 10].Events = {Events::Motion(exit.X, exit.Y), Events::Button(true, SDL_BUTTON_LEFT, exit.X, exit.Y)};
+    result = Verify(Write("ended-early.krp", run.Encode()));
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_NE(result.Out.find("desync at frame"), std::string::npos) << result.Out;
 }
 
 TEST_F(ReplayFiles, FilesItCannotUseAreRefusedWithTheirReason) {
-    const std::string good = Record().Encode();
+    ReplayFile run = Record();
+    const std::string good = run.Encode();
     std::mt19937 noise(5);
     std::string garbage(4096, '\0');
     for (char& c : garbage)
         c = static_cast<char>(noise());
     std::string hugeCount = good;
     hugeCount.replace(35, 2, "\xff\xff");  // the count of stored events at the start
-    std::filesystem::create_directories(Dir / "folder.krp");
+    std::filesystem::create_directories(Path / "folder.krp");
+    ReplayFile twice = run, lastKey = run;
+    twice.Checks[1].Frame = twice.Checks[0].Frame;
+    lastKey.Frames[1].Events.push_back(Events::Key(true, SDLK_LAST));
     const struct {
         std::string Name, Bytes, Reason;
     } cases[] = {
@@ -86,6 +100,8 @@ TEST_F(ReplayFiles, FilesItCannotUseAreRefusedWithTheirReason) {
         {"noise.krp", garbage, "not a KORVANTA replay"},
         {"trailing.krp", good + "x", "unexpected bytes after its end"},
         {"folder.krp", "", "not a regular file"},
+        {"checked-twice.krp", twice.Encode(), "a check of a frame out of order"},
+        {"last-key.krp", lastKey.Encode(), "an unknown key in frame 2"},
         {"missing.krp", "", "no such file"},
     };
     for (const auto& c : cases) {
