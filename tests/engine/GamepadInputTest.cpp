@@ -3,7 +3,6 @@
 #include <string>
 
 #include "engine/EveHandler.h"
-#include "engine/Gamepad.h"
 #include "engine/GamepadInput.h"
 
 namespace {
@@ -104,13 +103,4 @@ TEST(GamepadInput, ClicksLandOnTheButtonsOneAtATimeAndReleaseInAnyContext) {
     EXPECT_TRUE(pad.In.TakeLeftClick());
     pad.Send(Pad(true, 7), Overlay);
     EXPECT_TRUE(pad.In.IsKeyHeld(SDLK_ESCAPE));
-}
-
-TEST(Gamepad, WithoutAPadOpensNothingAndSaysNothing) {
-    ASSERT_EQ(SDL_Init(SDL_INIT_TIMER), 0);
-    ::testing::internal::CaptureStderr();
-    { Gamepad pad; }
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
-    EXPECT_EQ(SDL_WasInit(SDL_INIT_JOYSTICK), 0u);
-    SDL_Quit();
 }

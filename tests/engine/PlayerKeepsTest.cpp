@@ -138,20 +138,15 @@ TEST_F(PlayerKeeps, SettingsKeysActAtOnceAreSavedAndNeverReachTheGame) {
     }
     Run(2);
     const std::string said = ::testing::internal::GetCapturedStderr();
-    EXPECT_FALSE(keys.Current().Music);
-    EXPECT_FALSE(keys.Current().Effects);
+    EXPECT_FALSE(keys.Current().Music || keys.Current().Effects);
     EXPECT_FALSE(keys.Current().Fullscreen) << "the dummy driver cannot switch";
     EXPECT_NE(said.find("full screen"), std::string::npos) << said;
     EXPECT_EQ(Settings::Load(Home / "settings.ini"), keys.Current());
-    if (TheEngine().AudioOpen) {
-        EXPECT_EQ(Mix_VolumeMusic(-1), 0);
-        EXPECT_EQ(Mix_Volume(1, -1), 0);
-    }
+    const bool audio = TheEngine().AudioOpen;
+    EXPECT_TRUE(!audio || (Mix_VolumeMusic(-1) == 0 && Mix_Volume(1, -1) == 0));
     Tap(SDLK_F9);
     EXPECT_TRUE(Settings::Load(Home / "settings.ini").Music);
-    if (TheEngine().AudioOpen) {
-        EXPECT_EQ(Mix_VolumeMusic(-1), MIX_MAX_VOLUME);
-    }
+    EXPECT_TRUE(!audio || Mix_VolumeMusic(-1) == MIX_MAX_VOLUME);
 }
 
 // Where the player is decides what a button stands for: Play on the menu,
@@ -181,14 +176,14 @@ TEST(ReplayShelf, KeepsTheNewestFiftyDatedRunsAndTheLast) {
     TempFolder dir;
     ReplayShelf shelf(dir / "replays");
     std::vector<std::string> dated;
-    for (int i = 0; i < 52; ++i) {
+    for (int i = 0; i < 51; ++i) {
         dated.push_back(shelf.Keep(std::to_string(i), 1700000000 + 3600 * i));
         TempFolder::Put(dir / "replays/mine.krp", "the player's own");
     }
-    std::set<std::string> left, expected(dated.begin() + 2, dated.end());
+    std::set<std::string> left, expected(dated.begin() + 1, dated.end());
     for (const auto& entry : std::filesystem::directory_iterator(dir.Path / "replays"))
         left.insert(entry.path().filename().string());
     expected.insert({"last.krp", "mine.krp"});
     EXPECT_EQ(left, expected);
-    EXPECT_EQ(TempFolder::Get(dir / "replays/last.krp"), "51");
+    EXPECT_EQ(TempFolder::Get(dir / "replays/last.krp"), "50");
 }

@@ -57,7 +57,6 @@ std::vector<std::string> With(std::vector<std::string> files, const std::string&
     files.push_back(more);
     return files;
 }
-void PrintTo(const Case& c, std::ostream* out) { *out << DamageNames[c.How] << " " << c.Files.front(); }
 
 class HostileAssets : public Playthrough, public ::testing::WithParamInterface<Case> {
 protected:

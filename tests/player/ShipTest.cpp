@@ -27,10 +27,7 @@ protected:
 
 // The cannon's muzzles (from the ship's corner) and the headings each fires
 // in, as velocity over the shot's speed.
-struct Muzzle {
-    float X, Y;
-    std::vector<std::pair<float, float>> Headings;
-};
+struct Muzzle { float X, Y; std::vector<std::pair<float, float>> Headings; };
 const Muzzle Muzzles[] = {{65, 25, {{1, 0}}},  // centre
                           {65, 9, {{1, 0}, {1, -1.0f / 3}}}, {65, 40, {{1, 0}, {1, 1.0f / 3}}},  // upper, lower
                           {35, 9, {{0, -1}}}, {35, 40, {{0, 1}}}};  // top and bottom, straight up and down

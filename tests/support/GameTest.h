@@ -44,9 +44,7 @@ protected:
 
     // Number of entities of exactly class T on "Stage1".
     template <class T>
-    int CountOf() {
-        return static_cast<int>(All<T>().size());
-    }
+    int CountOf() { return static_cast<int>(All<T>().size()); }
     // The entities of exactly class T on "Stage1", in list order.
     template <class T>
     std::vector<T*> All();
@@ -55,9 +53,7 @@ protected:
     template <class T>
     T* Add(T* entity);
     template <class T, class... Args>
-    T* Spawn(Args... args) {
-        return Add(new T(args...));
-    }
+    T* Spawn(Args... args) { return Add(new T(args...)); }
 
     // Colour of pixel (x, y) of the window surface as 0xRRGGBB.
     uint32_t PixelAt(int x, int y);
