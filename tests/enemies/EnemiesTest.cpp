@@ -3,9 +3,9 @@
 #include "engine/Random.h"
 #include "support/StageHelpers.h"
 
-using SpaceRockTest = StageTest;
+using EnemiesTest = StageTest;
 
-TEST_F(SpaceRockTest, ABigRockBreaksOnceIntoOneOrTwoSmallRocks) {
+TEST_F(EnemiesTest, ABigRockBreaksOnceIntoOneOrTwoSmallRocks) {
     // Shot down on screen, or unharmed but gone off the left edge.
     int seen[3] = {0, 0, 0};
     for (const auto& [x, health] : {std::pair{500.0f, 0}, std::pair{-96.5f, 50}}) {
@@ -27,11 +27,9 @@ TEST_F(SpaceRockTest, ABigRockBreaksOnceIntoOneOrTwoSmallRocks) {
     EXPECT_GT(seen[2], 0);
 }
 
-using BossTest = StageTest;
-
 // The beam's sound belongs to the channel, not the boss: a boss taken off the
 // field while it sounds must leave the channel paused, not playing on.
-TEST_F(BossTest, ABossRemovedWhileSoundingLeavesTheBeamChannelPaused) {
+TEST_F(EnemiesTest, ABossRemovedWhileSoundingLeavesTheBeamChannelPaused) {
     TheBoss* boss = Spawn<TheBoss>(724.0f, 150.0f);
     if (!TheEngine().AudioOpen || boss->Sound == nullptr)
         GTEST_SKIP() << "no sound device or beam sound";

@@ -59,6 +59,7 @@ TEST_F(Stage1Test, APausedFrameMovesNothing) {
     auto* mine = Add(new TheFoo(600, 200, 3));
     auto* mother = Add(new SwarmMother(700, 400));
     auto* child = All<SwarmChildren>().front();
+    auto* arm = Add(new GunArm(1024, 80));  // slides in a pixel an update, paused or not
     const Entity* moving[] = {Rock(600, 300), Add(new RedBullet(300, 200, 300)), &PlayerShip(), mine, mother,
                               Add(new TheBoss(724, 150))};
     Frame();
@@ -74,6 +75,7 @@ TEST_F(Stage1Test, APausedFrameMovesNothing) {
     EXPECT_EQ(mine->Clock.GetTicks(), phases[0]);
     EXPECT_EQ(mother->Clock.GetTicks(), phases[1]);
     EXPECT_EQ(child->Clock.GetTicks(), phases[2]);
+    EXPECT_EQ(arm->PosX, 1024 - 12);
     GamePaused = false;
     Frame();
     EXPECT_NE(moving[0]->PosX, before[0].first);
