@@ -169,12 +169,3 @@ std::vector<SDL_Event> GamepadInput::Release(Uint8 button) {
     releases_.erase(held);
     return {release};
 }
-
-std::vector<SDL_Event> GamepadInput::ReleaseAll() {
-    stick_ = hat_ = 0;
-    std::vector<SDL_Event> events = Steer(Context::Level);
-    for (const auto& [button, release] : releases_)
-        events.push_back(release);
-    releases_.clear();
-    return events;
-}

@@ -21,8 +21,6 @@ public:
     // events of other kinds and for pad parts the game has no use for.
     std::vector<SDL_Event> Translate(const SDL_Event& event, Context context);
 
-    // The releases of everything the pad holds, for a pad that went away.
-    std::vector<SDL_Event> ReleaseAll();
 
     static bool IsPadEvent(const SDL_Event& event);
 

@@ -11,10 +11,25 @@
 namespace fs = std::filesystem;
 
 namespace {
-// The dated runs the shelf itself wrote; nothing else in the folder is touched.
-bool IsDatedRun(const std::string& name) {
-    static const std::regex dated(R"(\d{4}-\d\d-\d\d_\d\d-\d\d-\d\d(-\d+)?\.krp)");
-    return std::regex_match(name, dated);
+// A dated run the shelf itself wrote ("<date>_<time>.krp", or "-2", "-3" and
+// on for more runs in one second) as its time and its number within that
+// second; nothing else in the folder is ever touched.
+struct DatedRun {
+    std::string Name;
+    std::string Stamp;
+    int Number = 1;
+    bool operator<(const DatedRun& other) const {
+        return Stamp != other.Stamp ? Stamp < other.Stamp : Number < other.Number;
+    }
+};
+
+bool ReadDatedRun(const std::string& name, DatedRun& run) {
+    static const std::regex dated(R"((\d{4}-\d\d-\d\d_\d\d-\d\d-\d\d)(?:-(\d{1,6}))?\.krp)");
+    std::smatch parts;
+    if (!std::regex_match(name, parts, dated))
+        return false;
+    run = {name, parts[1].str(), parts[2].matched ? std::stoi(parts[2].str()) : 1};
+    return true;
 }
 }  // namespace
 
@@ -49,14 +64,16 @@ std::string ReplayShelf::Keep(const std::string& bytes, std::time_t when) {
 }
 
 void ReplayShelf::Prune() const {
-    std::vector<std::string> dated;
+    std::vector<DatedRun> dated;
     std::error_code error;
+    DatedRun run;
     for (const fs::directory_entry& entry : fs::directory_iterator(Where, error))
-        if (entry.is_regular_file(error) && IsDatedRun(entry.path().filename().string()))
-            dated.push_back(entry.path().filename().string());
+        if (entry.is_regular_file(error) && ReadDatedRun(entry.path().filename().string(), run))
+            dated.push_back(run);
     if (dated.size() <= Kept)
         return;
+    // Oldest first; runs of one second in the order they were kept.
     std::sort(dated.begin(), dated.end());
     for (size_t i = 0; i + Kept < dated.size(); ++i)
-        fs::remove(fs::path(Where) / dated[i], error);
+        fs::remove(fs::path(Where) / dated[i].Name, error);
 }

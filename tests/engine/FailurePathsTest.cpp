@@ -12,13 +12,13 @@ class FailurePaths : public ::testing::Test, protected GameProcess {};
 // only 160 seconds into a run stops the game at once, not mid-run.
 TEST_F(FailurePaths, AMissingOrCorruptPictureStopsTheGameAtStartNamingIt) {
     CopyAssets();
-    std::filesystem::remove(Dir / "Image" / "TheBoss.png");
+    std::filesystem::remove(Path / "Image" / "TheBoss.png");
     GameRun run = Start("");
     EXPECT_EQ(run.Status, 1);
     EXPECT_NE(run.Err.find("Null pointer in Image constructor"), std::string::npos) << run.Err;
     EXPECT_NE(run.Err.find("Image/TheBoss.png"), std::string::npos) << run.Err;
     CopyAssets();
-    std::ofstream(Dir / "Image" / "Ray.png", std::ios::trunc) << "not a picture";
+    std::ofstream(Path / "Image" / "Ray.png", std::ios::trunc) << "not a picture";
     run = Start("");
     EXPECT_EQ(run.Status, 1);
     EXPECT_NE(run.Err.find("Image/Ray.png"), std::string::npos) << run.Err;
@@ -50,14 +50,17 @@ TEST_F(FailurePaths, TheSoundLibraryAddsNoLinesOfItsOwn) {
 
 TEST_F(FailurePaths, MissingFontAndSoundsLeaveTextAndSoundOut) {
     CopyAssets();
-    std::filesystem::remove(Dir / "pirulen.ttf");
-    std::filesystem::remove_all(Dir / "Sound");
+    std::filesystem::remove(Path / "pirulen.ttf");
+    std::filesystem::remove_all(Path / "Sound");
     const GameRun run = Start("");
     EXPECT_EQ(run.Status, 0) << run.Err;
     EXPECT_NE(run.Err.find("pirulen.ttf"), std::string::npos) << run.Err;
 }
 
+// Every picture, sound, music track and the font load without a word.
 TEST_F(FailurePaths, StartsFromAnyDirectoryByFindingItsAssets) {
-    const GameRun run = Start("");  // an empty folder: the assets beside the game are used
+    // An empty folder: the assets beside the game are used.
+    const GameRun run = Start("XDG_CONFIG_HOME=" + Path.string() + " XDG_DATA_HOME=" + Path.string());
     EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Err, "");
 }

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "engine/EveHandler.h"
-#include "engine/Gamepad.h"
 #include "engine/GamepadInput.h"
 
 namespace {
@@ -104,25 +103,4 @@ TEST(GamepadInput, ClicksLandOnTheButtonsOneAtATimeAndReleaseInAnyContext) {
     EXPECT_TRUE(pad.In.TakeLeftClick());
     pad.Send(Pad(true, 7), Overlay);
     EXPECT_TRUE(pad.In.IsKeyHeld(SDLK_ESCAPE));
-}
-
-TEST(GamepadInput, ReleaseAllLetsGoOfEverything) {
-    Wired pad;
-    for (const SDL_Event& e : {Hat(SDL_HAT_LEFTUP), Axis(0, -30000), Pad(true, 0)})
-        pad.Send(e);
-    pad.Send(Pad(true, 1), Overlay);
-    EXPECT_EQ(pad.Stored(), 4u);
-    pad.Feed(pad.Pad.ReleaseAll());
-    pad.Send(Pad(false, 0));
-    pad.Send(Hat(SDL_HAT_CENTERED));
-    EXPECT_EQ(pad.Stored(), 0u);
-}
-
-TEST(Gamepad, WithoutAPadOpensNothingAndSaysNothing) {
-    ASSERT_EQ(SDL_Init(SDL_INIT_TIMER), 0);
-    ::testing::internal::CaptureStderr();
-    { Gamepad pad; }
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
-    EXPECT_EQ(SDL_WasInit(SDL_INIT_JOYSTICK), 0u);
-    SDL_Quit();
 }

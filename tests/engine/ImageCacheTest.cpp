@@ -9,14 +9,14 @@
 
 #include "engine/ImageCache.h"
 #include "support/GameTest.h"
+#include "support/TempFolder.h"
 
 namespace {
 class ImageCacheTest : public GameTest {
 protected:
-    std::filesystem::path Dir = std::filesystem::temp_directory_path() / ("korvanta-images-" + std::to_string(getpid()));
+    TempFolder Dir;
     void SetUp() override {
         GameTest::SetUp();
-        std::filesystem::create_directories(Dir);
         // A 40 x 10 strip whose pixel (x, y) has red = x, so a blit can be
         // traced back to the source column it came from.
         SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, 40, 10, 32, 0xff0000, 0xff00, 0xff, 0);
@@ -26,11 +26,7 @@ protected:
         SDL_SaveBMP(s, (Dir / "strip.bmp").c_str());
         SDL_FreeSurface(s);
     }
-    void TearDown() override {
-        std::filesystem::remove_all(Dir);
-        GameTest::TearDown();
-    }
-    std::string P(const char* name) { return (Dir / name).string(); }
+    std::string P(const char* name) { return Dir / name; }
     // Clears the window, draws `frame` of `img` at (x, y) and reads the red of (px, py).
     int RedAfterDraw(Image* img, int frame, float x, float y, int px, int py) {
         SDL_FillRect(TheEngine().Surface, nullptr, 0);
@@ -42,7 +38,7 @@ protected:
 
 TEST_F(ImageCacheTest, EachPathIsDecodedOnceAndKeysAreCaseSensitive) {
     Image* first = TheEngine().Cache.Get(P("strip.bmp"));
-    std::filesystem::remove(Dir / "strip.bmp");  // a second decode would now fail
+    std::filesystem::remove(P("strip.bmp"));  // a second decode would now fail
     EXPECT_EQ(TheEngine().Cache.Get(P("strip.bmp")), first);
     EXPECT_THROW(TheEngine().Cache.Get(P("Strip.bmp")), ImageLoadError);
 }

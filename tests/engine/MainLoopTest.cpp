@@ -1,3 +1,5 @@
+#include <SDL/SDL_mixer.h>
+
 #include "support/StageHelpers.h"
 
 namespace {
@@ -36,9 +38,11 @@ TEST_F(MainLoopTest, FocusLossPausesTheLevelButNotTheMenu) {
     Frame();
     EXPECT_TRUE(GamePaused);
     EXPECT_EQ(Screen->LastSeconds, 0.0f);
+    EXPECT_EQ(Mix_PausedMusic(), TheEngine().AudioOpen ? 1 : 0);
     Focus(true);
     Frame();
     EXPECT_FALSE(GamePaused);
+    EXPECT_EQ(Mix_PausedMusic(), 0);
     TheEngine().RemoveScreen("Stage1");
     Show("MainScreen");
     Focus(false);

@@ -32,7 +32,7 @@ protected:
         return kept;
     }
     std::string Write(const std::string& name, const std::string& bytes) {
-        std::ofstream(Dir / name, std::ios::binary) << bytes;
+        std::ofstream(Path / name, std::ios::binary) << bytes;
         return name;
     }
     GameRun Verify(const std::string& name) { return Start("", "--verify '" + name + "'"); }
@@ -69,15 +69,18 @@ TEST_F(ReplayFiles, ARecordingVerifiesInSyncAndAChangedCheckIsFoundAtItsFrame) {
 TEST_F(ReplayFiles, FilesItCannotUseAreRefusedWithTheirReason) {
     ReplayFile run = Record();
     const std::string good = run.Encode();
-    run.Frames[3].Time = run.Frames[2].Time - 1;
-    const std::string backwards = run.Encode();
+    ReplayFile backwards = run;
+    backwards.Frames[3].Time = backwards.Frames[2].Time - 1;
     std::mt19937 noise(5);
     std::string garbage(4096, '\0');
     for (char& c : garbage)
         c = static_cast<char>(noise());
     std::string hugeCount = good;
     hugeCount.replace(35, 2, "\xff\xff");  // the count of stored events at the start
-    std::filesystem::create_directories(Dir / "folder.krp");
+    std::filesystem::create_directories(Path / "folder.krp");
+    ReplayFile twice = run, lastKey = run;
+    twice.Checks[1].Frame = twice.Checks[0].Frame;
+    lastKey.Frames[1].Events.push_back(Events::Key(true, SDLK_LAST));
     const struct {
         std::string Name, Bytes, Reason;
     } cases[] = {
@@ -88,8 +91,10 @@ TEST_F(ReplayFiles, FilesItCannotUseAreRefusedWithTheirReason) {
         {"counts.krp", hugeCount, "cut short or damaged: it announces 65535 events"},
         {"noise.krp", garbage, "not a KORVANTA replay"},
         {"trailing.krp", good + "x", "unexpected bytes after its end"},
-        {"backwards.krp", backwards, "its clock goes back in time in frame 4"},
+        {"backwards.krp", backwards.Encode(), "its clock goes back in time in frame 4"},
         {"folder.krp", "", "not a regular file"},
+        {"checked-twice.krp", twice.Encode(), "a check of a frame out of order"},
+        {"last-key.krp", lastKey.Encode(), "an unknown key in frame 2"},
         {"missing.krp", "", "no such file"},
     };
     for (const auto& c : cases) {

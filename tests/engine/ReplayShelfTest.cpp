@@ -30,4 +30,10 @@ TEST(ReplayShelf, KeepsTheLastRunAndTheNewestFiftyDatedOnes) {
     EXPECT_TRUE(kept.count("2026-11-28_20-00-00.krp"));
     EXPECT_EQ(TempFolder::Get(home / "replays/last.krp"), "run two");
     EXPECT_EQ(TempFolder::Get(home / ("replays/" + first)), "run one");
+
+    // Of two runs kept in one second, the one kept first is the older.
+    for (int i = 0; i < static_cast<int>(ReplayShelf::Kept) - 1; ++i)
+        shelf.Keep("newer", when + 60 + i);
+    EXPECT_FALSE(std::filesystem::exists(home.Path / "replays" / first));
+    EXPECT_TRUE(std::filesystem::exists(home.Path / "replays" / second));
 }

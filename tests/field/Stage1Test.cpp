@@ -1,5 +1,3 @@
-#include "field/Stage1.h"
-
 #include "support/StageHelpers.h"
 
 namespace {
@@ -15,7 +13,6 @@ TEST_F(Stage1Test, TwoBulletsOnADyingRockInOneFramePayTwice) {
     Add(new RedBullet(410, 310, 300));
     StillUpdate();
     EXPECT_EQ(Hud().PlayerScore, 100);
-    EXPECT_EQ(CountOf<BigExplosion>(), 2);
 }
 
 TEST_F(Stage1Test, ABulletThatHitGoesOnHittingInTheSameInnerPass) {
@@ -56,19 +53,46 @@ TEST_P(BossDeathTest, WinsTheLevelWithAnyNumberOfGunArmsLeft) {
 }
 INSTANTIATE_TEST_SUITE_P(GunArmsLeft, BossDeathTest, ::testing::Values(0, 1, 2));
 
+// A paused level stands still: what flies, the mines' and the swarm's wave
+// phases, the boss's hover. (The pause holds from the end of its first frame.)
 TEST_F(Stage1Test, APausedFrameMovesNothing) {
-    const Entity* moving[] = {Rock(600, 300), Add(new RedBullet(300, 200, 300)), &PlayerShip()};
+    auto* mine = Add(new TheFoo(600, 200, 3));
+    auto* mother = Add(new SwarmMother(700, 400));
+    auto* child = All<SwarmChildren>().front();
+    auto* arm = Add(new GunArm(1024, 80));  // slides in a pixel an update, paused or not
+    const Entity* moving[] = {Rock(600, 300), Add(new RedBullet(300, 200, 300)), &PlayerShip(), mine, mother,
+                              Add(new TheBoss(724, 150))};
     Frame();
     GamePaused = true;
-    float before[3];
-    for (int i = 0; i < 3; ++i)
-        before[i] = moving[i]->PosX;
+    Frame(100);
+    std::vector<std::pair<float, float>> before;
+    for (const Entity* e : moving)
+        before.push_back({e->PosX, e->PosY});
+    const int32_t phases[] = {mine->Clock.GetTicks(), mother->Clock.GetTicks(), child->Clock.GetTicks()};
     Frames(10, 100);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_FLOAT_EQ(moving[i]->PosX, before[i]) << i;
+    for (size_t i = 0; i < std::size(moving); ++i)
+        EXPECT_EQ(std::make_pair(moving[i]->PosX, moving[i]->PosY), before[i]) << i;
+    EXPECT_EQ(mine->Clock.GetTicks(), phases[0]);
+    EXPECT_EQ(mother->Clock.GetTicks(), phases[1]);
+    EXPECT_EQ(child->Clock.GetTicks(), phases[2]);
+    EXPECT_EQ(arm->PosX, 1024 - 12);
     GamePaused = false;
     Frame();
-    EXPECT_NE(moving[0]->PosX, before[0]);
+    EXPECT_NE(moving[0]->PosX, before[0].first);
+}
+
+// Nothing harms a paused ship: a mine lying on it meets it only when the game
+// runs again. Money is still collected.
+TEST_F(Stage1Test, APausedShipIsHarmedByNothingButStillCollectsMoney) {
+    GamePaused = true;
+    OnShip(Add(new TheFoo(0, 0, 0)));
+    OnShip(Add(new SmallMoney(0, 0)));
+    Frames(3);
+    EXPECT_EQ(Hud().PlayerHealth + Hud().PlayerShield, 200);
+    EXPECT_EQ(Hud().PlayerMoney, 1);
+    GamePaused = false;
+    Frame();
+    EXPECT_EQ(Hud().PlayerShield, 80);
 }
 
 // The self-destruct key ends the ship at the next frame even with nothing
@@ -108,18 +132,23 @@ TEST_F(OverlayTest, ButtonsTakeClicksOnlyStrictlyInsideAndTheHudDropsTheRest) {
         }
 }
 
-TEST_F(OverlayTest, ReplayWinsOverExitAndStartsAFreshLevel) {
-    Hud().PlayerMoney = 77;
-    Hud().ReplayClicked = Hud().ExitClicked = true;
-    Frame();
-    ASSERT_TRUE(TheEngine().HasScreen("Stage1"));
-    EXPECT_EQ(Hud().PlayerMoney, 0);
+// After game over the level stands still as if paused, but only the
+// game-over overlay shows.
+TEST_F(OverlayTest, GameOverShowsNoPauseOverlayOverIt) {
+    const auto whiteInHeadline = [this](bool pausedView) {
+        Hud().PausedView = pausedView;
+        SDL_FillRect(TheEngine().Surface, nullptr, 0);
+        Hud().DrawOverlays(TheEngine().Surface);
+        return CountPixels({262, Layout::HeadlineTop, 500, 30}, 0xFFFFFF);
+    };
+    Hud().GameOverView = true;
+    EXPECT_EQ(whiteInHeadline(true), whiteInHeadline(false));
 }
 
 class HudTest : public LevelTest {
 protected:
-    // Bar slots (x = 50 + 2k) of the middle row of the bar at `y` that
-    // differ from the same bar drawn empty.
+    // Bar slots (a segment every 2 px from the bar's left end) of the middle
+    // row of the bar at `y` that differ from the same bar drawn empty.
     int Segments(float& value, float points, int y) {
         int drawn = 0;
         for (float v : {0.0f, points}) {
@@ -128,9 +157,9 @@ protected:
             Hud().Draw(TheEngine().Surface);
             for (int k = 0; k < 110; ++k)
                 if (v == 0)
-                    Empty[k] = PixelAt(50 + 2 * k, y + 12);
+                    Empty[k] = PixelAt(Layout::BarLeft + 2 * k, y + 12);
                 else
-                    drawn += PixelAt(50 + 2 * k, y + 12) != Empty[k];
+                    drawn += PixelAt(Layout::BarLeft + 2 * k, y + 12) != Empty[k];
         }
         return drawn;
     }
@@ -141,8 +170,8 @@ protected:
 TEST_F(HudTest, BarsDrawOneSegmentPerStartedPoint) {
     for (const auto& [points, segments] : {std::pair{100.0f, 100}, std::pair{99.5f, 100}, std::pair{0.2f, 1},
                                            std::pair{-4.0f, 0}}) {
-        EXPECT_EQ(Segments(Hud().PlayerHealth, points, 7), segments) << "health " << points;
-        EXPECT_EQ(Segments(Hud().PlayerShield, points, 39), segments) << "shield " << points;
+        EXPECT_EQ(Segments(Hud().PlayerHealth, points, Layout::HealthBarTop), segments) << "health " << points;
+        EXPECT_EQ(Segments(Hud().PlayerShield, points, Layout::ShieldBarTop), segments) << "shield " << points;
     }
 }
 

@@ -4,20 +4,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "enemies/TheBoss.h"
-#include "enemies/TheFoo.h"
-#include "engine/Image.h"
-#include "field/Stage1.h"
-#include "field/UI.h"
-#include "player/Ship.h"
+#include "support/StageHelpers.h"
+#include "support/TempFolder.h"
 #include "support/TestWorld.h"
-#include "support/GameTest.h"
 
 // Damaged copies of the game's files: every kind of asset missing, empty, cut
 // short, or filled with garbage behind an intact start. A picture the game
@@ -34,21 +27,19 @@ const char* const DamageNames[] = {"Missing", "Empty", "Truncated", "Corrupt"};
 // Truncated keeps the first half of the file; Corrupt keeps the first eighth
 // (signature and headers) and fills the rest with noise.
 void Spoil(const fs::path& file, Damage how) {
-    std::stringstream all;
-    all << std::ifstream(file, std::ios::binary).rdbuf();
-    std::string bytes = all.str();
+    std::string bytes = TempFolder::Get(file);
     std::mt19937 noise(7);
-    if (how == Missing)
-        fs::remove(file);
-    else if (how == Empty)
+    if (how == Empty)
         bytes.clear();
     else if (how == Truncated)
         bytes.resize(bytes.size() / 2);
     else
         for (size_t i = bytes.size() / 8; i < bytes.size(); ++i)
             bytes[i] = static_cast<char>(noise() & 0xFF);
-    if (how != Missing)
-        std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+    if (how == Missing)
+        fs::remove(file);
+    else
+        TempFolder::Put(file, bytes);
 }
 
 struct Case {
@@ -66,7 +57,6 @@ std::vector<std::string> With(std::vector<std::string> files, const std::string&
     files.push_back(more);
     return files;
 }
-void PrintTo(const Case& c, std::ostream* out) { *out << DamageNames[c.How] << " " << c.Files.front(); }
 
 class HostileAssets : public Playthrough, public ::testing::WithParamInterface<Case> {
 protected:
@@ -96,7 +86,7 @@ protected:
         ::testing::internal::CaptureStderr();
         Playthrough::SetUp();
         Run(2);
-        const bool titled = CountPixels({262, 150, 500, 50}, 0xDEF6FA) > 100;
+        const bool titled = CountPixels({262, Layout::TitleTop, 500, 50}, 0xDEF6FA) > 100;
         Click(Layout::PlayButton);
         Run(3);
         std::string wrong;

@@ -2,10 +2,7 @@
 
 #include <cstddef>
 
-#include "engine/MainLoop.h"
-#include "field/Stage1.h"
-#include "field/UI.h"
-#include "support/GameTest.h"
+#include "support/StageHelpers.h"
 
 // The sanitizers' runtime counts the heap itself; without it, malloc does.
 extern "C" size_t __sanitizer_get_current_allocated_bytes() __attribute__((weak));

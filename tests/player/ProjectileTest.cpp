@@ -5,30 +5,16 @@
 
 using ProjectileTest = StageTest;
 
-TEST_F(ProjectileTest, EnemyBulletWaitsOneUpdateThenFliesLeftUntilPastTheEdge) {
-    BulletEnemy* shot = Spawn<BulletEnemy>(10.0f, 308.0f);
-    shot->Update(0.02f);
-    EXPECT_FLOAT_EQ(shot->PosX, 10);
-    shot->Update(0.02f);  // x 2
-    EXPECT_FALSE(shot->Dead);
-    shot->Update(0.02f);  // x -6
-    EXPECT_TRUE(shot->Dead);
-}
-
 TEST_F(ProjectileTest, RocketsHomeOnMinesRocksBossAndGunArmsOnlyAndKeepTheirCourseOnTheTarget) {
     Rocket* missile = Spawn<Rocket>(100.0f, 308.0f);
     using Make = std::function<Entity*(float, float)>;
     const std::pair<Make, bool> cases[] = {
         {[](float x, float y) { return new TheFoo(x, y, 0); }, true},
         {[](float x, float y) { return new SpaceRockSmall(x, y, "Image/rock.png"); }, true},
-        {[](float x, float y) { return new SpaceRockMedium(x, y, "Image/rock.png"); }, true},
-        {[](float x, float y) { return new SpaceRockBig(x, y, "Image/rock.png"); }, true},
         {[](float x, float y) { return new TheBoss(x, y); }, true},
         {[](float x, float y) { return new GunArm(x, y); }, true},
         {[](float x, float y) { return new SwarmMother(x, y); }, false},
-        {[](float x, float y) { return new SwarmChildren(x, y); }, false},
         {[](float x, float y) { return new SmallMoney(x, y); }, false},
-        {[](float x, float y) { return new RedBullet(x, y, 300); }, false},
         {[](float x, float y) { return new Rocket(x, y); }, false},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {

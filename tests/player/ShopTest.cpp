@@ -1,4 +1,5 @@
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "player/Shop.h"
@@ -37,6 +38,18 @@ TEST_F(ShopTest, RapidFireIsPaidBeforeTheCannonInTheSameFrameAndTheFailedPressIs
     Hud->PlayerMoney = 1000;
     Store->Update(*Hud, *Craft);
     EXPECT_EQ(Craft->CannonLevel, 1);
+}
+
+// A repair costs 500 and brings the health back to 100; at full health, or
+// without the money, the press is spent on nothing.
+TEST_F(ShopTest, ARepairCosts500AndOnlyWhenTheShipIsHurt) {
+    for (const auto& [health, money, healthAfter, moneyAfter] :
+         {std::tuple{40.0f, 600, 100.0f, 100}, {40.0f, 499, 40.0f, 499}, {100.0f, 600, 100.0f, 600}}) {
+        Hud->PlayerHealth = health;
+        Hud->PlayerMoney = money;
+        PressAndBuy(SDLK_h);
+        EXPECT_EQ(std::pair(Hud->PlayerHealth, Hud->PlayerMoney), std::pair(healthAfter, moneyAfter)) << health << " " << money;
+    }
 }
 
 TEST_F(ShopTest, LabelsFollowTheMoneyLeft) {

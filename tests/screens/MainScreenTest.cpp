@@ -1,8 +1,6 @@
 #include "screens/MainScreen.h"
 
-#include "field/UI.h"
-#include "player/Ship.h"
-#include "support/GameTest.h"
+#include "support/StageHelpers.h"
 
 namespace {
 class MenuTest : public GameTest {
@@ -49,12 +47,6 @@ TEST_F(MenuTest, PagesTurnOnlyMoreThan250MsAfterTheLastTurn) {
         EXPECT_EQ(Menu().ShowInstructions, s.Instructions) << s.Ms;
         EXPECT_EQ(Menu().ShowCredits, s.Credits) << s.Ms;
     }
-}
-
-TEST_F(MenuTest, ExitEndsTheProgramAtTheNextUpdate) {
-    ClickOn(Menu().ExitRect);
-    EXPECT_FALSE(Frame());
-    EXPECT_TRUE(Frame());
 }
 
 }  // namespace

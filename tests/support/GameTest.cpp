@@ -72,8 +72,6 @@ int GameTest::CountPixels(SDL_Rect area, uint32_t rgb, int step) {
     return n;
 }
 
-double GameTest::ShareOfScreen(uint32_t rgb) { return CountPixels({16, 16, 1024, 576}, rgb, 32) / (32.0 * 18); }
-
 void Playthrough::SetUp() {
     Queued = true;
     ASSERT_TRUE(TestWorld::Start(true)) << Engine::Instance().LastError;
@@ -99,18 +97,6 @@ bool Playthrough::Run(int frames) {
         if (Step())
             return true;
     return false;
-}
-
-bool Playthrough::RunToLevelTime(uint32_t ms) {
-    // A generous bound: paused or frozen levels would otherwise spin forever.
-    for (long limit = FrameNumber + ms * 60L / 1000 + 600; Level() != nullptr && LevelTime() <= ms;)
-        if (FrameNumber > limit || Step()) {
-            ADD_FAILURE() << "the level stopped or the game ended at level time " << LevelTime() << " ms";
-            return false;
-        }
-    if (Level() == nullptr)
-        ADD_FAILURE() << "the level is gone";
-    return Level() != nullptr;
 }
 
 void Playthrough::StartLevel(int frames) {

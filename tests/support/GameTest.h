@@ -42,9 +42,9 @@ protected:
     // Runs `count` frames of `ms` each; stops early when the game ends.
     bool Frames(int count, uint32_t ms = 16);
 
-    // Number of entities of exactly class T on the screen called `screen`.
+    // Number of entities of exactly class T on "Stage1".
     template <class T>
-    int CountOf(const std::string& screen = "Stage1");
+    int CountOf() { return static_cast<int>(All<T>().size()); }
     // The entities of exactly class T on "Stage1", in list order.
     template <class T>
     std::vector<T*> All();
@@ -53,16 +53,12 @@ protected:
     template <class T>
     T* Add(T* entity);
     template <class T, class... Args>
-    T* Spawn(Args... args) {
-        return Add(new T(args...));
-    }
+    T* Spawn(Args... args) { return Add(new T(args...)); }
 
     // Colour of pixel (x, y) of the window surface as 0xRRGGBB.
     uint32_t PixelAt(int x, int y);
     // Pixels of exactly `rgb` in `area`, looking at every `step`-th pixel.
     int CountPixels(SDL_Rect area, uint32_t rgb, int step = 1);
-    // Share (0..1) of a 32 x 20 grid over the whole window that is `rgb`.
-    double ShareOfScreen(uint32_t rgb);
 
     // Events go through SDL's queue and the main loop's pump instead.
     bool Queued = false;
@@ -90,9 +86,6 @@ protected:
     bool Step();
     // Runs `frames` frames; stops early (true) when the game ends.
     bool Run(int frames);
-    // Runs until the level clock passes `ms`; false (with a test failure) if
-    // the level is gone or stops.
-    bool RunToLevelTime(uint32_t ms);
     // The menu's Play, then `frames` frames; fails unless the level is up.
     void StartLevel(int frames = 2);
 
@@ -108,15 +101,6 @@ protected:
         return all.empty() ? nullptr : all.front();
     }
 };
-
-template <class T>
-int GameTest::CountOf(const std::string& screen) {
-    int n = 0;
-    if (GameScreen* s = Engine::Instance().FindScreen(screen))
-        for (Entity* e : s->Entities)
-            n += Is<T>(e) ? 1 : 0;
-    return n;
-}
 
 template <class T>
 std::vector<T*> GameTest::All() {
