@@ -4,10 +4,8 @@
 
 #include "enemies/EnemyMotion.h"
 
-namespace {
-// Vertical speed amplitude (px/s) of each wave kind; the swing about the
-// entry height is amplitude / 5 pixels. Unknown kinds fly straight.
-float WaveAmplitude(int kind) {
+// The swing about the entry height is amplitude / 5 pixels.
+float TheFoo::WaveAmplitude(int kind) {
     switch (kind) {
     case 1:
         return 100;
@@ -19,7 +17,6 @@ float WaveAmplitude(int kind) {
         return 0;
     }
 }
-}  // namespace
 
 TheFoo::TheFoo(float x, float y, int kind) : Kind(kind) {
     PosX = x;

@@ -10,6 +10,8 @@ public:
     Timer Clock;
 
     TheFoo(float x, float y, int kind);
+    // Vertical speed amplitude (px/s) of a wave kind; unknown kinds fly straight.
+    static float WaveAmplitude(int kind);
     void Load() override;
     bool Update(float seconds) override;
 };

@@ -1,5 +1,7 @@
 #include "engine/GamepadInput.h"
 
+#include "engine/Layout.h"
+
 namespace {
 using Context = GamepadInput::Context;
 
@@ -11,10 +13,10 @@ constexpr SDLKey ShopKeys[] = {SDLK_m, SDLK_n, SDLK_b, SDLK_h};
 struct Point {
     Uint16 X, Y;
 };
-// Centres of the buttons in the 1024 x 600 window.
-constexpr Point PlayButton{341, 446};
-constexpr Point ReplayButton{341, 446};
-constexpr Point ExitButton{683, 450};
+constexpr Point On(ScreenPoint button) { return {Uint16(button.X), Uint16(button.Y)}; }
+constexpr Point PlayButton = On(Layout::PlayButton);
+constexpr Point ReplayButton = On(Layout::ReplayButton);
+constexpr Point ExitButton = On(Layout::OverlayExitButton);
 
 SDL_Event KeyEvent(Uint8 type, SDLKey key) {
     SDL_Event e{};
