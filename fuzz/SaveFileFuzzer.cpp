@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "engine/ScoreTable.h"
-#include "engine/Settings.h"
+#include "keep/ScoreTable.h"
+#include "keep/Settings.h"
 
 namespace {
 void Require(bool condition) {

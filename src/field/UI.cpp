@@ -7,7 +7,7 @@
 #include "engine/Image.h"
 #include "engine/ImageButton.h"
 #include "engine/Layout.h"
-#include "engine/ScoreTable.h"
+#include "keep/ScoreTable.h"
 #include "engine/Text.h"
 
 namespace {

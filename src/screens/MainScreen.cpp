@@ -5,7 +5,7 @@
 #include "engine/ImageButton.h"
 #include "engine/Layout.h"
 #include "engine/MusicTrack.h"
-#include "engine/ScoreTable.h"
+#include "keep/ScoreTable.h"
 #include "engine/Text.h"
 #include "screens/LoadingScreen.h"
 

@@ -1,0 +1,42 @@
+#include "keep/PlainText.h"
+
+namespace {
+constexpr std::string_view Blanks = " \t\r\v\f";
+constexpr size_t QuotedLength = 40;
+}  // namespace
+
+std::vector<std::string_view> PlainText::Lines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const size_t end = text.find('\n');
+        lines.push_back(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+    return lines;
+}
+
+std::string_view PlainText::Trim(std::string_view text) {
+    const size_t first = text.find_first_not_of(Blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
+}
+
+std::vector<std::string_view> PlainText::Words(std::string_view line) {
+    std::vector<std::string_view> words;
+    for (size_t start = line.find_first_not_of(Blanks); start != std::string_view::npos;) {
+        const size_t end = line.find_first_of(Blanks, start);
+        words.push_back(line.substr(start, end - start));
+        start = line.find_first_not_of(Blanks, end);
+    }
+    return words;
+}
+
+bool PlainText::IsBlank(std::string_view line) { return Trim(line).empty(); }
+
+std::string PlainText::Quoted(std::string_view text) {
+    std::string quoted = "'";
+    for (const char c : text.substr(0, QuotedLength))
+        quoted += (c >= ' ' && c <= '~') ? c : '?';
+    return quoted + (text.size() > QuotedLength ? "...'" : "'");
+}

@@ -1,0 +1,266 @@
+#include "keep/ScoreTable.h"
+
+#include <algorithm>
+#include <cassert>
+#include <string_view>
+
+#include "keep/AtomicFile.h"
+#include "engine/Log.h"
+#include "keep/PlainText.h"
+
+namespace {
+using Run = ScoreTable::Run;
+
+constexpr long long MaxCount = 999'999'999'999'999'999;  // 18 digits fit a long long
+constexpr long MaxTenths = 9'999'999'999;                // 999 999 999.9 seconds
+constexpr size_t MaxLineLength = 1024;
+constexpr size_t MaxReplayName = 255;  // the longest file name Linux allows
+constexpr const char* OutcomeNames[] = {"won", "lost", "left"};
+constexpr const char* Header = "# score money outcome seconds date time replay\n";
+
+bool IsDigits(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+long long Number(std::string_view digits) {
+    long long value = 0;
+    for (const char c : digits)
+        value = value * 10 + (c - '0');
+    return value;
+}
+
+bool ReadCount(std::string_view text, long long& value) {
+    if (!IsDigits(text) || text.size() > 18)
+        return false;
+    value = Number(text);
+    return true;
+}
+
+// "12", "12.3" or "12.34" (only the tenths are kept).
+bool ReadTenths(std::string_view text, long& tenths) {
+    const size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction = point == std::string_view::npos ? "0" : text.substr(point + 1);
+    if (!IsDigits(whole) || whole.size() > 9 || !IsDigits(fraction) || fraction.size() > 9)
+        return false;
+    tenths = static_cast<long>(Number(whole) * 10 + (fraction[0] - '0'));
+    return true;
+}
+
+bool ReadOutcome(std::string_view text, ScoreTable::Outcome& outcome) {
+    for (size_t i = 0; i < std::size(OutcomeNames); ++i) {
+        const std::string_view name = OutcomeNames[i];
+        if (std::equal(text.begin(), text.end(), name.begin(), name.end(),
+                       [](char a, char b) { return (a | 0x20) == b; })) {
+            outcome = static_cast<ScoreTable::Outcome>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+int DaysIn(long long month, long long year) {
+    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return days[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+// "YYYY-MM-DD HH:MM:SS" naming a real moment (a leap second allowed).
+bool IsTimestamp(std::string_view text) {
+    if (text.size() != 19 || text[4] != '-' || text[7] != '-' || text[10] != ' ' || text[13] != ':' || text[16] != ':')
+        return false;
+    long long part[6];
+    for (int i = 0, at = 0; i < 6; at += (i == 0 ? 5 : 3), ++i) {
+        const std::string_view digits = text.substr(at, i == 0 ? 4 : 2);
+        if (!IsDigits(digits))
+            return false;
+        part[i] = Number(digits);
+    }
+    return part[0] >= 1900 && part[1] >= 1 && part[1] <= 12 && part[2] >= 1 && part[2] <= DaysIn(part[1], part[0]) &&
+           part[3] <= 23 && part[4] <= 59 && part[5] <= 60;
+}
+
+// A plain file name in the replays folder: no way out of it, and nothing
+// that could work the terminal when the table is printed.
+bool IsReplayName(std::string_view name) {
+    return !name.empty() && name.size() <= MaxReplayName && name != "-" && name != "." && name != ".." &&
+           std::all_of(name.begin(), name.end(), [](char c) { return c > ' ' && c <= '~' && c != '/'; });
+}
+
+// Fills `run` from one line of the file; what is wrong with it otherwise.
+std::string ReadRun(std::string_view line, Run& run) {
+    if (line.size() > MaxLineLength)
+        return "line too long";
+    const std::vector<std::string_view> word = PlainText::Words(line);
+    if (word.size() != 7)
+        return word.size() < 7 ? "too few fields" : "too many fields";
+    if (!ReadCount(word[0], run.Score))
+        return "bad score " + PlainText::Quoted(word[0]);
+    if (!ReadCount(word[1], run.Money))
+        return "bad money " + PlainText::Quoted(word[1]);
+    if (!ReadOutcome(word[2], run.Result))
+        return "unknown outcome " + PlainText::Quoted(word[2]);
+    if (!ReadTenths(word[3], run.Tenths))
+        return "bad seconds " + PlainText::Quoted(word[3]);
+    run.When = std::string(word[4]) + " " + std::string(word[5]);
+    if (!IsTimestamp(run.When))
+        return "bad date " + PlainText::Quoted(run.When);
+    if (word[6] != "-" && !IsReplayName(word[6]))
+        return "bad replay name " + PlainText::Quoted(word[6]);
+    run.Replay = word[6] == "-" ? "" : std::string(word[6]);
+    return "";
+}
+
+std::string Seconds(long tenths) { return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10); }
+
+// Rows of cells in columns as wide as their widest cell; the columns in
+// `rightAligned` (numbers) are aligned on their right edge.
+std::string Columns(const std::vector<std::vector<std::string>>& rows, std::string_view rightAligned) {
+    std::vector<size_t> width(rows.front().size(), 0);
+    for (const auto& row : rows)
+        for (size_t c = 0; c < row.size(); ++c)
+            width[c] = std::max(width[c], row[c].size());
+    std::string text;
+    for (const auto& row : rows) {
+        std::string line;
+        for (size_t c = 0; c < row.size(); ++c) {
+            const std::string pad(width[c] - row[c].size(), ' ');
+            line += (c == 0 ? "" : "  ") + (rightAligned[c] == 'r' ? pad + row[c] : row[c] + pad);
+        }
+        text += line.substr(0, line.find_last_not_of(' ') + 1) + "\n";
+    }
+    return text;
+}
+}  // namespace
+
+bool ScoreTable::IsValid(const Run& run) {
+    return run.Score >= 0 && run.Score <= MaxCount && run.Money >= 0 && run.Money <= MaxCount && run.Tenths >= 0 &&
+           run.Tenths <= MaxTenths && IsTimestamp(run.When) && (run.Replay.empty() || IsReplayName(run.Replay)) &&
+           static_cast<size_t>(run.Result) < std::size(OutcomeNames);
+}
+
+std::string ScoreTable::Timestamp(std::time_t when) {
+    std::tm local{};
+    char text[32];
+    if (localtime_r(&when, &local) == nullptr || std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local) == 0)
+        return "";
+    return text;
+}
+
+std::optional<ScoreTable> ScoreTable::Parse(std::string_view text, std::string* problem) {
+    ScoreTable table;
+    const std::vector<std::string_view> lines = PlainText::Lines(text);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view line = PlainText::Trim(lines[i]);
+        if (line.empty() || line.front() == '#')
+            continue;
+        Run run;
+        const std::string fault = ReadRun(line, run);
+        if (!fault.empty()) {
+            if (problem != nullptr)
+                *problem = "line " + std::to_string(i + 1) + ": " + fault;
+            return std::nullopt;
+        }
+        table.runs_.push_back(std::move(run));
+    }
+    // Stable: of equal scores, the one written first stays ahead.
+    std::stable_sort(table.runs_.begin(), table.runs_.end(),
+                     [](const Run& a, const Run& b) { return a.Score > b.Score; });
+    if (table.runs_.size() > Capacity)
+        table.runs_.resize(Capacity);
+    return table;
+}
+
+ScoreTable ScoreTable::Load(const std::string& path) {
+    ScoreTable table;
+    AtomicFile::Contents file = AtomicFile::Read(path, MaxFileBytes);
+    std::string problem;
+    switch (file.Status) {
+    case AtomicFile::ReadStatus::Missing:
+        break;
+    case AtomicFile::ReadStatus::Read:
+        if (std::optional<ScoreTable> parsed = Parse(file.Text, &problem))
+            return *parsed;
+        table.StartAfresh(path, problem);
+        break;
+    case AtomicFile::ReadStatus::TooLarge:
+        table.StartAfresh(path, "too large");
+        break;
+    case AtomicFile::ReadStatus::NotRegular:
+    case AtomicFile::ReadStatus::Unreadable:
+        table.KeepFromSaving(path, file.Reason);
+        Log::Warn("cannot load the scores: " + file.Reason + "; new scores will not be saved");
+        break;
+    }
+    return table;
+}
+
+// The damaged file is kept for the player to look at, never deleted.
+void ScoreTable::StartAfresh(const std::string& path, const std::string& problem) {
+    std::string reason;
+    const std::string aside = AtomicFile::MoveAside(path, ".bad", reason);
+    const std::string damaged = "the scores in " + path + " are damaged (" + problem + ")";
+    if (!aside.empty()) {
+        Log::Warn(damaged + "; kept them as " + aside + " and started a new table");
+        return;
+    }
+    KeepFromSaving(path, reason);
+    Log::Warn(damaged + " and " + reason + "; new scores will not be saved");
+}
+
+void ScoreTable::KeepFromSaving(const std::string& path, const std::string& reason) {
+    unsavedPath_ = path;
+    unsavedReason_ = reason;
+}
+
+bool ScoreTable::Save(const std::string& path) const {
+    if (!unsavedPath_.empty() && path == unsavedPath_) {
+        Log::Warn("not saving the scores over " + path + ", which could not be loaded (" + unsavedReason_ + ")");
+        return false;
+    }
+    std::string reason;
+    if (AtomicFile::Write(path, Text(), reason))
+        return true;
+    Log::Warn("cannot save the scores: " + reason);
+    return false;
+}
+
+bool ScoreTable::Add(const Run& run) {
+    if (run.Score <= 0 || !IsValid(run))
+        return false;
+    if (runs_.size() == Capacity && run.Score <= runs_.back().Score)
+        return false;
+    const auto behindEqualScores = std::upper_bound(runs_.begin(), runs_.end(), run.Score,
+                                                    [](long long score, const Run& r) { return score > r.Score; });
+    runs_.insert(behindEqualScores, run);
+    if (runs_.size() > Capacity)
+        runs_.pop_back();
+    assert(runs_.size() <= Capacity);
+    return true;
+}
+
+bool ScoreTable::IsNewBest(long long score) const { return score > 0 && (runs_.empty() || score > runs_[0].Score); }
+
+const ScoreTable::Run* ScoreTable::Best() const { return runs_.empty() ? nullptr : &runs_.front(); }
+
+std::string ScoreTable::Text() const {
+    std::string text = Header;
+    for (const Run& run : runs_)
+        text += std::to_string(run.Score) + " " + std::to_string(run.Money) + " " +
+                OutcomeNames[static_cast<size_t>(run.Result)] + " " + Seconds(run.Tenths) + " " + run.When + " " +
+                (run.Replay.empty() ? "-" : run.Replay) + "\n";
+    return text;
+}
+
+std::string ScoreTable::Format() const {
+    if (runs_.empty())
+        return "No scores yet.\n";
+    std::vector<std::vector<std::string>> rows = {{"#", "Score", "Money", "Outcome", "Seconds", "Date", "Replay"}};
+    for (size_t i = 0; i < runs_.size(); ++i) {
+        const Run& run = runs_[i];
+        rows.push_back({std::to_string(i + 1), std::to_string(run.Score), std::to_string(run.Money),
+                        OutcomeNames[static_cast<size_t>(run.Result)], Seconds(run.Tenths), run.When,
+                        run.Replay.empty() ? "-" : run.Replay});
+    }
+    return Columns(rows, "rrrlrll");
+}

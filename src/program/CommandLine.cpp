@@ -1,0 +1,153 @@
+#include "program/CommandLine.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "keep/PlainText.h"
+
+#ifndef KORVANTA_VERSION
+#define KORVANTA_VERSION "1.0.0"
+#endif
+
+namespace {
+using Action = CommandLine::Action;
+using Choice = CommandLine::Choice;
+using Option = CommandLine::Option;
+
+constexpr Option Table[] = {
+    {'h', "help", nullptr, "show this help and exit"},
+    {'V', "version", nullptr, "show the version and exit"},
+    {'\0', "fullscreen", nullptr, "play in full screen"},
+    {'\0', "windowed", nullptr, "play in a window"},
+    {'\0', "mute", nullptr, "no music and no sound effects for this run"},
+    {'\0', "scores", nullptr, "show the table of best runs and exit"},
+    {'\0', "replay", "FILE", "play back the run recorded in FILE"},
+    {'\0', "verify", "FILE", "check that the run recorded in FILE plays back as recorded"},
+    {'\0', "frames", "N", "quit by itself after N frames"},
+};
+
+constexpr const char* Hint = " (try 'korvanta --help')\n";
+
+Choice Refusal(const std::string& problem) {
+    Choice choice;
+    choice.Do = Action::UsageError;
+    choice.Error = "korvanta: " + problem + Hint;
+    choice.ExitStatus = 2;
+    return choice;
+}
+
+const Option* Find(std::string_view name) {
+    const auto found =
+        std::find_if(std::begin(Table), std::end(Table), [&](const Option& o) { return name == o.Long; });
+    return found == std::end(Table) ? nullptr : found;
+}
+
+const Option* FindShort(char letter) {
+    const auto found =
+        std::find_if(std::begin(Table), std::end(Table), [&](const Option& o) { return letter == o.Short; });
+    return found == std::end(Table) ? nullptr : found;
+}
+
+// A positive whole number that fits a long, in plain digits.
+bool ReadFrames(const std::string& text, long& frames) {
+    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    errno = 0;
+    frames = std::strtol(text.c_str(), nullptr, 10);
+    return errno == 0 && frames > 0;
+}
+
+// Records one option in `choice`; false when it ends the parse (an action
+// decided or a usage error, both already in `choice`).
+bool Apply(const Option& option, const std::string& value, Choice& choice) {
+    const std::string_view name = option.Long;
+    if (name == "help" || name == "version") {
+        choice.Do = name == "help" ? Action::PrintHelp : Action::PrintVersion;
+        return false;
+    }
+    if (name == "fullscreen" || name == "windowed")
+        choice.Fullscreen = name == "fullscreen";
+    else if (name == "mute")
+        choice.Mute = true;
+    else if (name == "scores")
+        choice.Do = Action::PrintScores;
+    else if (name == "replay")
+        choice.ReplayFile = value;
+    else if (name == "verify")
+        choice.VerifyFile = value;
+    else if (name == "frames" && !ReadFrames(value, choice.Frames)) {
+        choice = Refusal("option '--frames' needs a positive whole number, not " + PlainText::Quoted(value));
+        return false;
+    }
+    return true;
+}
+
+// Options that cannot go together, each pair named once.
+std::optional<Choice> Conflict(const std::vector<std::string>& given) {
+    static constexpr std::pair<const char*, const char*> pairs[] = {{"replay", "verify"}, {"fullscreen", "windowed"}};
+    for (const auto& [first, second] : pairs)
+        if (std::count(given.begin(), given.end(), first) && std::count(given.begin(), given.end(), second))
+            return Refusal(std::string("options '--") + first + "' and '--" + second + "' cannot be used together");
+    return std::nullopt;
+}
+}  // namespace
+
+std::span<const Option> CommandLine::Options() { return Table; }
+
+Choice CommandLine::Parse(int argc, const char* const* argv) {
+    Choice choice;
+    std::vector<std::string> given;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (optionsEnded || argument.size() < 2 || argument[0] != '-')
+            return Refusal("unexpected argument " + PlainText::Quoted(argument));
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const bool isLong = argument[1] == '-';
+        const size_t equals = isLong ? argument.find('=') : std::string::npos;
+        const std::string name = isLong ? argument.substr(2, equals - 2) : argument.substr(1);
+        const Option* option = isLong ? Find(name) : (name.size() == 1 ? FindShort(name[0]) : nullptr);
+        if (option == nullptr)
+            return Refusal((isLong ? "unrecognized option " : "invalid option ") + PlainText::Quoted(argument));
+        const std::string shown = "'--" + std::string(option->Long) + "'";
+        std::string value;
+        if (option->Argument == nullptr && equals != std::string::npos)
+            return Refusal("option " + shown + " doesn't allow an argument");
+        if (option->Argument != nullptr) {
+            if (equals != std::string::npos)
+                value = argument.substr(equals + 1);
+            else if (i + 1 < argc)
+                value = argv[++i];
+            if (value.empty())
+                return Refusal("option " + shown + " requires an argument");
+        }
+        given.push_back(option->Long);
+        if (!Apply(*option, value, choice))
+            return choice;
+    }
+    return Conflict(given).value_or(choice);
+}
+
+std::string CommandLine::Help() {
+    std::string text =
+        "Usage: korvanta [OPTION]...\n"
+        "Steer a ship through waves of mines, rocks, swarms and a boss; shoot, collect money, upgrade.\n"
+        "\nOptions:\n";
+    for (const Option& option : Table) {
+        std::string left = option.Short != '\0' ? std::string("  -") + option.Short + ", --" : "      --";
+        left += option.Long;
+        if (option.Argument != nullptr)
+            left += std::string("=") + option.Argument;
+        text += left + std::string(left.size() < 24 ? 24 - left.size() : 1, ' ') + option.Help + "\n";
+    }
+    return text;
+}
+
+std::string CommandLine::Version() { return std::string("korvanta ") + KORVANTA_VERSION + "\n"; }

@@ -1,0 +1,173 @@
+#include "program/GamepadInput.h"
+
+#include "engine/Layout.h"
+
+namespace {
+using Context = GamepadInput::Context;
+
+// Start on the common Xbox-style layout under Linux, and on generic pads.
+constexpr Uint8 StartButtons[] = {7, 9};
+// The level's shop keys on buttons 1 to 4: missile, rapid fire, cannon, repair.
+constexpr SDLKey ShopKeys[] = {SDLK_m, SDLK_n, SDLK_b, SDLK_h};
+
+struct Point {
+    Uint16 X, Y;
+};
+constexpr Point On(ScreenPoint button) { return {Uint16(button.X), Uint16(button.Y)}; }
+constexpr Point PlayButton = On(Layout::PlayButton);
+constexpr Point ReplayButton = On(Layout::ReplayButton);
+constexpr Point ExitButton = On(Layout::OverlayExitButton);
+
+SDL_Event KeyEvent(Uint8 type, SDLKey key) {
+    SDL_Event e{};
+    e.key.type = type;
+    e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.sym = key;
+    return e;
+}
+
+SDL_Event MouseEvent(Uint8 type, Point at) {
+    SDL_Event e{};
+    if (type == SDL_MOUSEMOTION) {
+        e.motion.type = type;
+        e.motion.x = at.X;
+        e.motion.y = at.Y;
+        return e;
+    }
+    e.button.type = type;
+    e.button.button = SDL_BUTTON_LEFT;
+    e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+    e.button.x = at.X;
+    e.button.y = at.Y;
+    return e;
+}
+
+// The pair of direction bits an axis value selects between.
+unsigned Push(Sint16 value, unsigned negative, unsigned positive) {
+    if (value <= -GamepadInput::DeadZone)
+        return negative;
+    return value >= GamepadInput::DeadZone ? positive : 0;
+}
+
+bool IsStart(Uint8 button) { return button == StartButtons[0] || button == StartButtons[1]; }
+}  // namespace
+
+bool GamepadInput::IsPadEvent(const SDL_Event& event) {
+    return event.type == SDL_JOYAXISMOTION || event.type == SDL_JOYHATMOTION || event.type == SDL_JOYBUTTONDOWN ||
+           event.type == SDL_JOYBUTTONUP;
+}
+
+std::vector<SDL_Event> GamepadInput::Translate(const SDL_Event& event, Context context) {
+    switch (event.type) {
+    case SDL_JOYAXISMOTION: return MoveStick(event.jaxis, context);
+    case SDL_JOYHATMOTION: return MoveHat(event.jhat, context);
+    case SDL_JOYBUTTONDOWN: return Press(event.jbutton.button, context);
+    case SDL_JOYBUTTONUP: return Release(event.jbutton.button);
+    default: return {};
+    }
+}
+
+std::vector<SDL_Event> GamepadInput::MoveStick(const SDL_JoyAxisEvent& axis, Context context) {
+    // Axis 0 is the left stick's x, axis 1 its y (down positive); the right
+    // stick and the triggers have no use.
+    if (axis.axis == 0)
+        stick_ = (stick_ & (Up | Down)) | Push(axis.value, Left, Right);
+    else if (axis.axis == 1)
+        stick_ = (stick_ & (Left | Right)) | Push(axis.value, Up, Down);
+    else
+        return {};
+    return Steer(context);
+}
+
+std::vector<SDL_Event> GamepadInput::MoveHat(const SDL_JoyHatEvent& hat, Context context) {
+    if (hat.hat != 0)
+        return {};
+    hat_ = ((hat.value & SDL_HAT_UP) ? Up : 0) | ((hat.value & SDL_HAT_DOWN) ? Down : 0) |
+           ((hat.value & SDL_HAT_LEFT) ? Left : 0) | ((hat.value & SDL_HAT_RIGHT) ? Right : 0);
+    return Steer(context);
+}
+
+// Reports the keys of directions that no source pushes any more released,
+// then those that a first source now pushes pressed (so that swinging the
+// stick from left to right lets go of A before D goes down). The menu has no
+// use for steering: there, directions are only let go of.
+std::vector<SDL_Event> GamepadInput::Steer(Context context) {
+    unsigned wanted = stick_ | hat_;
+    if (context == Context::Menu)
+        wanted &= steering_;
+    static constexpr struct {
+        unsigned Direction;
+        SDLKey Key;
+    } keys[] = {{Up, SDLK_w}, {Down, SDLK_s}, {Left, SDLK_a}, {Right, SDLK_d}};
+    std::vector<SDL_Event> events;
+    for (const auto& [direction, key] : keys)
+        if ((steering_ & direction) && !(wanted & direction))
+            events.push_back(KeyEvent(SDL_KEYUP, key));
+    for (const auto& [direction, key] : keys)
+        if (!(steering_ & direction) && (wanted & direction))
+            events.push_back(KeyEvent(SDL_KEYDOWN, key));
+    steering_ = wanted;
+    return events;
+}
+
+std::vector<SDL_Event> GamepadInput::Press(Uint8 button, Context context) {
+    if (releases_.count(button) != 0)
+        return {};  // a second press without a release in between
+    switch (context) {
+    case Context::Menu:
+        return (button == 0 || IsStart(button)) ? Click(button, PlayButton.X, PlayButton.Y) : std::vector<SDL_Event>{};
+    case Context::Level:
+        if (button == 0)
+            return PressKey(button, SDLK_SPACE);
+        if (button >= 1 && button <= 4)
+            return PressKey(button, ShopKeys[button - 1]);
+        break;
+    case Context::Overlay:
+        if (button == 0)
+            return Click(button, ReplayButton.X, ReplayButton.Y);
+        if (button == 1)
+            return Click(button, ExitButton.X, ExitButton.Y);
+        break;
+    }
+    return IsStart(button) ? PressKey(button, SDLK_ESCAPE) : std::vector<SDL_Event>{};
+}
+
+// A key or the left button held through another button stays held: a second
+// press would break the input handler's one-press-one-release rule.
+bool GamepadInput::IsHeldByButton(const SDL_Event& release) const {
+    for (const auto& [button, held] : releases_) {
+        if (held.type == release.type && held.type == SDL_KEYUP && held.key.keysym.sym == release.key.keysym.sym)
+            return true;
+        if (held.type == release.type && held.type == SDL_MOUSEBUTTONUP)
+            return true;
+    }
+    return false;
+}
+
+std::vector<SDL_Event> GamepadInput::PressKey(Uint8 button, SDLKey key) {
+    const SDL_Event release = KeyEvent(SDL_KEYUP, key);
+    if (IsHeldByButton(release))
+        return {};
+    releases_[button] = release;
+    return {KeyEvent(SDL_KEYDOWN, key)};
+}
+
+// The pointer goes to the button first: the menu and the overlays only take
+// a click made on one of their buttons.
+std::vector<SDL_Event> GamepadInput::Click(Uint8 button, Uint16 x, Uint16 y) {
+    const Point at{x, y};
+    const SDL_Event release = MouseEvent(SDL_MOUSEBUTTONUP, at);
+    if (IsHeldByButton(release))
+        return {};
+    releases_[button] = release;
+    return {MouseEvent(SDL_MOUSEMOTION, at), MouseEvent(SDL_MOUSEBUTTONDOWN, at)};
+}
+
+std::vector<SDL_Event> GamepadInput::Release(Uint8 button) {
+    const auto held = releases_.find(button);
+    if (held == releases_.end())
+        return {};
+    const SDL_Event release = held->second;
+    releases_.erase(held);
+    return {release};
+}

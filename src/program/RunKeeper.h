@@ -1,0 +1,27 @@
+#pragma once
+#include <string>
+
+#include "replay/ReplayRecorder.h"
+#include "replay/ReplayShelf.h"
+#include "keep/ScoreTable.h"
+
+// Keeps what the player's runs leave behind: it records every level session
+// (it is the engine's watcher while the game is played), puts each recording
+// on the replay shelf, and enters the runs that scored into the table of the
+// ten best, which it saves at once. Saving that fails costs a warning only.
+class RunKeeper {
+public:
+    // `scoresPath` and `replaysFolder` may be empty (no home folder).
+    RunKeeper(std::string scoresPath, std::string replaysFolder);
+
+    SessionWatcher& Watcher() { return Recorder; }
+    const ScoreTable& Scores() const { return Table; }
+
+private:
+    void Keep(const ReplayFile& run, const LevelOutcome& outcome);
+
+    std::string ScoresPath;
+    ScoreTable Table;
+    ReplayShelf Shelf;
+    ReplayRecorder Recorder;
+};

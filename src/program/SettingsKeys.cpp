@@ -1,0 +1,60 @@
+#include "program/SettingsKeys.h"
+
+#include <SDL/SDL_mixer.h>
+
+#include "engine/Engine.h"
+#include "engine/Log.h"
+
+SettingsKeys::SettingsKeys(Settings settings, std::string path, bool muted)
+    : Chosen(settings), Path(std::move(path)), Muted(muted) {}
+
+void SettingsKeys::Apply() {
+    ApplySound();
+    if (Chosen.Fullscreen != InFullscreen)
+        ToggleFullscreen();
+}
+
+void SettingsKeys::ApplySound() const {
+    if (!Engine::Instance().AudioOpen)
+        return;
+    Mix_VolumeMusic(Chosen.Music && !Muted ? MIX_MAX_VOLUME : 0);
+    Mix_Volume(-1, Chosen.Effects && !Muted ? MIX_MAX_VOLUME : 0);
+}
+
+bool SettingsKeys::ToggleFullscreen() {
+    SDL_Surface* window = Engine::Instance().Surface;
+    if (window == nullptr || SDL_WM_ToggleFullScreen(window) == 0) {
+        Log::WarnOnce("this video driver cannot switch to full screen; playing in a window");
+        return false;
+    }
+    InFullscreen = !InFullscreen;
+    return true;
+}
+
+bool SettingsKeys::Handle(const SDL_Event& event) {
+    if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP)
+        return false;
+    const SDLKey key = event.key.keysym.sym;
+    if (key != SDLK_F9 && key != SDLK_F10 && key != SDLK_F11)
+        return false;
+    if (event.type == SDL_KEYUP)
+        return true;
+    if (key == SDLK_F11) {
+        if (!ToggleFullscreen())
+            return true;
+        Chosen.Fullscreen = InFullscreen;
+    } else {
+        bool& sound = key == SDLK_F9 ? Chosen.Music : Chosen.Effects;
+        sound = !sound;
+        ApplySound();
+    }
+    Save();
+    return true;
+}
+
+void SettingsKeys::Save() const {
+    if (Path.empty())
+        Log::WarnOnce("no home folder: settings are not saved");
+    else
+        Chosen.Save(Path);
+}

@@ -1,0 +1,37 @@
+#pragma once
+#include <SDL/SDL.h>
+
+#include <string>
+
+#include "keep/Settings.h"
+
+// The player's settings at work in the running game: full screen, music and
+// sound effects as settings.ini has them (or as the command line overrides
+// them for one run), and the keys that change them while playing: F11 full
+// screen, F9 music, F10 sound effects, each change saved at once. These keys
+// are taken out of the event stream before the game sees them, so they are
+// no part of play and never of a replay.
+class SettingsKeys {
+public:
+    // `path` may be empty: nothing is saved then. A muted run plays without
+    // music and effects whatever the settings say, and does not change them.
+    SettingsKeys(Settings settings, std::string path, bool muted);
+
+    // Puts the window and the sound as the settings say (the engine is up).
+    void Apply();
+    // True when `event` was one of the settings keys and has been acted on.
+    bool Handle(const SDL_Event& event);
+
+    const Settings& Current() const { return Chosen; }
+
+private:
+    void ApplySound() const;
+    // False (after one warning) where the video driver cannot switch.
+    bool ToggleFullscreen();
+    void Save() const;
+
+    Settings Chosen;
+    std::string Path;
+    bool Muted;
+    bool InFullscreen = false;
+};

@@ -1,0 +1,349 @@
+#include "replay/ReplayFile.h"
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+
+namespace {
+const char Magic[4] = {'K', 'R', 'P', 'L'};
+// Bigger than any run we record: the reader refuses it before reading.
+constexpr off_t MaxFileBytes = 256 * 1024 * 1024;
+// The least bytes a frame and a check take, to bound counts by the file.
+constexpr size_t FrameBytes = 6;
+constexpr size_t CheckBytes = 12;
+
+class Writer {
+public:
+    template <class T>
+    void Put(T value) {
+        for (size_t i = 0; i < sizeof value; ++i)
+            Bytes.push_back(static_cast<char>((static_cast<uint64_t>(value) >> (8 * i)) & 0xFF));
+    }
+    void Float(float value) {
+        uint32_t bits;
+        std::memcpy(&bits, &value, sizeof bits);
+        Put(bits);
+    }
+    void Timer(const ReplayFile::TimerState& t) {
+        Put<uint8_t>(static_cast<uint8_t>((t.Started ? 1 : 0) | (t.Paused ? 2 : 0)));
+        Put(t.Elapsed);
+    }
+    void Event(const SDL_Event& e) {
+        Put<uint8_t>(e.type);
+        switch (e.type) {
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            Put<uint16_t>(static_cast<uint16_t>(e.key.keysym.sym));
+            Put<uint16_t>(static_cast<uint16_t>(e.key.keysym.mod));
+            break;
+        case SDL_MOUSEMOTION:
+            Put<uint16_t>(e.motion.x);
+            Put<uint16_t>(e.motion.y);
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            Put<uint8_t>(e.button.button);
+            Put<uint16_t>(e.button.x);
+            Put<uint16_t>(e.button.y);
+            break;
+        case SDL_ACTIVEEVENT:
+            Put<uint8_t>(e.active.gain);
+            Put<uint8_t>(e.active.state);
+            break;
+        default:
+            break;  // the handler files other events by their type alone
+        }
+    }
+    void Events(const std::vector<SDL_Event>& events) {
+        Put(static_cast<uint16_t>(events.size()));
+        for (const SDL_Event& e : events)
+            Event(e);
+    }
+    std::string Bytes;
+};
+
+class Reader {
+public:
+    explicit Reader(const std::string& bytes) : Bytes(bytes) {}
+
+    template <class T>
+    T Get() {
+        if (!Ok || Bytes.size() - At < sizeof(T))
+            return Fail(), T{};
+        uint64_t value = 0;
+        for (size_t i = 0; i < sizeof(T); ++i)
+            value |= static_cast<uint64_t>(static_cast<unsigned char>(Bytes[At + i])) << (8 * i);
+        At += sizeof(T);
+        return static_cast<T>(value);
+    }
+    float Float() {
+        const uint32_t bits = Get<uint32_t>();
+        float value;
+        std::memcpy(&value, &bits, sizeof value);
+        return value;
+    }
+    ReplayFile::TimerState Timer() {
+        ReplayFile::TimerState t;
+        const uint8_t flags = Get<uint8_t>();
+        if (flags > 3)
+            Bad("a timer with unknown flags");
+        t.Started = flags & 1;
+        t.Paused = flags & 2;
+        t.Elapsed = Get<int32_t>();
+        return t;
+    }
+    SDL_Event Event() {
+        SDL_Event e{};
+        e.type = Get<uint8_t>();
+        switch (e.type) {
+        case SDL_KEYDOWN:
+        case SDL_KEYUP: {
+            const uint16_t sym = Get<uint16_t>();
+            if (sym >= SDLK_LAST)
+                Bad("an unknown key");
+            e.key.state = e.type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+            e.key.keysym.sym = static_cast<SDLKey>(sym);
+            e.key.keysym.mod = static_cast<SDLMod>(Get<uint16_t>());
+            break;
+        }
+        case SDL_MOUSEMOTION:
+            e.motion.x = Get<uint16_t>();
+            e.motion.y = Get<uint16_t>();
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            e.button.state = e.type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+            e.button.button = Get<uint8_t>();
+            e.button.x = Get<uint16_t>();
+            e.button.y = Get<uint16_t>();
+            break;
+        case SDL_ACTIVEEVENT:
+            e.active.gain = Get<uint8_t>();
+            e.active.state = Get<uint8_t>();
+            break;
+        default:
+            if (e.type == SDL_NOEVENT || e.type >= SDL_NUMEVENTS)
+                Bad("an unknown kind of event");
+        }
+        return e;
+    }
+    std::vector<SDL_Event> Events() {
+        // Every event takes at least its type byte.
+        const uint16_t count = Get<uint16_t>();
+        std::vector<SDL_Event> events;
+        if (!Fits(count, 1, "events"))
+            return events;
+        events.reserve(count);
+        for (uint16_t i = 0; i < count && Ok; ++i)
+            events.push_back(Event());
+        return events;
+    }
+    // True when `count` records of at least `each` bytes can still follow.
+    bool Fits(uint64_t count, size_t each, const char* what) {
+        const size_t room = (Bytes.size() - At) / each;
+        if (Ok && count > room)
+            Bad("cut short or damaged: it announces " + std::to_string(count) + " " + what +
+                ", the rest of the file holds at most " + std::to_string(room));
+        return Ok;
+    }
+    void Fail() {
+        if (Ok)
+            Bad("truncated");
+    }
+    void Bad(const std::string& why) {
+        if (Ok)
+            Why = why;
+        Ok = false;
+    }
+    bool AtEnd() const { return At == Bytes.size(); }
+
+    bool Ok = true;
+    std::string Why;
+
+private:
+    const std::string& Bytes;
+    size_t At = 0;
+};
+
+bool ReadHeader(Reader& in, ReplayFile& out, std::string& error) {
+    for (char expected : Magic)
+        if (in.Get<char>() != expected) {
+            error = "not a KORVANTA replay (wrong magic bytes)";
+            return false;
+        }
+    const uint16_t format = in.Get<uint16_t>();
+    out.Rules = in.Get<uint16_t>();
+    if (!in.Ok) {
+        error = "truncated in its header";
+        return false;
+    }
+    if (format != ReplayFile::FormatVersion) {
+        error = "written in replay format " + std::to_string(format) + "; this game reads format " +
+                std::to_string(ReplayFile::FormatVersion);
+        return false;
+    }
+    if (out.Rules != ReplayFile::GameRules) {
+        error = "recorded with other game rules (version " + std::to_string(out.Rules) + "; this game plays version " +
+                std::to_string(ReplayFile::GameRules) + ")";
+        return false;
+    }
+    return true;
+}
+
+void ReadStart(Reader& in, ReplayFile& out) {
+    out.Seed = in.Get<uint32_t>();
+    out.StartTime = in.Get<uint32_t>();
+    const uint8_t flags = in.Get<uint8_t>();
+    if (flags > 3)
+        in.Bad("unknown start flags");
+    out.DrawnAtStart = flags & 1;
+    out.Paused = flags & 2;
+    out.FrameTimer = in.Timer();
+    out.EscapeTimer = in.Timer();
+    if (out.FrameTimer.Elapsed < 0 || out.EscapeTimer.Elapsed < 0)
+        in.Bad("a timer that ran backwards");
+    out.MouseX = in.Float();
+    out.MouseY = in.Float();
+    out.Stored = in.Events();
+    out.Ending = in.Get<uint8_t>();
+    if (out.Ending > 2)
+        in.Bad("an unknown ending");
+    out.Score = in.Get<int32_t>();
+    out.Money = in.Get<int32_t>();
+    out.LevelMs = in.Get<uint32_t>();
+    out.FinalCheck = in.Get<uint64_t>();
+}
+
+void ReadFrames(Reader& in, ReplayFile& out, std::string& where) {
+    const uint32_t count = in.Get<uint32_t>();
+    if (count > ReplayFile::MaxFrames)
+        in.Bad("more frames than any run holds");
+    if (!in.Fits(count, FrameBytes, "frames"))
+        return;
+    out.Frames.reserve(count);
+    uint32_t previous = out.StartTime;
+    for (uint32_t i = 0; i < count && in.Ok; ++i) {
+        ReplayFile::Frame frame;
+        frame.Time = in.Get<uint32_t>();
+        // The game clock never runs backwards.
+        if (in.Ok && frame.Time < previous)
+            in.Bad("its clock goes back in time");
+        previous = frame.Time;
+        frame.Events = in.Events();
+        out.Frames.push_back(std::move(frame));
+        if (!in.Ok)
+            where = " in frame " + std::to_string(i + 1);
+    }
+}
+
+void ReadChecks(Reader& in, ReplayFile& out) {
+    const uint32_t count = in.Get<uint32_t>();
+    if (!in.Fits(count, CheckBytes, "checks"))
+        return;
+    out.Checks.reserve(count);
+    for (uint32_t i = 0; i < count && in.Ok; ++i) {
+        ReplayFile::Check check;
+        check.Frame = in.Get<uint32_t>();
+        check.Value = in.Get<uint64_t>();
+        const uint32_t previous = out.Checks.empty() ? 0 : out.Checks.back().Frame;
+        if (in.Ok && (check.Frame <= previous || check.Frame > out.Frames.size()))
+            in.Bad("a check of a frame out of order");
+        out.Checks.push_back(check);
+    }
+}
+}  // namespace
+
+ReplayFile::TimerState ReplayFile::TimerState::Of(const Timer& timer) {
+    return TimerState{timer.Started, timer.Paused, timer.GetTicks()};
+}
+
+Timer ReplayFile::TimerState::At(uint32_t now) const {
+    Timer timer;
+    timer.Started = Started;
+    timer.Paused = Paused;
+    if (Paused)
+        timer.PausedTicks = static_cast<uint32_t>(Elapsed);
+    else if (Started)
+        timer.StartTicks = now - static_cast<uint32_t>(Elapsed);
+    return timer;
+}
+
+std::string ReplayFile::Encode() const {
+    Writer out;
+    out.Bytes.append(Magic, sizeof Magic);
+    out.Put(FormatVersion);
+    out.Put(Rules);
+    out.Put(Seed);
+    out.Put(StartTime);
+    out.Put<uint8_t>(static_cast<uint8_t>((DrawnAtStart ? 1 : 0) | (Paused ? 2 : 0)));
+    out.Timer(FrameTimer);
+    out.Timer(EscapeTimer);
+    out.Float(MouseX);
+    out.Float(MouseY);
+    out.Events(Stored);
+    out.Put(Ending);
+    out.Put(Score);
+    out.Put(Money);
+    out.Put(LevelMs);
+    out.Put(FinalCheck);
+    out.Put(static_cast<uint32_t>(Frames.size()));
+    for (const Frame& frame : Frames) {
+        out.Put(frame.Time);
+        out.Events(frame.Events);
+    }
+    out.Put(static_cast<uint32_t>(Checks.size()));
+    for (const Check& check : Checks) {
+        out.Put(check.Frame);
+        out.Put(check.Value);
+    }
+    return out.Bytes;
+}
+
+bool ReplayFile::Decode(const std::string& bytes, ReplayFile& out, std::string& error) {
+    out = ReplayFile();
+    Reader in(bytes);
+    if (!ReadHeader(in, out, error))
+        return false;
+    std::string where;
+    ReadStart(in, out);
+    if (!in.Ok)
+        where = " before its first frame";
+    ReadFrames(in, out, where);
+    if (in.Ok)
+        ReadChecks(in, out);
+    if (in.Ok && !in.AtEnd())
+        in.Bad("unexpected bytes after its end");
+    if (!in.Ok) {
+        error = in.Why + (where.empty() && in.Why == "truncated" ? " in its checks" : where);
+        return false;
+    }
+    return true;
+}
+
+bool ReplayFile::Load(const std::string& path, ReplayFile& out, std::string& error) {
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0) {
+        error = "no such file";
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        error = "not a regular file";
+        return false;
+    }
+    if (info.st_size > MaxFileBytes) {
+        error = "too large for a replay";
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    if (!(bytes << in.rdbuf()) && info.st_size != 0) {
+        error = "cannot be read";
+        return false;
+    }
+    if (bytes.str().empty()) {
+        error = "empty";
+        return false;
+    }
+    return Decode(bytes.str(), out, error);
+}

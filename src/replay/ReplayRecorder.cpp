@@ -1,0 +1,80 @@
+#include "replay/ReplayRecorder.h"
+
+#include "engine/Engine.h"
+#include "engine/Log.h"
+#include "engine/MainLoop.h"
+#include "engine/Random.h"
+#include "engine/TickSource.h"
+
+namespace {
+// Checks of the world go into the recording about this often.
+constexpr uint32_t CheckEveryMs = 1000;
+}
+
+ReplayRecorder::ReplayRecorder(Finished whenFinished) : WhenFinished(std::move(whenFinished)) {}
+
+void ReplayRecorder::LevelStarted(Stage1& level) {
+    // Seeded afresh per level, from the clock as at start-up, so the seed
+    // can go into the recording; the draws are as random as ever.
+    const unsigned seed = TickSource::Seed();
+    Random::Seed(seed);
+
+    const Engine& engine = Engine::Instance();
+    Run = ReplayFile();
+    Run.Seed = seed;
+    Run.StartTime = TickSource::Now();
+    Run.DrawnAtStart = !Rendering();
+    Run.Paused = GamePaused;
+    Run.FrameTimer = ReplayFile::TimerState::Of(FrameTimer);
+    Run.EscapeTimer = ReplayFile::TimerState::Of(EscapeTimer);
+    Run.MouseX = engine.Input.MouseX;
+    Run.MouseY = engine.Input.MouseY;
+    for (const SDL_Event* stored : engine.Input.Events)
+        Run.Stored.push_back(*stored);
+    Pending.clear();
+    LastCheckTime = Run.StartTime;
+    TooLong = false;
+    Level = &level;
+}
+
+void ReplayRecorder::EventHandled(const SDL_Event& event) {
+    if (Level != nullptr)
+        Pending.push_back(event);
+}
+
+void ReplayRecorder::FrameStarted(uint32_t now) {
+    if (Level == nullptr || TooLong)
+        return;
+    if (Run.Frames.size() >= ReplayFile::MaxFrames) {
+        TooLong = true;
+        Log::Warn("this run is longer than a replay can hold; it will not be kept");
+        return;
+    }
+    Run.Frames.push_back({now, std::move(Pending)});
+    Pending.clear();
+}
+
+void ReplayRecorder::FrameEnded() {
+    if (Level == nullptr || TooLong || Run.Frames.empty())
+        return;
+    const uint32_t now = Run.Frames.back().Time;
+    if (now - LastCheckTime < CheckEveryMs)
+        return;
+    Run.Checks.push_back({static_cast<uint32_t>(Run.Frames.size()), WorldCheck::Of(*Level)});
+    LastCheckTime = now;
+}
+
+void ReplayRecorder::LevelEnding(Stage1& level) {
+    if (&level != Level)
+        return;
+    const LevelOutcome outcome = WorldCheck::Outcome(level);
+    Run.FinalCheck = WorldCheck::Of(level);
+    Run.Ending = static_cast<uint8_t>(outcome.How);
+    Run.Score = outcome.Score;
+    Run.Money = outcome.Money;
+    Run.LevelMs = outcome.LevelMs;
+    Level = nullptr;
+    if (!TooLong && WhenFinished)
+        WhenFinished(Run, outcome);
+    Run = ReplayFile();
+}

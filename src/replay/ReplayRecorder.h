@@ -1,0 +1,38 @@
+#pragma once
+#include <functional>
+#include <vector>
+
+#include "replay/ReplayFile.h"
+#include "engine/SessionWatcher.h"
+#include "replay/WorldCheck.h"
+
+// Records every level session of the running game as a replay: when a level
+// comes up it seeds the random generator afresh (drawn from the clock as
+// ever) and notes the seed and the state the level starts from; then each
+// frame's clock and events, and a check of the world about once a second.
+// When the level ends, the finished recording goes to the caller, who keeps
+// it. The recorder changes nothing in play.
+class ReplayRecorder : public SessionWatcher {
+public:
+    using Finished = std::function<void(const ReplayFile& run, const LevelOutcome& outcome)>;
+    explicit ReplayRecorder(Finished whenFinished);
+
+    void LevelStarted(Stage1& level) override;
+    void LevelEnding(Stage1& level) override;
+    void FrameStarted(uint32_t now) override;
+    void EventHandled(const SDL_Event& event) override;
+    void FrameEnded() override;
+
+    bool Recording() const { return Level != nullptr; }
+    // Whole frames of the level in progress recorded so far.
+    uint32_t FramesRecorded() const { return static_cast<uint32_t>(Run.Frames.size()); }
+
+private:
+    Finished WhenFinished;
+    ReplayFile Run;
+    Stage1* Level = nullptr;
+    // Events handed over since the last frame began: they belong to the next.
+    std::vector<SDL_Event> Pending;
+    uint32_t LastCheckTime = 0;
+    bool TooLong = false;
+};

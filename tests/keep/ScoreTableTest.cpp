@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include "engine/Log.h"
+#include "keep/ScoreTable.h"
+#include "support/TempFolder.h"
+
+namespace {
+namespace fs = std::filesystem;
+using ScoreRun = ScoreTable::Run;
+
+ScoreRun Scored(long long score, const std::string& replay = "") {
+    return {score, 10, ScoreTable::Outcome::Lost, 95, "2024-02-29 23:59:60", replay};
+}
+
+std::vector<long long> Scores(const ScoreTable& table) {
+    std::vector<long long> scores;
+    for (const ScoreRun& run : table.Runs())
+        scores.push_back(run.Score);
+    return scores;
+}
+}  // namespace
+
+TEST(ScoreTable, ParsesHandWrittenFilesSortedAndCutToTheBestTen) {
+    std::string text =
+        "# score money outcome seconds date time replay\r\n\n  70\t12  WON 160.05 2024-05-01 20:15:03 first\r\n";
+    for (int score : {5, 30, 1, 2, 3, 4, 6, 7, 8, 9})
+        text += std::to_string(score) + " 12 lost 1 2024-05-01 20:15:03 -\n";
+    text += "  # comment\n70 0 left 0.0 2000-02-29 00:00:00 second \n";
+    const std::optional<ScoreTable> table = ScoreTable::Parse(text);
+    ASSERT_TRUE(table);
+    EXPECT_EQ(Scores(*table), (std::vector<long long>{70, 70, 30, 9, 8, 7, 6, 5, 4, 3}));
+    EXPECT_EQ(table->Runs()[0], (ScoreRun{70, 12, ScoreTable::Outcome::Won, 1600, "2024-05-01 20:15:03", "first"}));
+    EXPECT_EQ(table->Runs()[1].Replay, "second");
+    EXPECT_EQ(table->Runs()[2].Replay, "");
+    EXPECT_EQ(ScoreTable::Parse(table->Text()), table);
+    EXPECT_EQ(ScoreTable::Parse("1 0 left 0 1999-12-31 00:00:00 -")->Text(),
+              "# score money outcome seconds date time replay\n1 0 left 0.0 1999-12-31 00:00:00 -\n");
+}
+
+TEST(ScoreTable, OneDamagedLineMakesTheFileUnparseable) {
+    const std::string good = "1 2 won 3.0 2024-01-31 10:00:00 a.kvr";
+    for (const std::string& bad : std::vector<std::string>{
+             "x 2 won 3.0 2024-01-31 10:00:00 a.kvr", "-1 2 won 3.0 2024-01-31 10:00:00 a.kvr",
+             "1 -2 won 3.0 2024-01-31 10:00:00 a.kvr", "1 2 draw 3.0 2024-01-31 10:00:00 a.kvr",
+             "1 2 won 3. 2024-01-31 10:00:00 a.kvr", "1 2 won 3.0 2023-02-29 10:00:00 a.kvr", "1 2 won 3.0 1900-02-29 10:00:00 a.kvr",
+             "1 2 won 3.0 2024-01-31 24:00:00 a.kvr", "1 2 won 3.0 2024-1-31 10:00:00 a.kvr",
+             "1 2 won 3.0 2024-01-31 10:00:00", "1 2 won 3.0 2024-01-31 10:00:00 a.kvr b",
+             "1 2 won 3.0 2024-01-31 10:00:00 ../a.kvr", "1 2 won 3.0 2024-01-31 10:00:00 a\x1b[2J",
+             "1 2 won 3.0 2024-01-31 10:00:00 " + std::string(300, 'a'),
+             "1234567890123456789 2 won 3.0 2024-01-31 10:00:00 -"}) {
+        std::string problem;
+        EXPECT_FALSE(ScoreTable::Parse(good + "\n" + bad + "\n", &problem)) << bad;
+        EXPECT_EQ(problem.rfind("line 2: ", 0), 0u) << problem;
+        EXPECT_EQ(problem.find('\x1b'), std::string::npos);
+    }
+}
+
+TEST(ScoreTable, AddKeepsTheTenBestWithEarlierRunsAheadOnTies) {
+    ScoreTable table;
+    EXPECT_TRUE(table.IsNewBest(1));
+    EXPECT_FALSE(table.IsNewBest(0));
+    EXPECT_FALSE(table.Add(Scored(0)));
+    ScoreRun run = Scored(5);
+    run.When = "yesterday";
+    EXPECT_FALSE(table.Add(run));
+    run.When = ScoreTable::Timestamp(1700000000);
+    EXPECT_TRUE(ScoreTable::IsValid(run)) << run.When;
+    for (long long score : {50, 10, 90, 20, 30, 40, 60, 70, 80, 100})
+        EXPECT_TRUE(table.Add(Scored(score)));
+    EXPECT_FALSE(table.Add(Scored(10)));  // only ties the lowest
+    EXPECT_TRUE(table.Add(Scored(50, "later.kvr")));
+    EXPECT_EQ(Scores(table), (std::vector<long long>{100, 90, 80, 70, 60, 50, 50, 40, 30, 20}));
+    EXPECT_EQ(table.Runs()[6].Replay, "later.kvr");
+    EXPECT_FALSE(table.IsNewBest(100));
+    EXPECT_TRUE(table.IsNewBest(101));
+    EXPECT_EQ(table.Best()->Score, 100);
+}
+
+TEST(ScoreTable, LoadSetsDamagedFilesAsideAndNeverSavesOverUnreadableOnes) {
+    TempFolder dir;
+    const std::string path = dir / "korvanta/scores.txt";
+    const int warnings = Log::WarningCount();
+    EXPECT_TRUE(ScoreTable::Load(path).Runs().empty());
+    EXPECT_EQ(Log::WarningCount(), warnings);
+
+    fs::create_directories(dir.Path / "korvanta");
+    for (const char* damaged : {"damaged once", "damaged twice"}) {
+        TempFolder::Put(dir / "korvanta/scores.txt.bad", "older");
+        TempFolder::Put(path, damaged);
+        ScoreTable table = ScoreTable::Load(path);
+        EXPECT_TRUE(table.Runs().empty());
+        EXPECT_TRUE(table.Add(Scored(7)));
+        EXPECT_TRUE(table.Save(path));
+        EXPECT_EQ(ScoreTable::Load(path).Runs(), table.Runs());
+    }
+    EXPECT_EQ(TempFolder::Get(path + ".bad.1"), "damaged once");
+    EXPECT_EQ(TempFolder::Get(path + ".bad.2"), "damaged twice");
+    EXPECT_EQ(Log::WarningCount(), warnings + 2);
+}
+
+// Root may read any file, so the unreadable one is tried as nobody.
+TEST(ScoreTable, NeverSavesOverAFileItCouldNotRead) {
+    TempFolder dir;
+    const std::string path = dir / "scores.txt", kept = "1 0 won 1.0 2024-01-01 00:00:00 -\n";
+    TempFolder::Put(path, kept);
+    chmod(path.c_str(), 0200);
+    const pid_t child = fork();
+    if (child == 0) {
+        if (getuid() == 0 && (chown(dir.Path.c_str(), 65534, 65534) != 0 || chown(path.c_str(), 65534, 65534) != 0 ||
+                              setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(3);
+        const int warnings = Log::WarningCount();
+        ScoreTable table = ScoreTable::Load(path);
+        const bool refused = table.Runs().empty() && table.Add(Scored(9)) && !table.Save(path);
+        _exit(refused && Log::WarningCount() == warnings + 2 ? 0 : 1);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(TempFolder::Get(path), kept);
+}
+
+TEST(ScoreTable, FormatAlignsTheColumns) {
+    EXPECT_EQ(ScoreTable().Format(), "No scores yet.\n");
+    ScoreTable table;
+    table.Add(Scored(123456, "run.kvr"));
+    table.Add(Scored(7));
+    EXPECT_EQ(table.Format(), "#   Score  Money  Outcome  Seconds  Date                 Replay\n"
+                              "1  123456     10  lost         9.5  2024-02-29 23:59:60  run.kvr\n"
+                              "2       7     10  lost         9.5  2024-02-29 23:59:60  -\n");
+}

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "program/CommandLine.h"
+#include "support/GameProcess.h"
+
+namespace {
+using Action = CommandLine::Action;
+
+CommandLine::Choice Parse(std::vector<const char*> args) {
+    args.insert(args.begin(), "korvanta");
+    return CommandLine::Parse(static_cast<int>(args.size()), args.data());
+}
+}  // namespace
+
+TEST(CommandLine, ChoosesWhatToDo) {
+    const std::pair<std::vector<const char*>, CommandLine::Choice> cases[] = {
+        {{}, {}},
+        {{"-h"}, {.Do = Action::PrintHelp}},
+        {{"--mute", "--help", "--bogus"}, {.Do = Action::PrintHelp, .Mute = true}},
+        {{"--version"}, {.Do = Action::PrintVersion}},
+        {{"--scores", "--fullscreen"}, {.Do = Action::PrintScores, .Fullscreen = true}},
+        {{"--windowed", "--mute", "--frames", "9223372036854775807"},
+         {.Fullscreen = false, .Mute = true, .Frames = 9223372036854775807}},
+        {{"--replay", "--mute", "--frames=1", "--"}, {.ReplayFile = "--mute", .Frames = 1}},
+        {{"--verify=a=b", "--frames", "5", "--frames", "6"}, {.VerifyFile = "a=b", .Frames = 6}},
+    };
+    for (const auto& [args, expected] : cases)
+        EXPECT_TRUE(Parse(args) == expected) << (args.empty() ? "" : args[0]);
+}
+
+TEST(CommandLine, UsageErrorsAreOneLineWithAHintAndStatusTwo) {
+    const std::pair<std::vector<const char*>, const char*> cases[] = {
+        {{"--bogus"}, "unrecognized option '--bogus'"},
+        {{"-hV"}, "invalid option '-hV'"},
+        {{"--replay"}, "option '--replay' requires an argument"},
+        {{"--verify="}, "option '--verify' requires an argument"},
+        {{"--mute=yes"}, "option '--mute' doesn't allow an argument"},
+        {{"--frames", "0"}, "option '--frames' needs a positive whole number, not '0'"},
+        {{"--frames=12x"}, "option '--frames' needs a positive whole number, not '12x'"},
+        {{"--frames=9223372036854775808"},
+         "option '--frames' needs a positive whole number, not '9223372036854775808'"},
+        {{"level2"}, "unexpected argument 'level2'"},
+        {{"-"}, "unexpected argument '-'"},
+        {{"--", "--mute"}, "unexpected argument '--mute'"},
+        {{"--replay", "a", "--verify", "b"}, "options '--replay' and '--verify' cannot be used together"},
+        {{"--windowed", "--fullscreen"}, "options '--fullscreen' and '--windowed' cannot be used together"},
+        {{"--bogus", "--help"}, "unrecognized option '--bogus'"},
+    };
+    for (const auto& [args, message] : cases) {
+        const CommandLine::Choice got = Parse(args);
+        EXPECT_EQ(got.Do, Action::UsageError) << message;
+        EXPECT_EQ(got.ExitStatus, 2);
+        EXPECT_EQ(got.Error, std::string("korvanta: ") + message + " (try 'korvanta --help')\n");
+    }
+}
+
+// --help lists every option of the table with its help; the manual page and
+// the README name each of them.
+TEST(CommandLine, HelpTheManualAndTheReadmeNameEveryOption) {
+    const std::string help = CommandLine::Help(), manual = TempFolder::Get(KORVANTA_SOURCE_DIR "/dist/korvanta.6.in"),
+                      readme = TempFolder::Get(KORVANTA_SOURCE_DIR "/README.md");
+    for (const CommandLine::Option& option : CommandLine::Options()) {
+        std::string form = std::string("--") + option.Long;
+        if (option.Argument)
+            form += std::string("=") + option.Argument;
+        if (option.Short)
+            form = std::string("-") + option.Short + ", " + form;
+        const size_t at = help.find("  " + form + " ");
+        ASSERT_NE(at, std::string::npos) << form;
+        EXPECT_LT(help.find(option.Help, at), help.find('\n', at)) << form;
+        EXPECT_NE(manual.find(std::string("\\-\\-") + option.Long), std::string::npos) << option.Long;
+        EXPECT_NE(readme.find(std::string("--") + option.Long), std::string::npos) << option.Long;
+    }
+    EXPECT_EQ(CommandLine::Version().rfind("korvanta ", 0), 0u);
+}
+
+// The real program, with no display at hand: what only prints answers and
+// exits, and a usage error exits 2 without reaching for a window at all.
+TEST(CommandLineProgram, AnswersWithTheRightStatusAndOpensNoWindowForAMistake) {
+    GameProcess game;
+    const struct {
+        const char* Args;
+        int Status;
+        const char* Says;  // on stdout for status 0, on stderr otherwise
+    } cases[] = {
+        {"--help", 0, "Usage: korvanta [OPTION]..."},
+        {"--version", 0, "korvanta "},
+        {"--scores", 0, "No scores yet."},
+        {"--bogus", 2, "unrecognized option '--bogus' (try 'korvanta --help')"},
+        {"--replay missing.krp", 1, "cannot use replay \"missing.krp\": no such file"},
+    };
+    for (const auto& c : cases) {
+        const GameRun run = game.Start("SDL_VIDEODRIVER=x11 DISPLAY= XDG_DATA_HOME=" + game.Path.string(), c.Args);
+        EXPECT_EQ(run.Status, c.Status) << c.Args << ": " << run.Err;
+        const std::string& said = c.Status == 0 ? run.Out : run.Err;
+        EXPECT_NE(said.find(c.Says), std::string::npos) << c.Args << ": " << said;
+        if (c.Status != 0) {
+            EXPECT_EQ(std::count(run.Err.begin(), run.Err.end(), '\n'), 1) << c.Args << ": " << run.Err;
+        }
+    }
+}
+

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/EveHandler.h"
+#include "program/GamepadInput.h"
+
+namespace {
+constexpr auto Menu = GamepadInput::Context::Menu, Level = GamepadInput::Context::Level,
+               Overlay = GamepadInput::Context::Overlay;
+
+SDL_Event Axis(Uint8 axis, Sint16 value) { return {.jaxis = {SDL_JOYAXISMOTION, 0, axis, value}}; }
+SDL_Event Hat(Uint8 value) { return {.jhat = {SDL_JOYHATMOTION, 0, 0, value}}; }
+SDL_Event Pad(bool down, Uint8 button) {
+    return {.jbutton = {Uint8(down ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP), 0, button, Uint8(down)}};
+}
+
+// The pad feeding an input handler the way the main loop pumps events.
+struct Wired {
+    GamepadInput Pad;
+    EveHandler In;
+    std::vector<SDL_Event> Last;
+    void Send(const SDL_Event& e, GamepadInput::Context where = Level) { Feed(Pad.Translate(e, where)); }
+    void Feed(const std::vector<SDL_Event>& events) {
+        Last = events;
+        for (const SDL_Event& e : events) {
+            if (e.type == SDL_MOUSEMOTION)
+                In.MouseX = e.motion.x, In.MouseY = e.motion.y;
+            In.HandleEvent(new SDL_Event(e));
+        }
+    }
+    // Stored presses and releases (the handler keeps one pointer motion anyway).
+    size_t Stored() const { return In.Events.size() - In.HasEventOfType(SDL_MOUSEMOTION); }
+    std::string Steering() const {
+        std::string held;
+        for (auto [key, name] : {std::pair{SDLK_w, 'W'}, {SDLK_s, 'S'}, {SDLK_a, 'A'}, {SDLK_d, 'D'}})
+            held += In.IsKeyHeld(key) ? std::string(1, name) : "";
+        return held;
+    }
+};
+}  // namespace
+
+TEST(GamepadInput, StickAndDpadHoldEachDirectionOnceUntilNeitherPushes) {
+    const struct {
+        SDL_Event Event;
+        GamepadInput::Context Where;
+        const char* Held;
+    } steps[] = {
+        {Axis(0, 7999), Level, ""},          {Axis(1, -7999), Level, ""},    {Axis(0, -8000), Level, "A"},
+        {Axis(0, 32767), Overlay, "D"},      {Axis(1, -32768), Level, "WD"}, {Hat(SDL_HAT_RIGHTDOWN), Level, "WSD"},
+        {Axis(0, 0), Level, "WSD"},          {Axis(3, -32768), Level, "WSD"}, {Axis(1, 100), Level, "SD"},
+        {Hat(SDL_HAT_CENTERED), Level, ""},  {Axis(1, 32767), Menu, ""},     {Axis(1, 32767), Level, "S"},
+        {Hat(SDL_HAT_DOWN), Menu, "S"},      {Axis(1, 0), Menu, "S"},        {Hat(SDL_HAT_CENTERED), Menu, ""},
+    };
+    Wired pad;
+    for (const auto& step : steps) {
+        pad.Send(step.Event, step.Where);
+        EXPECT_EQ(pad.Steering(), step.Held) << "after step " << (&step - steps);
+    }
+    EXPECT_TRUE(pad.In.Events.empty());  // every key-down met its key-up
+    pad.Send(Axis(0, -32767));
+    pad.Send(Axis(0, 32767));
+    ASSERT_EQ(pad.Last.size(), 2u);
+    EXPECT_EQ(pad.Last[0].type, SDL_KEYUP);  // A lets go before D goes down
+}
+
+TEST(GamepadInput, LevelButtonsHoldTheirKeysUntilReleasedInAnyContext) {
+    const std::pair<Uint8, SDLKey> buttons[] = {{0, SDLK_SPACE}, {1, SDLK_m}, {2, SDLK_n},      {3, SDLK_b},
+                                                {4, SDLK_h},     {7, SDLK_ESCAPE}, {9, SDLK_ESCAPE}, {5, SDLK_UNKNOWN}};
+    for (const auto& [button, key] : buttons) {
+        Wired pad;
+        pad.Send(Pad(true, button));
+        pad.Send(Pad(true, button), Overlay);  // a repeated press changes nothing
+        EXPECT_EQ(pad.Stored(), key == SDLK_UNKNOWN ? 0u : 1u) << int(button);
+        EXPECT_EQ(pad.In.IsKeyHeld(key), key != SDLK_UNKNOWN);
+        pad.Send(Pad(false, button), Menu);
+        EXPECT_EQ(pad.Stored(), 0u) << int(button);
+    }
+}
+
+TEST(GamepadInput, ClicksLandOnTheButtonsOneAtATimeAndReleaseInAnyContext) {
+    // Each with another button that would click too while the first is down.
+    const struct {
+        Uint8 Button, Other;
+        GamepadInput::Context Where;
+        float X, Y;
+    } clicks[] = {{0, 7, Menu, 341, 446}, {7, 0, Menu, 341, 446}, {9, 0, Menu, 341, 446},
+                  {0, 1, Overlay, 341, 446}, {1, 0, Overlay, 683, 450}};
+    for (const auto& c : clicks) {
+        Wired pad;
+        pad.Send(Pad(true, c.Button), c.Where);
+        EXPECT_EQ(std::pair(pad.In.MouseX, pad.In.MouseY), std::pair(c.X, c.Y)) << int(c.Button);
+        ASSERT_EQ(pad.Last.size(), 2u);
+        EXPECT_EQ(pad.Last[1].button.x, c.X);
+        pad.Send(Pad(true, c.Other), c.Where);
+        EXPECT_EQ(pad.Stored(), 1u);
+        pad.Send(Pad(false, c.Button), Level);
+        pad.Send(Pad(false, c.Other), Level);
+        EXPECT_EQ(pad.Stored(), 0u);
+    }
+    Wired pad;
+    pad.Send(Pad(true, 1), Overlay);
+    EXPECT_TRUE(pad.In.TakeLeftClick());
+    pad.Send(Pad(true, 7), Overlay);
+    EXPECT_TRUE(pad.In.IsKeyHeld(SDLK_ESCAPE));
+}

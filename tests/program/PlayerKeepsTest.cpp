@@ -1,0 +1,170 @@
+#include <SDL/SDL_mixer.h>
+
+#include <algorithm>
+#include <optional>
+#include <set>
+
+#include "program/Gamepad.h"
+#include "replay/ReplayFile.h"
+#include "program/RunKeeper.h"
+#include "program/SettingsKeys.h"
+#include "support/StageHelpers.h"
+#include "support/TempFolder.h"
+
+// What outlives a run and what plays around it, through SDL's queue and the
+// main loop's pump: runs kept as replays and best scores, the best score on
+// the menu and "New best score!" on the overlay, the settings keys, and the
+// game pad as the keys and clicks it stands for.
+namespace {
+constexpr uint32_t TextColour = 0xDEF6FA;
+constexpr uint32_t Gold = 0xFFD65A;
+
+class PlayerKeeps : public Playthrough {
+protected:
+    void TearDown() override {
+        Engine& engine = TheEngine();
+        engine.ClearScreens();  // a level still up is kept before the keeper goes
+        engine.Watcher = nullptr;
+        engine.Scores = nullptr;
+        engine.Hotkeys = nullptr;
+        engine.Pad = nullptr;
+        Playthrough::TearDown();
+    }
+    // Shoots a mine placed in front of the ship until it is gone: 50 points.
+    void ScoreAKill() {
+        Spawn<TheFoo>(700.0f, PlayerShip()->CentreY() - 32, 0);
+        KeyDown(SDLK_SPACE);
+        for (int i = 0; i < 180 && CountOf<TheFoo>() > 0; ++i)
+            Step();
+        KeyUp(SDLK_SPACE);
+        Step();
+    }
+    void EndTheRun() {
+        Tap(SDLK_q);
+        Run(5);
+        ASSERT_TRUE(Hud()->GameOverView);
+    }
+    // The pad's stick pushed, or one of its buttons pressed for a few frames.
+    void Stick(Uint8 axis, Sint16 value) {
+        SDL_Event e{.jaxis = {SDL_JOYAXISMOTION, 0, axis, value}};
+        SDL_PushEvent(&e);
+    }
+    void PadButton(Uint8 button, bool release = true) {
+        for (bool down : {true, false}) {
+            SDL_Event e{.jbutton = {Uint8(down ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP), 0, button, Uint8(down)}};
+            if (down || release)
+                SDL_PushEvent(&e);
+            Run(3);
+        }
+    }
+
+    TempFolder Home;
+    // Kept by the fixture: the level still up at the end is kept in TearDown.
+    std::optional<RunKeeper> Keeper;
+    RunKeeper& Keep() {
+        Keeper.emplace(Home / "scores.txt", Home / "replays");
+        TheEngine().Watcher = &Keeper->Watcher();
+        TheEngine().Scores = &Keeper->Scores();
+        return *Keeper;
+    }
+};
+}  // namespace
+
+TEST_F(PlayerKeeps, RunsAreKeptAsReplaysAndScoresTheMenuAndOverlaysShowTheBest) {
+    RunKeeper& keeper = Keep();
+    const SDL_Rect newBest{262, Layout::NewBestTop, 500, 35}, bestLine{312, Layout::BestScoreTop, 400, 25};
+    Run(2);
+    EXPECT_EQ(CountPixels(bestLine, TextColour), 0) << "a best score before any run";
+    // Three runs: 50 points (the first best), 50 again (no better), 100.
+    uint32_t played = 0;
+    for (const int kills : {1, 1, 2}) {
+        Click(Layout::PlayButton);
+        Run(20);
+        ASSERT_NE(Level(), nullptr);
+        for (int k = 0; k < kills; ++k)
+            ScoreAKill();
+        const bool better = keeper.Scores().IsNewBest(Hud()->PlayerScore);
+        EndTheRun();
+        played = LevelTime();
+        EXPECT_EQ(CountPixels(newBest, Gold, 2) > 30, better) << kills << " kills";
+        Click(Layout::OverlayExitButton);
+        Run(3);
+        ASSERT_NE(Menu(), nullptr);
+        EXPECT_GT(CountPixels(bestLine, TextColour), 50) << "no best score on the menu";
+    }
+    ASSERT_EQ(keeper.Scores().Runs().size(), 3u);
+    EXPECT_EQ(keeper.Scores().Best()->Score, 100);
+    EXPECT_EQ(keeper.Scores().Best()->Tenths, played / 100);
+    const std::string table = TempFolder::Get(Home / "scores.txt");
+    EXPECT_NE(table.find("\n100 "), std::string::npos) << table;
+    EXPECT_NE(table.find(" lost "), std::string::npos) << table;
+
+    // Each run on the shelf under its date and time, the last one as well.
+    std::vector<std::string> kept;
+    for (const auto& entry : std::filesystem::directory_iterator(Home / "replays"))
+        kept.push_back(entry.path().filename().string());
+    EXPECT_EQ(kept.size(), 4u);
+    EXPECT_EQ(std::count(kept.begin(), kept.end(), keeper.Scores().Best()->Replay), 1);
+    ReplayFile last;
+    std::string why;
+    ASSERT_TRUE(ReplayFile::Load(Home / "replays/last.krp", last, why)) << why;
+    EXPECT_EQ(last.Score, 100);
+}
+
+TEST_F(PlayerKeeps, AReplayThatCannotBeWrittenCostsAWarningNotTheGame) {
+    TempFolder::Put(Home / "replays", "a file where the folder should be");
+    RunKeeper& keeper = Keep();
+    StartLevel(20);
+    ScoreAKill();
+    ::testing::internal::CaptureStderr();
+    EndTheRun();
+    Click(Layout::ReplayButton);
+    Run(10);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("cannot keep the replay"), std::string::npos) << said;
+    ASSERT_NE(Level(), nullptr) << "the game went on";
+    EXPECT_EQ(keeper.Scores().Best()->Replay, "") << "the score is kept without its replay";
+}
+
+TEST_F(PlayerKeeps, SettingsKeysActAtOnceAreSavedAndNeverReachTheGame) {
+    SettingsKeys keys(Settings(), Home / "settings.ini", false);
+    TheEngine().Hotkeys = &keys;
+    keys.Apply();
+    ::testing::internal::CaptureStderr();
+    for (SDLKey key : {SDLK_F9, SDLK_F10, SDLK_F11}) {
+        Tap(key);
+        EXPECT_FALSE(TheEngine().Input.IsKeyHeld(key));
+    }
+    Run(2);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(keys.Current().Music || keys.Current().Effects);
+    EXPECT_FALSE(keys.Current().Fullscreen) << "the dummy driver cannot switch";
+    EXPECT_NE(said.find("full screen"), std::string::npos) << said;
+    EXPECT_EQ(Settings::Load(Home / "settings.ini"), keys.Current());
+    const bool audio = TheEngine().AudioOpen;
+    EXPECT_TRUE(!audio || (Mix_VolumeMusic(-1) == 0 && Mix_Volume(1, -1) == 0));
+    Tap(SDLK_F9);
+    EXPECT_TRUE(Settings::Load(Home / "settings.ini").Music);
+    EXPECT_TRUE(!audio || Mix_VolumeMusic(-1) == MIX_MAX_VOLUME);
+}
+
+// Where the player is decides what a button stands for: Play on the menu,
+// the cannon in the level, Exit on the pause overlay.
+TEST_F(PlayerKeeps, ThePadPlaysAsTheKeysAndClicksItStandsFor) {
+    Gamepad pad;
+    TheEngine().Pad = &pad;
+    Run(2);
+    PadButton(0);
+    ASSERT_NE(Level(), nullptr) << "button 0 did not start the level";
+    Stick(0, 20000);  // right: accelerate
+    Stick(1, -30000);  // and up
+    PadButton(0, false);  // fire, held
+    Run(20);
+    const EveHandler& input = TheEngine().Input;
+    EXPECT_TRUE(input.IsKeyHeld(SDLK_d) && input.IsKeyHeld(SDLK_w) && input.IsKeyHeld(SDLK_SPACE));
+    EXPECT_GT(CountOf<RedBullet>(), 0);
+    PadButton(7);  // Start pauses
+    ASSERT_TRUE(GamePaused);
+    PadButton(1);
+    EXPECT_NE(Menu(), nullptr) << "button 1 on the pause overlay did not choose Exit";
+}

@@ -1,0 +1,109 @@
+#include <algorithm>
+#include <random>
+#include <vector>
+
+#include "replay/ReplayFile.h"
+#include "replay/ReplayRecorder.h"
+#include "support/GameProcess.h"
+#include "support/Events.h"
+#include "support/GameTest.h"
+
+// Replay files through the real program: a recording verifies in sync in
+// another process, a changed check value is caught at its frame, and every
+// kind of file it cannot use is refused with one line naming the file and
+// what is wrong, and the status 1.
+namespace {
+
+class ReplayFiles : public Playthrough, protected GameProcess {
+protected:
+    // A short recorded run: play, fly and fire for a few seconds, leave.
+    ReplayFile Record() {
+        ReplayFile kept;
+        ReplayRecorder recorder([&kept](const ReplayFile& run, const LevelOutcome&) { kept = run; });
+        TheEngine().Watcher = &recorder;
+        StartLevel();
+        KeyDown(SDLK_d);
+        KeyDown(SDLK_SPACE);
+        Run(240);
+        Tap(SDLK_ESCAPE);
+        Run(30);
+        TheEngine().ClearScreens();
+        TheEngine().Watcher = nullptr;
+        return kept;
+    }
+    std::string Write(const std::string& name, const std::string& bytes) {
+        std::ofstream(Path / name, std::ios::binary) << bytes;
+        return name;
+    }
+    GameRun Verify(const std::string& name) { return Start("", "--verify '" + name + "'"); }
+};
+
+}  // namespace
+
+TEST_F(ReplayFiles, ARecordingVerifiesInSyncAndAChangedCheckIsFoundAtItsFrame) {
+    ReplayFile run = Record();
+    ASSERT_GE(run.Checks.size(), 3u);
+    GameRun result = Verify(Write("good.krp", run.Encode()));
+    EXPECT_EQ(result.Status, 0) << result.Err;
+    EXPECT_NE(result.Out.find(std::to_string(run.Frames.size()) + " frames"), std::string::npos) << result.Out;
+    EXPECT_NE(result.Out.find(", left, in sync\n"), std::string::npos) << result.Out;
+
+    run.Checks[1].Value ^= 0xFF00;  // one byte of the second check
+    result = Verify(Write("changed.krp", run.Encode()));
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_NE(result.Out.find("desync at frame " + std::to_string(run.Checks[1].Frame) + "\n"), std::string::npos)
+        << result.Out;
+
+    run.Checks[1].Value ^= 0xFF00;
+    run.Frames[5].Events.push_back(Events::Key(true, SDLK_q));  // input the recorded world never saw
+    result = Verify(Write("other-input.krp", run.Encode()));
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_NE(result.Out.find("desync at frame"), std::string::npos) << result.Out;
+
+    run.Rules = ReplayFile::GameRules + 1;
+    result = Verify(Write("other-rules.krp", run.Encode()));
+    EXPECT_EQ(result.Status, 1);
+    EXPECT_NE(result.Err.find("other game rules"), std::string::npos) << result.Err;
+}
+
+TEST_F(ReplayFiles, FilesItCannotUseAreRefusedWithTheirReason) {
+    ReplayFile run = Record();
+    const std::string good = run.Encode();
+    ReplayFile backwards = run;
+    backwards.Frames[3].Time = backwards.Frames[2].Time - 1;
+    std::mt19937 noise(5);
+    std::string garbage(4096, '\0');
+    for (char& c : garbage)
+        c = static_cast<char>(noise());
+    std::string hugeCount = good;
+    hugeCount.replace(35, 2, "\xff\xff");  // the count of stored events at the start
+    std::filesystem::create_directories(Path / "folder.krp");
+    ReplayFile twice = run, lastKey = run;
+    twice.Checks[1].Frame = twice.Checks[0].Frame;
+    lastKey.Frames[1].Events.push_back(Events::Key(true, SDLK_LAST));
+    const struct {
+        std::string Name, Bytes, Reason;
+    } cases[] = {
+        {"empty.krp", "", "empty"},
+        {"truncated.krp", good.substr(0, good.size() * 2 / 3), "cut short"},
+        {"header.krp", good.substr(0, 7), "truncated in its header"},
+        {"magic.krp", "RIFF" + good.substr(4), "not a KORVANTA replay"},
+        {"counts.krp", hugeCount, "cut short or damaged: it announces 65535 events"},
+        {"noise.krp", garbage, "not a KORVANTA replay"},
+        {"trailing.krp", good + "x", "unexpected bytes after its end"},
+        {"backwards.krp", backwards.Encode(), "its clock goes back in time in frame 4"},
+        {"folder.krp", "", "not a regular file"},
+        {"checked-twice.krp", twice.Encode(), "a check of a frame out of order"},
+        {"last-key.krp", lastKey.Encode(), "an unknown key in frame 2"},
+        {"missing.krp", "", "no such file"},
+    };
+    for (const auto& c : cases) {
+        if (c.Name != "folder.krp" && c.Name != "missing.krp")
+            Write(c.Name, c.Bytes);
+        const GameRun result = Verify(c.Name);
+        EXPECT_EQ(result.Status, 1) << c.Name;
+        EXPECT_NE(result.Err.find("\"" + c.Name + "\": " + c.Reason), std::string::npos) << c.Name << ": " << result.Err;
+        EXPECT_EQ(std::count(result.Err.begin(), result.Err.end(), '\n'), 1) << result.Err;
+        EXPECT_TRUE(result.Out.empty()) << result.Out;
+    }
+}
