@@ -1,3 +1,3 @@
-#include "engine/MainLoop.h"
+#include "program/RunGame.h"
 
 int main(int argc, char** argv) { return RunGame(argc, argv); }

@@ -9,11 +9,10 @@
 #include "engine/ImageCache.h"
 #include "engine/SoundCache.h"
 
+class BestScores;
 class Entity;
-class Gamepad;
-class ScoreTable;
+class EventFilter;
 class SessionWatcher;
-class SettingsKeys;
 
 // The one program-wide object: it starts SDL, the window, fonts and sound,
 // holds the image and sound caches and the input handler, and keeps the
@@ -33,12 +32,13 @@ public:
     std::string LastError;
     // The program's services around play, where it has them (tests and
     // tools run without): the watcher of level sessions (the replays), the
-    // best scores shown on the menu and the overlays, the settings keys and
-    // the game pad. None is owned by the engine.
+    // best scores shown on the menu and the overlays, and the two filters
+    // that see events first: the settings keys, then the game pad. None is
+    // owned by the engine.
     SessionWatcher* Watcher = nullptr;
-    const ScoreTable* Scores = nullptr;
-    SettingsKeys* Hotkeys = nullptr;
-    Gamepad* Pad = nullptr;
+    const BestScores* Scores = nullptr;
+    EventFilter* Hotkeys = nullptr;
+    EventFilter* Pad = nullptr;
 
     static Engine& Instance();
 

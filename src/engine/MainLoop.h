@@ -45,5 +45,3 @@ void ClearGame();
 void FreshMenu();
 // One whole frame: events, update, render. True when the loop should end.
 bool RunFrame();
-// The whole program: start, loop, shut down. Returns the exit status.
-int RunGame(int argc, char** argv);

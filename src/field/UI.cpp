@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
+#include "engine/BestScores.h"
 #include "engine/Engine.h"
 #include "engine/Image.h"
 #include "engine/ImageButton.h"
 #include "engine/Layout.h"
-#include "keep/ScoreTable.h"
 #include "engine/Text.h"
 
 namespace {
@@ -153,7 +153,7 @@ void UI::DrawEndOverlay(SDL_Surface* target) {
     Texts.DrawCentred(target, BigFont, "Do you want to play again?", White, Layout::SecondLineTop);
     // The table takes this run only once the level is left, so until then
     // it still holds the best of the runs before.
-    const ScoreTable* scores = Engine->Scores;
+    const BestScores* scores = Engine->Scores;
     if (scores != nullptr && scores->IsNewBest(PlayerScore))
         Texts.DrawCentred(target, BigFont, "New best score!", Gold, Layout::NewBestTop);
     DrawOverlayButtons(target);

@@ -243,6 +243,10 @@ bool ScoreTable::IsNewBest(long long score) const { return score > 0 && (runs_.e
 
 const ScoreTable::Run* ScoreTable::Best() const { return runs_.empty() ? nullptr : &runs_.front(); }
 
+std::optional<long long> ScoreTable::BestScore() const {
+    return runs_.empty() ? std::nullopt : std::optional<long long>(runs_.front().Score);
+}
+
 std::string ScoreTable::Text() const {
     std::string text = Header;
     for (const Run& run : runs_)

@@ -6,12 +6,14 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/BestScores.h"
+
 // The ten best runs, best first, as kept in the player's scores.txt: one
 // line a run (score, money, outcome, seconds played, local date and time,
 // replay file name or "-") under a "#" header. The table owns its runs; it
 // also remembers a file it could not read, so that saving never replaces
 // scores that were there but unreadable.
-class ScoreTable {
+class ScoreTable : public BestScores {
 public:
     enum class Outcome { Won, Lost, Left };
 
@@ -50,7 +52,8 @@ public:
     bool Add(const Run& run);
 
     // True for a positive score above every score in the table.
-    bool IsNewBest(long long score) const;
+    bool IsNewBest(long long score) const override;
+    std::optional<long long> BestScore() const override;
     // The best run; null for an empty table.
     const Run* Best() const;
     const std::vector<Run>& Runs() const { return runs_; }

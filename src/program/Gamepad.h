@@ -1,12 +1,17 @@
 #pragma once
 #include <SDL/SDL.h>
 
+#include <vector>
+
+#include "engine/EventFilter.h"
 #include "program/GamepadInput.h"
 
 // Owns the first game pad present at start (SDL 1.2 cannot see one plugged
-// in later) and the translator of its events. Without a pad it does nothing
-// and says nothing. Create it after SDL_Init and destroy it before SDL_Quit.
-class Gamepad {
+// in later) and the translator of its events, which it applies to the pad's
+// events as they arrive, by where the player is (menu, level, overlay).
+// Without a pad it does nothing and says nothing. Create it after SDL_Init
+// and destroy it before SDL_Quit.
+class Gamepad : public EventFilter {
 public:
     Gamepad();
     ~Gamepad();
@@ -14,7 +19,8 @@ public:
     Gamepad& operator=(const Gamepad&) = delete;
 
     bool IsOpen() const { return joystick_ != nullptr; }
-    GamepadInput& Input() { return input_; }
+    // Takes every pad event; the keys and clicks it stands for take its place.
+    bool Take(const SDL_Event& event, std::vector<SDL_Event>& instead) override;
 
 private:
     SDL_Joystick* joystick_ = nullptr;

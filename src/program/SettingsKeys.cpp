@@ -31,7 +31,7 @@ bool SettingsKeys::ToggleFullscreen() {
     return true;
 }
 
-bool SettingsKeys::Handle(const SDL_Event& event) {
+bool SettingsKeys::Take(const SDL_Event& event, std::vector<SDL_Event>& /*instead*/) {
     if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP)
         return false;
     const SDLKey key = event.key.keysym.sym;

@@ -2,7 +2,9 @@
 #include <SDL/SDL.h>
 
 #include <string>
+#include <vector>
 
+#include "engine/EventFilter.h"
 #include "keep/Settings.h"
 
 // The player's settings at work in the running game: full screen, music and
@@ -11,7 +13,7 @@
 // screen, F9 music, F10 sound effects, each change saved at once. These keys
 // are taken out of the event stream before the game sees them, so they are
 // no part of play and never of a replay.
-class SettingsKeys {
+class SettingsKeys : public EventFilter {
 public:
     // `path` may be empty: nothing is saved then. A muted run plays without
     // music and effects whatever the settings say, and does not change them.
@@ -19,8 +21,9 @@ public:
 
     // Puts the window and the sound as the settings say (the engine is up).
     void Apply();
-    // True when `event` was one of the settings keys and has been acted on.
-    bool Handle(const SDL_Event& event);
+    // True when `event` was one of the settings keys and has been acted on;
+    // nothing stands in its place.
+    bool Take(const SDL_Event& event, std::vector<SDL_Event>& instead) override;
 
     const Settings& Current() const { return Chosen; }
 

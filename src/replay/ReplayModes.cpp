@@ -3,25 +3,27 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "engine/Engine.h"
+#include "engine/EventFilter.h"
 #include "engine/Image.h"
 #include "engine/Log.h"
 #include "engine/MainLoop.h"
 #include "replay/ReplayFile.h"
 #include "replay/ReplayPlayer.h"
-#include "program/SettingsKeys.h"
 #include "engine/TickSource.h"
 
 namespace {
 // Live input while a replay shows: the ways out and the settings keys; the
 // rest does not steer a recorded run.
 bool PlayerWantsOut() {
-    SettingsKeys* hotkeys = Engine::Instance().Hotkeys;
+    EventFilter* hotkeys = Engine::Instance().Hotkeys;
     SDL_Event event;
     bool out = false;
     while (SDL_PollEvent(&event) != 0) {
-        if (hotkeys != nullptr && hotkeys->Handle(event))
+        std::vector<SDL_Event> ignored;
+        if (hotkeys != nullptr && hotkeys->Take(event, ignored))
             continue;
         out = out || event.type == SDL_QUIT || (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE);
     }

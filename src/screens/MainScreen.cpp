@@ -1,11 +1,13 @@
 #include "screens/MainScreen.h"
 
+#include <optional>
+
+#include "engine/BestScores.h"
 #include "engine/Engine.h"
 #include "engine/Image.h"
 #include "engine/ImageButton.h"
 #include "engine/Layout.h"
 #include "engine/MusicTrack.h"
-#include "keep/ScoreTable.h"
 #include "engine/Text.h"
 #include "screens/LoadingScreen.h"
 
@@ -122,10 +124,11 @@ void MainScreen::DrawMenuPage(SDL_Surface* target) {
 }
 
 void MainScreen::DrawBestScore(SDL_Surface* target) {
-    const ScoreTable* scores = Engine::Instance().Scores;
-    if (scores == nullptr || scores->Best() == nullptr)
+    const BestScores* scores = Engine::Instance().Scores;
+    const std::optional<long long> best = scores != nullptr ? scores->BestScore() : std::nullopt;
+    if (!best)
         return;
-    Texts.DrawCentred(target, TextFont, "Best score: " + std::to_string(scores->Best()->Score), TextColour,
+    Texts.DrawCentred(target, TextFont, "Best score: " + std::to_string(*best), TextColour,
                       Layout::BestScoreTop);
 }
 

@@ -34,7 +34,7 @@ Verified Verify(const std::string& file) {
 }
 
 const char* const HowToRecordAgain =
-    "If the rules of play changed on purpose, bump ReplayFile::GameRules in src/engine/ReplayFile.h and record the "
+    "If the rules of play changed on purpose, bump ReplayFile::GameRules in src/replay/ReplayFile.h and record the "
     "fixtures again: cmake --build build/release --target korvanta_record_fixtures && "
     "build/release/tools/fixtures/korvanta_record_fixtures tests/replays";
 }  // namespace

@@ -1,0 +1,128 @@
+#include "program/RunGame.h"
+
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "engine/Engine.h"
+#include "engine/FramePacer.h"
+#include "engine/Image.h"
+#include "engine/Log.h"
+#include "engine/MainLoop.h"
+#include "engine/TickSource.h"
+#include "keep/ScoreTable.h"
+#include "keep/Settings.h"
+#include "keep/UserFolders.h"
+#include "program/AssetFolder.h"
+#include "program/CommandLine.h"
+#include "program/Gamepad.h"
+#include "program/RunKeeper.h"
+#include "program/SettingsKeys.h"
+#include "replay/ReplayFile.h"
+#include "replay/ReplayModes.h"
+
+namespace {
+std::string WorkingDirectory() {
+    char cwd[PATH_MAX];
+    return getcwd(cwd, sizeof cwd) ? std::string(cwd) : std::string("?");
+}
+
+void ReportPicture(const ImageLoadError& error) {
+    Log::Error(std::string(error.what()) + ": cannot load \"" + error.Path + "\" from " + WorkingDirectory() + " (" +
+               error.Reason + ")");
+}
+
+// What the command line asks for besides playing; the status to exit with,
+// or none to go on and play.
+std::optional<int> AnswerWithoutPlaying(const CommandLine::Choice& choice) {
+    switch (choice.Do) {
+    case CommandLine::Action::PrintHelp:
+        std::fputs(CommandLine::Help().c_str(), stdout);
+        return 0;
+    case CommandLine::Action::PrintVersion:
+        std::fputs(CommandLine::Version().c_str(), stdout);
+        return 0;
+    case CommandLine::Action::PrintScores:
+        std::fputs(ScoreTable::Load(UserFolders().ScoresFile()).Format().c_str(), stdout);
+        return 0;
+    case CommandLine::Action::UsageError:
+        std::fputs(choice.Error.c_str(), stderr);
+        return choice.ExitStatus;
+    case CommandLine::Action::Run:
+        break;
+    }
+    return std::nullopt;
+}
+
+// The frame loop at 60 frames per second, until the game ends or, with a
+// limit, after that many frames.
+void Play(long frameLimit) {
+    FramePacer pacer(60);
+    for (long frame = 1; !RunFrame() && frame != frameLimit; ++frame)
+        pacer.Wait();
+}
+}  // namespace
+
+int RunGame(int argc, char** argv) {
+    const CommandLine::Choice choice = CommandLine::Parse(argc, argv);
+    if (const std::optional<int> status = AnswerWithoutPlaying(choice))
+        return *status;
+    // Read before the game moves to its asset folder: a file named on the
+    // command line is relative to where the player started it.
+    const std::string& replayPath = choice.VerifyFile.empty() ? choice.ReplayFile : choice.VerifyFile;
+    ReplayFile recorded;
+    if (!replayPath.empty() && !ReplayModes::Load(replayPath, recorded))
+        return 1;
+    AssetFolder::ForThisProgram().Enter();
+    if (!choice.VerifyFile.empty())
+        return ReplayModes::Verify(std::move(recorded));
+
+    const UserFolders folders;
+    Settings settings = Settings::Load(folders.SettingsFile());
+    settings.Fullscreen = choice.Fullscreen.value_or(settings.Fullscreen);
+    SettingsKeys hotkeys(settings, folders.SettingsFile(), choice.Mute);
+    RunKeeper keeper(folders.ScoresFile(), folders.Replays());
+    // Without an explicit choice SDL 1.2 would fall back to drawing the game
+    // as ASCII art in the terminal when there is no display; ask for X11 so
+    // that a missing display is reported instead.
+    setenv("SDL_VIDEODRIVER", "x11", 0);
+    Engine& engine = Engine::Instance();
+    engine.Scores = &keeper.Scores();
+    engine.Hotkeys = &hotkeys;
+    int status = 0;
+    try {
+        if (StartGame()) {
+            hotkeys.Apply();
+            Gamepad pad;
+            engine.Pad = &pad;
+            // A replay shown to its end goes on to the menu; ESC or closing
+            // the window while it shows ends the program.
+            const bool showing = !choice.ReplayFile.empty();
+            if (!showing || ReplayModes::Show(recorded)) {
+                if (showing)
+                    FreshMenu();
+                engine.Watcher = &keeper.Watcher();
+                Play(choice.Frames);
+            }
+            engine.Pad = nullptr;
+        } else {
+            status = 1;
+        }
+    } catch (const ImageLoadError& error) {
+        ReportPicture(error);
+        status = 1;
+    }
+    // The level still up ends here, so its run is kept too; then the engine
+    // lets go of the services that live in this function.
+    engine.Shutdown();
+    engine.Watcher = nullptr;
+    engine.Hotkeys = nullptr;
+    engine.Scores = nullptr;
+    engine.Pad = nullptr;
+    TickSource::Release();
+    return status;
+}
