@@ -39,3 +39,24 @@ TEST_F(EnemiesTest, ABossRemovedWhileSoundingLeavesTheBeamChannelPaused) {
     Stage->RemoveEntity(boss);
     EXPECT_EQ(Mix_Paused(4), 1);
 }
+
+// The attack is a cycle: once a ray is over the boss charges and fires
+// again, as often as it lives, every cycle as long as the first.
+TEST_F(EnemiesTest, TheBossChargesAndFiresItsRayAgainAfterEachRay) {
+    TheBoss* boss = Spawn<TheBoss>(724.0f, 150.0f);
+    std::vector<int> rayStarts;
+    bool firing = false;
+    for (int ms = 0; ms < 70000; ms += 16) {
+        TickSource::Advance(16);
+        boss->Update(0.016f);
+        boss->Draw(TheEngine().Surface);
+        if (boss->RayActive && !firing)
+            rayStarts.push_back(ms);
+        firing = boss->RayActive;
+    }
+    ASSERT_EQ(rayStarts.size(), 3u);
+    const int cycle = rayStarts[1] - rayStarts[0];
+    EXPECT_NEAR(rayStarts[0], 13200, 50);
+    EXPECT_NEAR(cycle, 21000, 100);
+    EXPECT_NEAR(rayStarts[2] - rayStarts[1], cycle, 20);
+}

@@ -50,6 +50,12 @@ TEST_F(ImageCacheTest, FramesCutTheStripOutOfRangeDrawsNothingAndCoordinatesTrun
     EXPECT_EQ(RedAfterDraw(img, 2, 100, 100, 110, 100), -1);  // one frame wide only
     EXPECT_EQ(RedAfterDraw(img, 4, 100, 100, 100, 100), -1);
     EXPECT_EQ(RedAfterDraw(img, -1, 100, 100, 100, 100), -1);
+    // Frames that are not square step along the strip by their width.
+    img->SetFrames(0, 0, 8, 10, 5);
+    EXPECT_EQ(RedAfterDraw(img, 3, 100, 100, 100, 100), 24);
+    img->SetFrames(0, 2, 20, 5, 2);
+    EXPECT_EQ(RedAfterDraw(img, 1, 100, 100, 100, 100), 20);
+    EXPECT_EQ((PixelAt(100, 100) >> 8) & 0xff, 2u);  // green = source row
     img->SetFrames(10, 0, 10, 10, 1);  // a single frame ignores the frame number
     EXPECT_EQ(RedAfterDraw(img, 7, 99.9f, -0.5f, 99, 0), 10);
     EXPECT_EQ(RedAfterDraw(img, 7, 99.9f, -0.5f, 98, 0), -1);
