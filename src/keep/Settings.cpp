@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <optional>
-#include <vector>
 
-#include "keep/AtomicFile.h"
 #include "engine/Log.h"
+#include "keep/AtomicFile.h"
 #include "keep/PlainText.h"
 
 namespace {
@@ -16,26 +16,41 @@ std::string Lower(std::string_view text) {
     return lower;
 }
 
-std::optional<bool> Switch(std::string_view value) {
-    const std::string word = Lower(value);
-    for (const char* on : {"on", "true", "yes", "1"})
-        if (word == on)
-            return true;
-    for (const char* off : {"off", "false", "no", "0"})
-        if (word == off)
-            return false;
-    return std::nullopt;
+const std::vector<std::string> OffOn{"off", "on"};
+
+const std::vector<std::string>& Volumes() {
+    static const std::vector<std::string> words = [] {
+        std::vector<std::string> all;
+        for (int v = 0; v <= Settings::MaxVolume; v += Settings::VolumeStep)
+            all.push_back(std::to_string(v));
+        return all;
+    }();
+    return words;
 }
 
-bool* Key(Settings& settings, std::string_view name) {
-    const std::string key = Lower(name);
-    if (key == "fullscreen")
-        return &settings.Fullscreen;
-    if (key == "music")
-        return &settings.Music;
-    if (key == "effects")
-        return &settings.Effects;
-    return nullptr;
+// The index of `word` among a choice's values. Switches also take the other
+// usual spellings, volumes any whole number up to the top (to the nearest step).
+std::optional<int> ValueIndex(const Settings::Choice& choice, std::string_view word) {
+    const std::string lower = Lower(word);
+    const auto& values = choice.Values;
+    const auto found = std::find(values.begin(), values.end(), lower);
+    if (found != values.end())
+        return static_cast<int>(found - values.begin());
+    if (values == OffOn) {
+        for (const char* on : {"true", "yes", "1"})
+            if (lower == on)
+                return 1;
+        for (const char* off : {"false", "no", "0"})
+            if (lower == off)
+                return 0;
+    }
+    if (values == Volumes()) {
+        int volume = -1;
+        const auto [end, error] = std::from_chars(lower.data(), lower.data() + lower.size(), volume);
+        if (error == std::errc() && end == lower.data() + lower.size() && volume >= 0 && volume <= Settings::MaxVolume)
+            return (volume + Settings::VolumeStep / 2) / Settings::VolumeStep;
+    }
+    return std::nullopt;
 }
 
 // Sets the key a "name = value" line names; false for any other line.
@@ -43,14 +58,46 @@ bool Assign(Settings& settings, std::string_view line) {
     const size_t equals = line.find('=');
     if (equals == std::string_view::npos)
         return false;
-    bool* key = Key(settings, PlainText::Trim(line.substr(0, equals)));
-    const std::optional<bool> value = Switch(PlainText::Trim(line.substr(equals + 1)));
-    if (key == nullptr || !value)
+    const Settings::Choice* choice = Settings::Find(PlainText::Trim(line.substr(0, equals)));
+    if (choice == nullptr)
         return false;
-    *key = *value;
+    const std::optional<int> index = ValueIndex(*choice, PlainText::Trim(line.substr(equals + 1)));
+    if (!index)
+        return false;
+    choice->Set(settings, *index);
     return true;
 }
+
+int VolumeIndex(int volume) { return (volume + Settings::VolumeStep / 2) / Settings::VolumeStep; }
 }  // namespace
+
+const std::vector<Settings::Choice>& Settings::Choices() {
+    using S = Settings;
+    static const std::vector<Choice> choices{
+        {"fullscreen", OffOn, [](const S& s) { return int(s.Fullscreen); }, [](S& s, int i) { s.Fullscreen = i; }},
+        {"scale", {"auto", "1", "2", "3", "4"}, [](const S& s) { return s.Scale; }, [](S& s, int i) { s.Scale = i; }},
+        {"smooth", OffOn, [](const S& s) { return int(s.Smooth); }, [](S& s, int i) { s.Smooth = i; }},
+        {"keys", {"position", "letters"}, [](const S& s) { return int(s.Keys); },
+         [](S& s, int i) { s.Keys = KeyReading(i); }},
+        {"music", OffOn, [](const S& s) { return int(s.Music); }, [](S& s, int i) { s.Music = i; }},
+        {"music_volume", Volumes(), [](const S& s) { return VolumeIndex(s.MusicVolume); },
+         [](S& s, int i) { s.MusicVolume = i * VolumeStep; }},
+        {"effects", OffOn, [](const S& s) { return int(s.Effects); }, [](S& s, int i) { s.Effects = i; }},
+        {"effects_volume", Volumes(), [](const S& s) { return VolumeIndex(s.EffectsVolume); },
+         [](S& s, int i) { s.EffectsVolume = i * VolumeStep; }},
+        {"difficulty", {"easy", "normal", "hard"}, [](const S& s) { return int(s.Difficulty); },
+         [](S& s, int i) { s.Difficulty = Skill(i); }},
+    };
+    return choices;
+}
+
+const Settings::Choice* Settings::Find(std::string_view key) {
+    const std::string name = Lower(key);
+    for (const Choice& choice : Choices())
+        if (name == choice.Key)
+            return &choice;
+    return nullptr;
+}
 
 Settings Settings::Parse(std::string_view text, int* firstStrayLine) {
     Settings settings;
@@ -100,7 +147,12 @@ bool Settings::Save(const std::string& path) const {
 }
 
 std::string Settings::Text() const {
-    auto word = [](bool on) { return on ? "on" : "off"; };
-    return std::string("# KORVANTA settings: each is on or off\n[korvanta]\n") + "fullscreen = " + word(Fullscreen) +
-           "\nmusic = " + word(Music) + "\neffects = " + word(Effects) + "\n";
+    std::string text = "# KORVANTA settings; korvanta(6) says what each key takes\n[korvanta]\n";
+    for (const Choice& choice : Choices()) {
+        // A value set out of range in code is written as the nearest one the file takes.
+        const int last = static_cast<int>(choice.Values.size()) - 1;
+        const int index = std::clamp(choice.Get(*this), 0, last);
+        text += std::string(choice.Key) + " = " + choice.Values[static_cast<size_t>(index)] + "\n";
+    }
+    return text;
 }

@@ -2,15 +2,49 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "field/Skill.h"
 
 // The player's choices that outlive a run, kept in settings.ini: full screen
-// or window, music, sound effects. A missing or partly understood file
-// costs nothing but the defaults for what it does not say.
+// or window, the window's scale and enlargement, how the flying keys are
+// read, music and sound effects with their volumes, and the difficulty. A
+// missing or partly understood file costs nothing but the defaults for what
+// it does not say. Every key of the file is one Choice: a name and the
+// words it may take, in the order a player steps through them.
 class Settings {
 public:
+    // How W, A, S, D, Q, H, B, N, M and Space are read: by their place on the
+    // keyboard, as a US keyboard labels them, or by the letter on the key.
+    enum class KeyReading { Position, Letters };
+    // Scale 0: the largest whole scale whose window fits the desktop.
+    static constexpr int AutoScale = 0;
+    static constexpr int MaxScale = 4;
+    static constexpr int VolumeStep = 10;
+    static constexpr int MaxVolume = 100;
+
     bool Fullscreen = false;
     bool Music = true;
     bool Effects = true;
+    int Scale = AutoScale;
+    bool Smooth = false;
+    KeyReading Keys = KeyReading::Position;
+    int MusicVolume = MaxVolume;
+    int EffectsVolume = MaxVolume;
+    Skill Difficulty = Skill::Normal;
+
+    // One key of the file and the words it takes, in stepping order.
+    struct Choice {
+        const char* Key;
+        std::vector<std::string> Values;
+        // The index into Values of what `settings` holds.
+        int (*Get)(const Settings& settings);
+        void (*Set)(Settings& settings, int index);
+    };
+    // Every key, in the order the file writes them.
+    static const std::vector<Choice>& Choices();
+    // The choice called `key` (any letter case); null for another name.
+    static const Choice* Find(std::string_view key);
 
     static constexpr size_t MaxFileBytes = 64 * 1024;
 
@@ -24,8 +58,8 @@ public:
     // unreadable or oversized file, one warning and the defaults.
     static Settings Load(const std::string& path);
 
-    // Writes all three keys to `path` whole or not at all; one warning and
-    // false when that fails.
+    // Writes every key to `path` whole or not at all; one warning and false
+    // when that fails.
     bool Save(const std::string& path) const;
 
     // The file's text, every key written out.

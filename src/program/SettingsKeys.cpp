@@ -31,6 +31,15 @@ bool SettingsKeys::ToggleFullscreen() {
     return true;
 }
 
+void SettingsKeys::Change(const Settings& next) {
+    Settings applied = next;
+    if (next.Fullscreen != InFullscreen && !ToggleFullscreen())
+        applied.Fullscreen = InFullscreen;
+    Chosen = applied;
+    ApplySound();
+    Save();
+}
+
 bool SettingsKeys::Take(const SDL_Event& event, std::vector<SDL_Event>& /*instead*/) {
     if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP)
         return false;
@@ -39,16 +48,16 @@ bool SettingsKeys::Take(const SDL_Event& event, std::vector<SDL_Event>& /*instea
         return false;
     if (event.type == SDL_KEYUP)
         return true;
+    Settings next = Chosen;
     if (key == SDLK_F11) {
         if (!ToggleFullscreen())
             return true;
-        Chosen.Fullscreen = InFullscreen;
+        next.Fullscreen = InFullscreen;
     } else {
-        bool& sound = key == SDLK_F9 ? Chosen.Music : Chosen.Effects;
+        bool& sound = key == SDLK_F9 ? next.Music : next.Effects;
         sound = !sound;
-        ApplySound();
     }
-    Save();
+    Change(next);
     return true;
 }
 

@@ -9,8 +9,9 @@
 
 // The player's settings at work in the running game: full screen, music and
 // sound effects as settings.ini has them (or as the command line overrides
-// them for one run), and the keys that change them while playing: F11 full
-// screen, F9 music, F10 sound effects, each change saved at once. These keys
+// them for one run), changed through Change (saved at once), and the keys
+// that change them while playing: F11 full screen, F9 music, F10 sound
+// effects. These keys
 // are taken out of the event stream before the game sees them, so they are
 // no part of play and never of a replay.
 class SettingsKeys : public EventFilter {
@@ -21,6 +22,9 @@ public:
 
     // Puts the window and the sound as the settings say (the engine is up).
     void Apply();
+    // Takes `next` as the player's settings: what can change at once does,
+    // and the settings are saved.
+    void Change(const Settings& next);
     // True when `event` was one of the settings keys and has been acted on;
     // nothing stands in its place.
     bool Take(const SDL_Event& event, std::vector<SDL_Event>& instead) override;

@@ -24,6 +24,41 @@ TEST(Settings, ParsesEverySpellingAndNamesTheFirstStrayLine) {
     }
 }
 
+// Every value of every key is written as a word the reader takes back to
+// the same setting, and the keys beyond the switches read as a player writes them.
+TEST(Settings, EveryValueOfEveryKeyRoundTripsAndTheNewerKeysRead) {
+    for (const Settings::Choice& choice : Settings::Choices()) {
+        for (int i = 0; i < static_cast<int>(choice.Values.size()); ++i) {
+            Settings chosen;
+            choice.Set(chosen, i);
+            ASSERT_EQ(choice.Get(chosen), i) << choice.Key;
+            int stray = -1;
+            EXPECT_EQ(Settings::Parse(chosen.Text(), &stray), chosen) << chosen.Text();
+            EXPECT_EQ(stray, 0);
+            EXPECT_EQ(Settings::Parse(std::string(choice.Key) + " = " + choice.Values[i]), chosen);
+        }
+    }
+    const Settings read = Settings::Parse("scale = 3\nsmooth = yes\nkeys = Letters\nmusic_volume = 35\n"
+                                          "effects_volume=0\ndifficulty = HARD\n");
+    EXPECT_EQ(read.Scale, 3);
+    EXPECT_TRUE(read.Smooth);
+    EXPECT_EQ(read.Keys, Settings::KeyReading::Letters);
+    EXPECT_EQ(read.MusicVolume, 40);
+    EXPECT_EQ(read.EffectsVolume, 0);
+    EXPECT_EQ(read.Difficulty, Skill::Hard);
+    const Settings defaults;
+    EXPECT_EQ(defaults.Scale, Settings::AutoScale);
+    EXPECT_EQ(defaults.Keys, Settings::KeyReading::Position);
+    EXPECT_EQ(defaults.MusicVolume, 100);
+    EXPECT_EQ(defaults.Difficulty, Skill::Normal);
+    for (const char* stray : {"scale = 5", "scale = 0", "music_volume = 101", "music_volume = -10",
+                              "effects_volume = 5x", "keys = qwerty", "difficulty = nightmare", "smooth = 2"}) {
+        int line = 0;
+        EXPECT_EQ(Settings::Parse(stray, &line), defaults) << stray;
+        EXPECT_EQ(line, 1) << stray;
+    }
+}
+
 TEST(Settings, LoadWarnsOnceAndSaveCostsOnlyTheSaving) {
     TempFolder dir;
     const std::string path = dir / "korvanta/settings.ini";
