@@ -35,11 +35,10 @@ protected:
         TheEngine().Hotkeys = nullptr;
         Playthrough::TearDown();
     }
-    SettingsKeys& Use(Settings settings, bool muted = false) {
+    void Use(Settings settings, bool muted = false) {
         Keys.emplace(settings, Home / "settings.ini", muted);
         TheEngine().Hotkeys = &*Keys;
         Keys->Apply();
-        return *Keys;
     }
     void ReadKeysBy(Reading reading) {
         Settings next = Keys->Current();
