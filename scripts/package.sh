@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package: the optimised game for /usr with Debian's
 # hardening flags in build/package, the .deb by CPack next to it, then
-# lintian on the result (it fails on lintian errors, shows the rest).
-#   sudo apt install ./build/package/korvanta_*.deb
+# lintian on the result: exit status 0 when it finds no error, non-zero on
+# any error, an overridden one included (the package overrides nothing);
+# the warnings and notes are shown.
+#   sudo apt install ./build/package/korvanta_*.deb     (the game: /usr/games/korvanta)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/ensure-packages.sh test

@@ -2,6 +2,8 @@
 
 #include <SDL/SDL_mixer.h>
 
+#include <algorithm>
+
 #include "engine/Engine.h"
 #include "engine/Log.h"
 
@@ -14,11 +16,19 @@ void SettingsKeys::Apply() {
         ToggleFullscreen();
 }
 
+int SettingsKeys::MixerVolume(bool on, int level) const {
+    if (!on || Muted)
+        return 0;
+    return (MIX_MAX_VOLUME * std::clamp(level, 0, Settings::MaxVolume) + Settings::MaxVolume / 2) / Settings::MaxVolume;
+}
+
+// The effects' own volumes (set on their chunks) and their panning stay as
+// they are; the channels' volumes scale all of them alike.
 void SettingsKeys::ApplySound() const {
     if (!Engine::Instance().AudioOpen)
         return;
-    Mix_VolumeMusic(Chosen.Music && !Muted ? MIX_MAX_VOLUME : 0);
-    Mix_Volume(-1, Chosen.Effects && !Muted ? MIX_MAX_VOLUME : 0);
+    Mix_VolumeMusic(MixerVolume(Chosen.Music, Chosen.MusicVolume));
+    Mix_Volume(-1, MixerVolume(Chosen.Effects, Chosen.EffectsVolume));
 }
 
 bool SettingsKeys::ToggleFullscreen() {
@@ -40,12 +50,12 @@ void SettingsKeys::Change(const Settings& next) {
     Save();
 }
 
-bool SettingsKeys::Take(const SDL_Event& event, std::vector<SDL_Event>& /*instead*/) {
+bool SettingsKeys::Take(const SDL_Event& event, std::vector<SDL_Event>& instead) {
     if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP)
         return false;
     const SDLKey key = event.key.keysym.sym;
     if (key != SDLK_F9 && key != SDLK_F10 && key != SDLK_F11)
-        return false;
+        return ReadKey(event, instead);
     if (event.type == SDL_KEYUP)
         return true;
     Settings next = Chosen;
@@ -58,6 +68,14 @@ bool SettingsKeys::Take(const SDL_Event& event, std::vector<SDL_Event>& /*instea
         sound = !sound;
     }
     Change(next);
+    return true;
+}
+
+bool SettingsKeys::ReadKey(const SDL_Event& event, std::vector<SDL_Event>& instead) {
+    const SDL_Event read = Places.Read(event, Chosen.Keys);
+    if (read.key.keysym.sym == event.key.keysym.sym)
+        return false;
+    instead.push_back(read);
     return true;
 }
 

@@ -6,14 +6,16 @@
 
 #include "engine/EventFilter.h"
 #include "keep/Settings.h"
+#include "program/KeyPlaces.h"
 
-// The player's settings at work in the running game: full screen, music and
-// sound effects as settings.ini has them (or as the command line overrides
-// them for one run), changed through Change (saved at once), and the keys
-// that change them while playing: F11 full screen, F9 music, F10 sound
-// effects. These keys
+// The player's settings at work in the running game: full screen, how the
+// keys of play are read, music and sound effects with their volumes, as
+// settings.ini has them (or as the command line overrides them for one run),
+// changed through Change (saved at once), and the keys that change them
+// while playing: F11 full screen, F9 music, F10 sound effects. These keys
 // are taken out of the event stream before the game sees them, so they are
-// no part of play and never of a replay.
+// no part of play and never of a replay. Keys read by their place reach the
+// game (and a replay's recording) as the key of play they stand for.
 class SettingsKeys : public EventFilter {
 public:
     // `path` may be empty: nothing is saved then. A muted run plays without
@@ -25,14 +27,18 @@ public:
     // Takes `next` as the player's settings: what can change at once does,
     // and the settings are saved.
     void Change(const Settings& next);
-    // True when `event` was one of the settings keys and has been acted on;
-    // nothing stands in its place.
+    // True when `event` was one of the settings keys and has been acted on
+    // (nothing stands in its place), or a key that reads as another (which
+    // stands in its place).
     bool Take(const SDL_Event& event, std::vector<SDL_Event>& instead) override;
 
     const Settings& Current() const { return Chosen; }
 
 private:
     void ApplySound() const;
+    // The mixer's volume (0..128) for a sound switched `on` at `level` (0..100).
+    int MixerVolume(bool on, int level) const;
+    bool ReadKey(const SDL_Event& event, std::vector<SDL_Event>& instead);
     // False (after one warning) where the video driver cannot switch.
     bool ToggleFullscreen();
     void Save() const;
@@ -41,4 +47,5 @@ private:
     std::string Path;
     bool Muted;
     bool InFullscreen = false;
+    KeyPlaces Places;
 };

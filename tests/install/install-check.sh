@@ -3,9 +3,12 @@
 # a desktop would meet it: the game starts from / and finds its data beside
 # it (the configured prefix does not exist there), the desktop entry, the
 # AppStream metadata and the manual page pass their validators, the icon
-# theme has every size, and the font's licence lies beside the font.
+# theme has every size, and the font's licence lies beside the font. The
+# same build installed under /usr puts the game in /usr/games, as Debian's
+# policy has it, with its data found from there and no lintian override.
 # Usage: install-check.sh BUILD_DIR BINDIR DATADIR MANDIR DOCDIR
-#        (the build's absolute install folders, CMAKE_INSTALL_FULL_*)
+#        (the build's absolute install folders, CMAKE_INSTALL_FULL_*;
+#        a prefix other than /usr, as the test build has)
 set -euo pipefail
 build="$1"
 dest="$(mktemp -d)"
@@ -18,12 +21,25 @@ DESTDIR="$dest" cmake --install "$build" >/dev/null
 [[ -x "$bin" ]] || { echo "FAIL: no korvanta installed at $bin" >&2; exit 1; }
 
 # Started from / the game must find the installed data on its own.
-status=0
-(cd / && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$bin" --frames 5) 2>"$dest/stderr" || status=$?
-[[ $status -eq 0 ]] || fail "the installed game exited with $status: $(cat "$dest/stderr")"
-if grep -qi "warning\|error" "$dest/stderr"; then
-    fail "the installed game complained: $(cat "$dest/stderr")"
+starts() {
+    local status=0
+    (cd / && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$1" --frames 5) 2>"$dest/stderr" || status=$?
+    [[ $status -eq 0 ]] || fail "$1 exited with $status: $(cat "$dest/stderr")"
+    if grep -qi "warning\|error" "$dest/stderr"; then
+        fail "$1 complained: $(cat "$dest/stderr")"
+    fi
+}
+starts "$bin"
+
+usr="$dest/under-usr"
+DESTDIR="$usr" cmake --install "$build" --prefix /usr >/dev/null
+if [[ -x "$usr/usr/games/korvanta" ]]; then
+    starts "$usr/usr/games/korvanta"
+else
+    fail "installed under /usr, the game is not in /usr/games: $(cd "$usr" && find . -name korvanta -type f)"
 fi
+[[ ! -e "$usr/usr/bin" ]] || fail "installed under /usr, something went to /usr/bin: $(ls "$usr/usr/bin")"
+[[ ! -e "$usr/usr/share/lintian" ]] || fail "a lintian override is installed: $(find "$usr/usr/share/lintian")"
 
 for file in pirulen.ttf font-license.txt Image/ship.png Sound/bullet.wav; do
     [[ -s "$share/korvanta/$file" ]] || fail "share/korvanta/$file is missing"

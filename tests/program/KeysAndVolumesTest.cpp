@@ -1,0 +1,229 @@
+#include <SDL/SDL_mixer.h>
+
+#include <optional>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "program/KeyPlaces.h"
+#include "program/SettingsKeys.h"
+#include "replay/ReplayPlayer.h"
+#include "replay/ReplayRecorder.h"
+#include "support/Events.h"
+#include "support/StageHelpers.h"
+#include "support/TempFolder.h"
+
+// How the player's keyboard and ears are met, through SDL's queue and the
+// main loop's pump with the settings keys in place: the keys of play read by
+// their place or by their letter, and the volumes of music and effects.
+namespace {
+using Reading = Settings::KeyReading;
+
+// A key as a French (AZERTY) keyboard sends it: its letter, and its place
+// as the X server numbers it (the place of US Q carries A, and so on).
+struct Key {
+    SDLKey Letter;
+    Uint8 Place;
+};
+constexpr Key FrA{SDLK_a, 24}, FrZ{SDLK_z, 25}, FrQ{SDLK_q, 38}, FrS{SDLK_s, 39}, FrD{SDLK_d, 40}, FrW{SDLK_w, 52};
+
+class KeysAndVolumes : public Playthrough {
+protected:
+    void TearDown() override {
+        TheEngine().ClearScreens();
+        TheEngine().Watcher = nullptr;
+        TheEngine().Hotkeys = nullptr;
+        Playthrough::TearDown();
+    }
+    void Use(Settings settings, bool muted = false) {
+        Keys.emplace(settings, Home / "settings.ini", muted);
+        TheEngine().Hotkeys = &*Keys;
+        Keys->Apply();
+    }
+    void ReadKeysBy(Reading reading) {
+        Settings next = Keys->Current();
+        next.Keys = reading;
+        Keys->Change(next);
+    }
+    void Send(Key key, bool down) {
+        SDL_Event e = Events::Key(down, key.Letter);
+        e.key.keysym.scancode = key.Place;
+        SDL_PushEvent(&e);
+    }
+    // The steering keys the game holds down.
+    std::string Steering() {
+        std::string held;
+        for (auto [key, name] : {std::pair{SDLK_w, 'W'}, {SDLK_a, 'A'}, {SDLK_s, 'S'}, {SDLK_d, 'D'}})
+            held += TheEngine().Input.IsKeyHeld(key) ? std::string(1, name) : "";
+        return held;
+    }
+    bool AnyKeyHeld() const {
+        for (const SDL_Event* e : Engine::Instance().Input.Events)
+            if (e->type == SDL_KEYDOWN)
+                return true;
+        return false;
+    }
+    // What holding `key` for a few frames steers; released afterwards.
+    std::string Steers(Key key) {
+        Send(key, true);
+        Run(3);
+        const std::string held = Steering();
+        Send(key, false);
+        Step();
+        EXPECT_FALSE(AnyKeyHeld()) << "a key stuck after " << held;
+        return held;
+    }
+    bool Destructs(Key key) {
+        Send(key, true);
+        Step();
+        Send(key, false);
+        Run(3);
+        return Hud()->GameOverView;
+    }
+
+    TempFolder Home;
+    std::optional<SettingsKeys> Keys;
+};
+}  // namespace
+
+TEST_F(KeysAndVolumes, AFrenchKeyboardFliesByThePlacesOrByTheLetters) {
+    Use(Settings());
+    const std::vector<std::pair<Key, std::string>> byPlace{{FrZ, "W"}, {FrQ, "A"}, {FrS, "S"}, {FrD, "D"}, {FrW, ""}};
+    const std::vector<std::pair<Key, std::string>> byLetter{{FrW, "W"}, {FrA, "A"}, {FrS, "S"}, {FrD, "D"}, {FrZ, ""}};
+    for (auto [reading, steering, destruct] : {std::tuple{Reading::Position, byPlace, FrA},
+                                               std::tuple{Reading::Letters, byLetter, FrQ}}) {
+        SCOPED_TRACE(reading == Reading::Position ? "by place" : "by letter");
+        ReadKeysBy(reading);
+        StartLevel();
+        for (const auto& [key, held] : steering)
+            EXPECT_EQ(Steers(key), held) << "the key labelled " << SDL_GetKeyName(key.Letter);
+        ASSERT_FALSE(Hud()->GameOverView);
+        EXPECT_TRUE(Destructs(destruct));
+        Click(Layout::OverlayExitButton);
+        Run(2);
+    }
+}
+
+// A reading changed by the options while a key is down: its release still
+// ends the press the game holds.
+TEST_F(KeysAndVolumes, AKeyHeldWhileTheReadingChangesIsReleased) {
+    Use(Settings());
+    StartLevel();
+    for (auto [from, to, key] : {std::tuple{Reading::Position, Reading::Letters, FrQ},
+                                 std::tuple{Reading::Letters, Reading::Position, FrA}}) {
+        ReadKeysBy(from);
+        Send(key, true);
+        Run(2);
+        ASSERT_EQ(Steering(), "A");
+        ReadKeysBy(to);
+        Send(key, false);
+        Run(2);
+        EXPECT_EQ(Steering(), "");
+        EXPECT_FALSE(AnyKeyHeld());
+        EXPECT_FALSE(Hud()->GameOverView);
+    }
+    EXPECT_EQ(Settings::Load(Home / "settings.ini").Keys, Reading::Position) << "the change is saved";
+}
+
+// A player may have put ESC, a settings key or an arrow where a US
+// keyboard has a key of play: they keep their meaning there.
+TEST_F(KeysAndVolumes, EscapeTheSettingsKeysAndThePagesKeysAreNeverReadByPlace) {
+    Use(Settings());
+    StartLevel(20);  // ESC pauses a quarter of a second after the last time
+    Send(Key{SDLK_UP, FrQ.Place}, true);
+    Send(Key{SDLK_1, FrS.Place}, true);
+    Step();
+    EXPECT_TRUE(TheEngine().Input.IsKeyHeld(SDLK_UP) && TheEngine().Input.IsKeyHeld(SDLK_1));
+    EXPECT_EQ(Steering(), "");
+    Send(Key{SDLK_F9, FrZ.Place}, true);
+    Send(Key{SDLK_F9, FrZ.Place}, false);
+    Step();
+    EXPECT_FALSE(Keys->Current().Music) << "F9 did not switch the music off";
+    Send(Key{SDLK_ESCAPE, FrA.Place}, true);
+    Step();
+    EXPECT_TRUE(GamePaused) << "ESC did not pause";
+    EXPECT_FALSE(Hud()->GameOverView);
+}
+
+// On a US keyboard both readings are the same: the keys of play and the
+// others at their own places, as both SDL libraries report them.
+TEST(KeyPlaces, OnAUsKeyboardThePlacesAreTheLetters) {
+    const std::vector<Key> us{{SDLK_q, 24}, {SDLK_w, 25},     {SDLK_a, 38},  {SDLK_s, 39}, {SDLK_d, 40},
+                              {SDLK_h, 43}, {SDLK_b, 56},     {SDLK_n, 57},  {SDLK_m, 58}, {SDLK_SPACE, 65},
+                              {SDLK_z, 52}, {SDLK_ESCAPE, 9}, {SDLK_F9, 75}, {SDLK_1, 10}, {SDLK_UP, 111}};
+    KeyPlaces places;
+    for (const Key& key : us) {
+        SDL_Event e = Events::Key(true, key.Letter);
+        e.key.keysym.scancode = key.Place;
+        EXPECT_EQ(places.Read(e, Reading::Position).key.keysym.sym, key.Letter) << SDL_GetKeyName(key.Letter);
+    }
+}
+
+TEST_F(KeysAndVolumes, ARunPlayedWithFrenchKeysReplaysInSync) {
+    std::vector<std::pair<ReplayFile, LevelOutcome>> runs;
+    ReplayRecorder recorder(
+        [&runs](const ReplayFile& run, const LevelOutcome& outcome) { runs.emplace_back(run, outcome); });
+    TheEngine().Watcher = &recorder;
+    Use(Settings());
+    StartLevel();
+    Send(FrZ, true);
+    Send(FrD, true);
+    Send(Key{SDLK_SPACE, 65}, true);
+    Run(60);
+    Send(FrZ, false);
+    Send(FrQ, true);
+    Run(30);
+    ASSERT_TRUE(Destructs(FrA));
+    Click(Layout::OverlayExitButton);
+    Run(2);
+    ASSERT_EQ(runs.size(), 1u);
+
+    ReadKeysBy(Reading::Letters);  // the player's reading plays no part in a replay
+    ReplayPlayer player(runs[0].first);
+    TheEngine().Watcher = &player;
+    player.Start();
+    player.Finish();
+    EXPECT_EQ(player.DesyncFrame(), 0u);
+    EXPECT_EQ(player.Result(), runs[0].second);
+    EXPECT_EQ(player.Result().How, LevelOutcome::Ending::Lost);
+}
+
+TEST_F(KeysAndVolumes, VolumesScaleTheMixerAndMutingKeepsThem) {
+    if (!TheEngine().AudioOpen)
+        GTEST_SKIP() << "no sound device";
+    const auto channelsAt = [](int volume) {
+        for (int channel = 0; channel < Mix_AllocateChannels(-1); ++channel)
+            if (Mix_Volume(channel, -1) != volume)
+                return false;
+        return true;
+    };
+    Settings settings;
+    EXPECT_EQ(settings.MusicVolume, 100);
+    Use(settings);
+    EXPECT_EQ(Mix_VolumeMusic(-1), MIX_MAX_VOLUME) << "the default is as loud as ever";
+    EXPECT_TRUE(channelsAt(MIX_MAX_VOLUME));
+
+    settings.MusicVolume = 50;
+    settings.EffectsVolume = 30;
+    Keys->Change(settings);
+    EXPECT_EQ(Mix_VolumeMusic(-1), 64);
+    EXPECT_TRUE(channelsAt(38));
+    for (SDLKey key : {SDLK_F9, SDLK_F10}) {
+        Tap(key);
+        Step();
+    }
+    EXPECT_EQ(Mix_VolumeMusic(-1), 0);
+    EXPECT_TRUE(channelsAt(0));
+    EXPECT_EQ(Settings::Load(Home / "settings.ini").MusicVolume, 50) << "muting lost the level";
+    for (SDLKey key : {SDLK_F9, SDLK_F10}) {
+        Tap(key);
+        Step();
+    }
+    EXPECT_EQ(Mix_VolumeMusic(-1), 64);
+    EXPECT_TRUE(channelsAt(38));
+
+    settings.EffectsVolume = 0;
+    Use(settings, true);  // --mute, and effects at 0
+    EXPECT_EQ(Mix_VolumeMusic(-1), 0);
+    EXPECT_TRUE(channelsAt(0));
+}
