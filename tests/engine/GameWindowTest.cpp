@@ -179,7 +179,7 @@ TEST_F(GameWindowTest, TheBorderTakesNoClickAndLeavesNoneBehind) {
     Step();
     MouseTo(play.X, play.Y);
     Run(3);
-    EXPECT_EQ(StackNames(), std::vector<std::string>{"MainScreen"});
+    ASSERT_EQ(StackNames(), std::vector<std::string>{"MainScreen"}) << "a press was left standing";
     EXPECT_FALSE(StoresAClick());
 
     // And an ordinary click still works.

@@ -160,7 +160,7 @@ TEST_F(PlayerKeeps, SettingsKeysActAtOnceAreSavedAndNeverReachTheGame) {
 // A new scale or full screen from the options opens the window anew at
 // once and lands in settings.ini; F11 goes full screen at the desktop's
 // size and back to the window at the chosen scale; full screen the driver
-// refuses costs one warning and is saved as off.
+// refuses is saved as off and the game plays on in its window.
 TEST_F(PlayerKeeps, WindowSettingsOpenTheWindowAtOnceAndAreSaved) {
     SettingsKeys keys(Settings(), Home / "settings.ini", false);
     TheEngine().Hotkeys = &keys;
@@ -194,11 +194,10 @@ TEST_F(PlayerKeeps, WindowSettingsOpenTheWindowAtOnceAndAreSaved) {
     EXPECT_EQ(DisplaySurface->w, 1024);
     EXPECT_FALSE(Settings::Load(Home / "settings.ini").Fullscreen);
 
-    TheEngine().Window.AssumeDesktop(0, 0);  // a driver that cannot tell
-    ::testing::internal::CaptureStderr();
+    // A driver that cannot tell (its warning, given once a run, is held by
+    // the test above on the dummy driver of classic SDL 1.2).
+    TheEngine().Window.AssumeDesktop(0, 0);
     Tap(SDLK_F11);
-    const std::string said = ::testing::internal::GetCapturedStderr();
-    EXPECT_NE(said.find("cannot switch to full screen"), std::string::npos) << said;
     EXPECT_FALSE(keys.Current().Fullscreen);
     EXPECT_FALSE(Settings::Load(Home / "settings.ini").Fullscreen);
     EXPECT_EQ(DisplaySurface->w, 1024);
