@@ -25,37 +25,12 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "window scale test: $*" >&2; exit 1; }
 
+source "$(dirname "$0")/x-session.sh"
 # An X server with a screen of $1 (WxH) and a white root window, so that
 # any part of the screen the game leaves uncovered shows.
 start_x() {
     [[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null || true
-    local displayfile="$home/display"
-    : >"$displayfile"
-    Xvfb -displayfd 3 -noreset -wr -screen 0 "$1x24" 3>"$displayfile" >/dev/null 2>&1 &
-    xvfb=$!
-    for _ in $(seq 1 50); do
-        [[ -s "$displayfile" ]] && break
-        sleep 0.1
-    done
-    export DISPLAY=:$(head -n1 "$displayfile")
-    for _ in $(seq 1 50); do
-        xdpyinfo >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    fail "Xvfb did not start with a $1 screen"
-}
-start_game() {
-    "$game" &
-    pid=$!
-    win=""
-    for _ in $(seq 1 100); do
-        win=$(xdotool search --name '^Dovik Schmup$' 2>/dev/null | head -n1 || true)
-        [[ -n "$win" ]] && break
-        kill -0 "$pid" 2>/dev/null || fail "the game ended before its window appeared"
-        sleep 0.2
-    done
-    [[ -n "$win" ]] || fail "no window named 'Dovik Schmup'"
-    sleep 1.5
+    start_xvfb "$1" -wr
 }
 stop_game() {
     kill -TERM "$pid"
@@ -85,7 +60,8 @@ changed() {
 # --- scale 2 on a 2560 x 1440 desktop -----------------------------------
 start_x 2560x1440
 printf 'scale = 2\n' >"$XDG_CONFIG_HOME/korvanta/settings.ini"
-start_game
+start_game "$game"
+sleep 1.5
 [[ "$(geometry)" == "2048x1200" ]] || fail "scale 2 opened a $(geometry) window, not 2048x1200"
 xdotool windowmove "$win" 0 0
 sleep 0.5
@@ -101,7 +77,8 @@ stop_game
 # --- F11 on a 1920 x 1080 desktop ----------------------------------------
 start_x 1920x1080
 rm -f "$XDG_CONFIG_HOME/korvanta/settings.ini"
-start_game
+start_game "$game"
+sleep 1.5
 [[ "$(geometry)" == "1024x600" ]] || fail "auto scale opened a $(geometry) window on 1920x1080, not 1024x600"
 tap_key F11
 sleep 1.5
