@@ -21,8 +21,8 @@ bool Open(const WindowMode& mode) {
         return true;
     if (engine.SetWindowMode(mode))
         return true;
-    Log::WarnOnce((mode.Fullscreen ? std::string("cannot switch to full screen")
-                                   : "cannot open the window at scale " + std::to_string(mode.Scale)) +
+    const std::string scale = mode.Scale == WindowMode::FitDesktop ? "auto" : std::to_string(mode.Scale);
+    Log::WarnOnce((mode.Fullscreen ? "cannot switch to full screen" : "cannot open the window at scale " + scale) +
                   " (" + engine.LastError + "); playing in a window");
     return false;
 }

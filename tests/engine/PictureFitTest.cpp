@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "engine/PictureFit.h"
 
 namespace {
@@ -45,48 +47,42 @@ TEST(PictureFit, AWindowIsTheScaledPictureAndMapsEveryPointBack) {
     }
 }
 
+namespace {
+// Where the picture lies, as "x,y wxh"; where a window point lands, as
+// "x,y" and whether it is on the picture.
+std::string Placed(const PictureFit& fit) {
+    const SDL_Rect& p = fit.Picture;
+    return std::to_string(p.x) + "," + std::to_string(p.y) + " " + std::to_string(p.w) + "x" + std::to_string(p.h);
+}
+std::string Lands(const PictureFit& fit, int x, int y) {
+    int gx = -1, gy = -1;
+    const bool on = fit.ToGame(x, y, gx, gy);
+    return std::to_string(gx) + "," + std::to_string(gy) + (on ? "" : " border");
+}
+}  // namespace
+
 // 1920 x 1080: the height decides (1.8 times), 1843 x 1080 centred with
-// bars of 38 and 39 pixels left and right.
+// bars of 38 and 39 pixels left and right. A point on a bar lands on the
+// picture's nearest edge, and says so.
 TEST(PictureFit, FullScreenKeepsTheShapeCentredAndItsBorderReachesNothing) {
     const PictureFit wide = PictureFit::Screen(1920, 1080);
     EXPECT_EQ(wide.WindowWidth, 1920);
     EXPECT_EQ(wide.WindowHeight, 1080);
-    EXPECT_EQ(wide.Picture.x, 38);
-    EXPECT_EQ(wide.Picture.y, 0);
-    EXPECT_EQ(wide.Picture.w, 1843);
-    EXPECT_EQ(wide.Picture.h, 1080);
+    EXPECT_EQ(Placed(wide), "38,0 1843x1080");
     EXPECT_FALSE(wide.Identity());
-    int x = -1, y = -1;
-    EXPECT_FALSE(wide.ToGame(37, 500, x, y));
-    EXPECT_EQ(x, 0) << "a point on the border lands on the nearest edge";
-    EXPECT_TRUE(wide.ToGame(38, 0, x, y));
-    EXPECT_EQ(x, 0);
-    EXPECT_EQ(y, 0);
-    EXPECT_TRUE(wide.ToGame(38 + 1842, 1079, x, y));
-    EXPECT_EQ(x, 1023);
-    EXPECT_EQ(y, 599);
-    EXPECT_FALSE(wide.ToGame(38 + 1843, 1079, x, y));
-    EXPECT_EQ(x, 1023);
-    EXPECT_TRUE(wide.ToGame(960, 540, x, y));
-    EXPECT_EQ(x, (960 - 38) * 1024 / 1843);
-    EXPECT_EQ(y, 300);
+    EXPECT_EQ(Lands(wide, 37, 500), "0,277 border");
+    EXPECT_EQ(Lands(wide, 38, 0), "0,0");
+    EXPECT_EQ(Lands(wide, 38 + 1842, 1079), "1023,599");
+    EXPECT_EQ(Lands(wide, 38 + 1843, 1079), "1023,599 border");
+    EXPECT_EQ(Lands(wide, 960, 540), std::to_string((960 - 38) * 1024 / 1843) + ",300");
 
     // Taller than the game: bars above and below.
     const PictureFit tall = PictureFit::Screen(1024, 768);
-    EXPECT_EQ(tall.Picture.x, 0);
-    EXPECT_EQ(tall.Picture.y, 84);
-    EXPECT_EQ(tall.Picture.w, 1024);
-    EXPECT_EQ(tall.Picture.h, 600);
+    EXPECT_EQ(Placed(tall), "0,84 1024x600");
     EXPECT_FALSE(tall.Identity()) << "bars to draw";
-    EXPECT_FALSE(tall.ToGame(500, 83, x, y));
-    EXPECT_EQ(y, 0);
-    EXPECT_FALSE(tall.ToGame(500, 684, x, y));
-    EXPECT_EQ(y, 599);
+    EXPECT_EQ(Lands(tall, 500, 83), "500,0 border");
+    EXPECT_EQ(Lands(tall, 500, 684), "500,599 border");
 
     // A screen of exactly twice the game: no border.
-    const PictureFit twice = PictureFit::Screen(2048, 1200);
-    EXPECT_EQ(twice.Picture.x, 0);
-    EXPECT_EQ(twice.Picture.y, 0);
-    EXPECT_EQ(twice.Picture.w, 2048);
-    EXPECT_EQ(twice.Picture.h, 1200);
+    EXPECT_EQ(Placed(PictureFit::Screen(2048, 1200)), "0,0 2048x1200");
 }
