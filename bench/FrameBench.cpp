@@ -11,13 +11,17 @@
 #include <vector>
 
 #include "Scenes.h"
+#include "engine/Engine.h"
+#include "engine/Enlarger.h"
 #include "engine/GameScreen.h"
+#include "engine/PictureFit.h"
 #include "field/Stage1.h"
 
 // Times one whole frame (update, then the draw onto the 1024 x 600 window
 // surface) of fixed, seeded scenes, with the game's pass and with the slow
-// reference pass, and prints the median and 99th percentile of each as a
-// table, with the targets the game has to hold.
+// reference pass, and the enlargement of one frame into a larger window or
+// screen, and prints the median and 99th percentile of each as a table,
+// with the targets the game has to hold.
 namespace {
 using Clock = std::chrono::steady_clock;
 
@@ -109,6 +113,67 @@ void RegisterScenes() {
         LevelScene("barrage " + std::to_string(n), [n] { return Scenes::PausedBarrage(n); }, 0, 1 << 30, 2, true);
 }
 
+// The game's picture (the menu, drawn once) enlarged into a window of
+// `width` x `height` as the window shows it: a whole scale where the size is
+// one, else full screen; the picture in the window's format.
+struct Enlargement {
+    const char* Name;
+    int Width, Height;
+    bool Smooth;
+    double MedianTargetMs;
+};
+const Enlargement Enlargements[] = {{"2048 x 1200 sharp", 2048, 1200, false, 2},
+                                    {"1920 x 1080 sharp", 1920, 1080, false, 2},
+                                    {"1920 x 1080 smooth", 1920, 1080, true, 4}};
+
+void MeasureEnlargement(benchmark::State& state, const Enlargement& e) {
+    SDL_Surface* picture = Engine::Instance().Surface;
+    Scenes::MenuFrame(*Scenes::Menu());
+    const SDL_PixelFormat* f = picture->format;
+    SDL_Surface* window = SDL_CreateRGBSurface(SDL_SWSURFACE, e.Width, e.Height, 32, f->Rmask, f->Gmask, f->Bmask, 0);
+    const PictureFit fit = e.Width == 2048 ? PictureFit::Window(2) : PictureFit::Screen(e.Width, e.Height);
+    Enlarger enlarger;
+    enlarger.Prepare(picture->w, picture->h, fit.Picture, e.Smooth);
+    std::vector<double> frameMs;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        enlarger.Run(picture, window);
+        const std::chrono::duration<double> took = Clock::now() - start;
+        state.SetIterationTime(took.count());
+        frameMs.push_back(took.count() * 1000.0);
+    }
+    SDL_FreeSurface(window);
+    Result r{e.Name, "enlarge", 0, Percentile(frameMs, 0.5), Percentile(frameMs, 0.99), frameMs.size()};
+    state.counters["median_ms"] = r.MedianMs;
+    state.counters["p99_ms"] = r.P99Ms;
+    Results[std::string(e.Name) + "/enlarge"] = r;
+}
+
+void RegisterEnlargements() {
+    for (const Enlargement& e : Enlargements)
+        benchmark::RegisterBenchmark((std::string("enlarge ") + e.Name).c_str(),
+                                     [&e](benchmark::State& st) { MeasureEnlargement(st, e); })
+            ->UseManualTime()
+            ->MinTime(1)
+            ->Unit(benchmark::kMillisecond);
+}
+
+// One line per enlargement with its target; false when one is missed.
+bool PrintEnlargements() {
+    bool met = true;
+    std::printf("\n| enlargement | median ms | p99 ms | target (median) |\n|---|---|---|---|\n");
+    for (const Enlargement& e : Enlargements) {
+        const auto found = Results.find(std::string(e.Name) + "/enlarge");
+        if (found == Results.end())
+            continue;
+        const bool ok = found->second.MedianMs <= e.MedianTargetMs;
+        std::printf("| %s | %.3f | %.3f | %.0f ms: %s |\n", e.Name, found->second.MedianMs, found->second.P99Ms,
+                    e.MedianTargetMs, ok ? "met" : "MISSED");
+        met = met && ok;
+    }
+    return met;
+}
+
 std::string Machine() {
     std::ifstream cpuinfo("/proc/cpuinfo");
     std::string line;
@@ -174,9 +239,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     RegisterScenes();
+    RegisterEnlargements();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     Scenes::StopEngine();
-    return PrintTable() ? 0 : 2;
+    const bool scenes = PrintTable();
+    const bool enlargements = PrintEnlargements();
+    return scenes && enlargements ? 0 : 2;
 }

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // Nothing needs to be seen: blits clipped to nothing cost next to nothing
     // while every draw still runs its rules.
     SDL_Rect nowhere{0, 0, 0, 0};
-    SDL_SetClipRect(DisplaySurface, &nowhere);
+    SDL_SetClipRect(Engine::Instance().Surface, &nowhere);
     // Screens and pictures are freed before the leak check at exit.
     std::atexit(StopGame);
     return 0;

@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "engine/AlsaSilencer.h"
-#include "engine/Layout.h"
 #include "engine/Log.h"
 #include "engine/Random.h"
 #include "engine/MainLoop.h"
@@ -24,7 +23,7 @@ bool Engine::Fail(const std::string& what) {
     return false;
 }
 
-bool Engine::Init(const std::string& caption) {
+bool Engine::Init(const std::string& caption, const WindowMode& mode) {
     Running = true;
     LastError.clear();
     Random::Seed(TickSource::Seed());
@@ -32,8 +31,9 @@ bool Engine::Init(const std::string& caption) {
     // audio one may fail on a machine without a sound device.
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) == -1)
         return Fail("cannot start SDL");
-    Surface = SDL_SetVideoMode(Layout::WindowWidth, Layout::WindowHeight, Layout::WindowDepth, 0);
-    if (Surface == nullptr)
+    // Only before the first video mode does SDL tell the desktop's size.
+    Window.MeasureDesktop();
+    if (!OpenFirstWindow(mode))
         return Fail("cannot open the 1024x600 window");
     if (TTF_Init() == -1)
         return Fail("cannot start SDL_ttf");
@@ -48,6 +48,37 @@ bool Engine::Init(const std::string& caption) {
 }
 
 Engine::~Engine() { ClearScreens(); }
+
+// The window as asked; where that cannot be shown, a window at its scale,
+// then the plain 1024 x 600 one. The caller compares Window.Mode().
+bool Engine::OpenFirstWindow(const WindowMode& mode) {
+    WindowMode windowed = mode;
+    windowed.Fullscreen = false;
+    const bool opened = Window.Open(mode) || (mode.Fullscreen && Window.Open(windowed)) || Window.Open(WindowMode{});
+    TakeWindowSurfaces();
+    return opened;
+}
+
+void Engine::TakeWindowSurfaces() {
+    Surface = Window.Picture();
+    DisplaySurface = Window.Window();
+}
+
+bool Engine::SetWindowMode(const WindowMode& mode) {
+    if (!Window.IsOpen()) {
+        LastError = "no window is open";
+        return false;
+    }
+    const WindowMode before = Window.Mode();
+    const bool shown = Window.Open(mode);
+    if (!shown) {
+        LastError = Window.Error();
+        if (!Window.Open(before))
+            Log::Error("the window cannot be opened again: " + Window.Error());
+    }
+    TakeWindowSurfaces();
+    return shown;
+}
 
 void Engine::ClearScreens() {
     while (!Screens.empty()) {
@@ -70,8 +101,9 @@ void Engine::Shutdown() {
         Mix_CloseAudio();
     }
     AudioOpen = false;
+    Window.Close();
     SDL_Quit();
-    Surface = nullptr;
+    TakeWindowSurfaces();
     Running = false;
 }
 
@@ -91,7 +123,7 @@ bool Engine::Update() {
 }
 
 void Engine::Draw() {
-    if (!Running)
+    if (!Running || Surface == nullptr)
         return;
     for (size_t i = 0; i < Screens.size(); ++i)
         if (Screens[i]->Visible)

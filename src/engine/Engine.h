@@ -6,8 +6,10 @@
 
 #include "engine/EveHandler.h"
 #include "engine/GameScreen.h"
+#include "engine/GameWindow.h"
 #include "engine/ImageCache.h"
 #include "engine/SoundCache.h"
+#include "engine/WindowMode.h"
 
 class BestScores;
 class Entity;
@@ -17,11 +19,16 @@ class SessionWatcher;
 // The one program-wide object: it starts SDL, the window, fonts and sound,
 // holds the image and sound caches and the input handler, and keeps the
 // stack of screens that are updated and drawn every frame. It owns the
-// stacked screens, the cached pictures and sounds and every stored event.
+// window with the game's picture, the stacked screens, the cached pictures
+// and sounds and every stored event.
 class Engine {
 public:
     ImageCache Cache;
     EveHandler Input;
+    GameWindow Window;
+    // The game's 1024 x 600 picture, which every screen draws on: the
+    // window's own surface at scale 1 in a window. It changes with the
+    // window's mode; null while there is no window.
     SDL_Surface* Surface = nullptr;
     bool Running = false;
     std::vector<GameScreen*> Screens;
@@ -42,10 +49,16 @@ public:
 
     static Engine& Instance();
 
-    // Starts SDL, opens the 1024 x 600 x 32 window, SDL_ttf and the mixer.
-    // False (with LastError set) when the game cannot run; a missing sound
-    // device only costs the sound.
-    bool Init(const std::string& caption);
+    // Starts SDL, opens the window as `mode` asks (or, where that cannot be
+    // shown, the 1024 x 600 x 32 window; Window.Mode() tells which), SDL_ttf
+    // and the mixer. False (with LastError set) when the game cannot run; a
+    // missing sound device only costs the sound.
+    bool Init(const std::string& caption, const WindowMode& mode = {});
+    // Opens the window anew as `mode` asks; the pictures stay valid and the
+    // game draws on as before. False (with LastError set) when that mode
+    // cannot be shown: the window is opened again as it was. Should even
+    // that fail, there is no window and the next frame ends the game.
+    bool SetWindowMode(const WindowMode& mode);
     // Deletes the stacked screens, frees pictures, sounds and events and
     // shuts the SDL libraries down. The engine can be initialised again.
     void Shutdown();
@@ -79,4 +92,7 @@ private:
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
     bool Fail(const std::string& what);
+    bool OpenFirstWindow(const WindowMode& mode);
+    // Surface and DisplaySurface as the window has them now.
+    void TakeWindowSurfaces();
 };

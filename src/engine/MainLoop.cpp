@@ -91,7 +91,12 @@ void PumpEvents() {
             delete event;
             return;
         }
-        RouteEvent(event);
+        // From here on the pointer is in the game's 1024 x 600, whatever the
+        // window's size: the filters, the game and a recording see the same.
+        if (Engine::Instance().Window.ToGame(*event))
+            RouteEvent(event);
+        else
+            delete event;
     }
 }
 
@@ -119,9 +124,13 @@ bool UpdateFrame() {
 
 bool RenderFrame() {
     rendering = true;
-    SDL_FillRect(DisplaySurface, &DisplaySurface->clip_rect, SDL_MapRGB(DisplaySurface->format, 0, 0, 0));
-    Engine::Instance().Draw();
-    const bool failed = SDL_Flip(DisplaySurface) == -1;
+    Engine& engine = Engine::Instance();
+    SDL_Surface* picture = engine.Surface;
+    if (picture != nullptr) {
+        SDL_FillRect(picture, &picture->clip_rect, SDL_MapRGB(picture->format, 0, 0, 0));
+        engine.Draw();
+    }
+    const bool failed = !engine.Window.Present();
     if (SessionWatcher* watcher = Engine::Instance().Watcher)
         watcher->FrameEnded();
     return failed;
@@ -129,25 +138,24 @@ bool RenderFrame() {
 
 bool Rendering() { return rendering; }
 
-bool StartEngine() {
+bool StartEngine(const WindowMode& mode) {
     // SDL 1.2 counts ticks from SDL_Init; read before it, the clock jumps
     // back at start-up and the timers started here would run negative.
     SDL_Init(SDL_INIT_TIMER);
     FrameTimer.Start();
     EscapeTimer.Start();
     Engine& engine = Engine::Instance();
-    if (!engine.Init("Dovik Schmup")) {
+    if (!engine.Init("Dovik Schmup", mode)) {
         Log::Error(engine.LastError);
         engine.Shutdown();
         return false;
     }
-    DisplaySurface = engine.Surface;
     Pictures::Preload(engine.Cache);
     return true;
 }
 
-bool StartGame() {
-    if (!StartEngine())
+bool StartGame(const WindowMode& mode) {
+    if (!StartEngine(mode))
         return false;
     Engine::Instance().PushScreen(new MainScreen(), "MainScreen");
     return true;

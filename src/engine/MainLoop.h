@@ -2,6 +2,7 @@
 #include <SDL/SDL.h>
 
 #include "engine/Timer.h"
+#include "engine/WindowMode.h"
 
 // The program's frame loop: drain the event queue into the input handler,
 // advance the game by the measured frame time, render, pace to 60 frames
@@ -14,29 +15,35 @@ extern float DeltaSeconds;
 extern bool GamePaused;
 extern Timer FrameTimer;
 extern Timer EscapeTimer;
-// The window surface: cleared and flipped every frame.
+// The window's surface, shown every frame. At scale 1 in a window it is
+// also the game's picture (Engine::Surface); otherwise the picture is
+// enlarged into it. The engine sets it whenever the window is opened.
 extern SDL_Surface* DisplaySurface;
 
 // Drains SDL's event queue into the input handler, noting focus changes
-// (pause and music) and the mouse position.
+// (pause and music) and the mouse position. Pointer events are turned into
+// the game's coordinates first; a press on the black border around the
+// picture is dropped with its release.
 void PumpEvents();
 // Focus and motion bookkeeping for one polled event, then hands it over.
 void HandlePolledEvent(SDL_Event* event);
 // Measures the frame, toggles the pause, updates the screens. True ends the
 // program after this frame's render.
 bool UpdateFrame();
-// Clears the window, draws the screens and flips. True when the flip failed.
+// Clears the game's picture, draws the screens and shows the picture in the
+// window. True when that failed or there is no window.
 bool RenderFrame();
 // True from the start of RenderFrame to the next UpdateFrame: a level that is
 // loaded then is first drawn in the frame after.
 bool Rendering();
 
-// Starts the frame timers, initialises the engine and loads every picture.
-// False when the engine cannot start (message already printed); throws
-// ImageLoadError for a picture that cannot be loaded.
-bool StartEngine();
+// Starts the frame timers, initialises the engine with the window as `mode`
+// asks and loads every picture. False when the engine cannot start (message
+// already printed); throws ImageLoadError for a picture that cannot be
+// loaded.
+bool StartEngine(const WindowMode& mode = {});
 // StartEngine, then the main menu.
-bool StartGame();
+bool StartGame(const WindowMode& mode = {});
 // Back to the state of a fresh start, the engine, its window and caches
 // kept: no screens, no stored events, the pointer in the corner, nothing
 // paused, the frame timers restarted.

@@ -95,7 +95,7 @@ int RunGame(int argc, char** argv) {
     engine.Hotkeys = &hotkeys;
     int status = 0;
     try {
-        if (StartGame()) {
+        if (StartGame(hotkeys.Window())) {
             hotkeys.Apply();
             Gamepad pad;
             engine.Pad = &pad;
@@ -108,6 +108,9 @@ int RunGame(int argc, char** argv) {
                 engine.Watcher = &keeper.Watcher();
                 Play(choice.Frames);
             }
+            // A window that could not be opened again (message printed).
+            if (!engine.Window.IsOpen())
+                status = 1;
             engine.Pad = nullptr;
         } else {
             status = 1;

@@ -6,14 +6,35 @@
 
 #include "engine/Engine.h"
 #include "engine/Log.h"
+#include "engine/PictureFit.h"
 
 SettingsKeys::SettingsKeys(Settings settings, std::string path, bool muted)
     : Chosen(settings), Path(std::move(path)), Muted(muted) {}
 
+namespace {
+static_assert(Settings::AutoScale == WindowMode::FitDesktop && Settings::MaxScale == PictureFit::MaxScale);
+
+WindowMode WindowFor(const Settings& settings) { return {settings.Scale, settings.Fullscreen, settings.Smooth}; }
+
+// Opens the window as `mode` asks unless it is so; false after a warning.
+bool Open(const WindowMode& mode) {
+    Engine& engine = Engine::Instance();
+    if (!engine.Window.IsOpen() || engine.Window.Mode() == mode)
+        return true;
+    if (engine.SetWindowMode(mode))
+        return true;
+    const std::string scale = mode.Scale == WindowMode::FitDesktop ? "auto" : std::to_string(mode.Scale);
+    Log::WarnOnce((mode.Fullscreen ? "cannot switch to full screen" : "cannot open the window at scale " + scale) +
+                  " (" + engine.LastError + "); playing in a window");
+    return false;
+}
+}  // namespace
+
+WindowMode SettingsKeys::Window() const { return WindowFor(Chosen); }
+
 void SettingsKeys::Apply() {
     ApplySound();
-    if (Chosen.Fullscreen != InFullscreen)
-        ToggleFullscreen();
+    ShowWindow(Chosen);
 }
 
 int SettingsKeys::MixerVolume(bool on, int level) const {
@@ -31,20 +52,19 @@ void SettingsKeys::ApplySound() const {
     Mix_Volume(-1, MixerVolume(Chosen.Effects, Chosen.EffectsVolume));
 }
 
-bool SettingsKeys::ToggleFullscreen() {
-    SDL_Surface* window = Engine::Instance().Surface;
-    if (window == nullptr || SDL_WM_ToggleFullScreen(window) == 0) {
-        Log::WarnOnce("this video driver cannot switch to full screen; playing in a window");
-        return false;
-    }
-    InFullscreen = !InFullscreen;
-    return true;
+bool SettingsKeys::ShowWindow(const Settings& wanted) const {
+    WindowMode mode = WindowFor(wanted);
+    if (Open(mode) || !mode.Fullscreen)
+        return true;
+    mode.Fullscreen = false;
+    Open(mode);
+    return false;
 }
 
 void SettingsKeys::Change(const Settings& next) {
     Settings applied = next;
-    if (next.Fullscreen != InFullscreen && !ToggleFullscreen())
-        applied.Fullscreen = InFullscreen;
+    if (!ShowWindow(next))
+        applied.Fullscreen = false;
     Chosen = applied;
     ApplySound();
     Save();
@@ -60,9 +80,7 @@ bool SettingsKeys::Take(const SDL_Event& event, std::vector<SDL_Event>& instead)
         return true;
     Settings next = Chosen;
     if (key == SDLK_F11) {
-        if (!ToggleFullscreen())
-            return true;
-        next.Fullscreen = InFullscreen;
+        next.Fullscreen = !Engine::Instance().Window.Mode().Fullscreen;
     } else {
         bool& sound = key == SDLK_F9 ? next.Music : next.Effects;
         sound = !sound;

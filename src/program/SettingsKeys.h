@@ -5,27 +5,33 @@
 #include <vector>
 
 #include "engine/EventFilter.h"
+#include "engine/WindowMode.h"
 #include "keep/Settings.h"
 #include "program/KeyPlaces.h"
 
-// The player's settings at work in the running game: full screen, how the
-// keys of play are read, music and sound effects with their volumes, as
-// settings.ini has them (or as the command line overrides them for one run),
-// changed through Change (saved at once), and the keys that change them
-// while playing: F11 full screen, F9 music, F10 sound effects. These keys
-// are taken out of the event stream before the game sees them, so they are
-// no part of play and never of a replay. Keys read by their place reach the
-// game (and a replay's recording) as the key of play they stand for.
+// The player's settings at work in the running game: the window (scale,
+// smoothness, full screen), how the keys of play are read, music and sound
+// effects with their volumes, as settings.ini has them (or as the command
+// line overrides them for one run), changed through Change (saved at once),
+// and the keys that change them while playing: F11 full screen, F9 music,
+// F10 sound effects. These keys are taken out of the event stream before
+// the game sees them, so they are no part of play and never of a replay.
+// Keys read by their place reach the game (and a replay's recording) as the
+// key of play they stand for.
 class SettingsKeys : public EventFilter {
 public:
     // `path` may be empty: nothing is saved then. A muted run plays without
     // music and effects whatever the settings say, and does not change them.
     SettingsKeys(Settings settings, std::string path, bool muted);
 
+    // The window the settings ask for, to start the engine with.
+    WindowMode Window() const;
     // Puts the window and the sound as the settings say (the engine is up).
     void Apply();
-    // Takes `next` as the player's settings: what can change at once does,
-    // and the settings are saved.
+    // Takes `next` as the player's settings: what can change at once does
+    // (a new scale or full screen opens the window anew at once), and the
+    // settings are saved. Full screen where the driver refuses it is saved
+    // as off.
     void Change(const Settings& next);
     // True when `event` was one of the settings keys and has been acted on
     // (nothing stands in its place), or a key that reads as another (which
@@ -39,13 +45,14 @@ private:
     // The mixer's volume (0..128) for a sound switched `on` at `level` (0..100).
     int MixerVolume(bool on, int level) const;
     bool ReadKey(const SDL_Event& event, std::vector<SDL_Event>& instead);
-    // False (after one warning) where the video driver cannot switch.
-    bool ToggleFullscreen();
+    // Opens the window as `wanted` asks where it is not so already. Where
+    // full screen is refused (one warning), a window at its scale instead,
+    // and false.
+    bool ShowWindow(const Settings& wanted) const;
     void Save() const;
 
     Settings Chosen;
     std::string Path;
     bool Muted;
-    bool InFullscreen = false;
     KeyPlaces Places;
 };

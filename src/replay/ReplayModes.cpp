@@ -58,7 +58,7 @@ int ReplayModes::Verify(ReplayFile run) {
         // Nothing needs to be seen: blits clipped to nothing cost next to
         // nothing, while every draw still runs its rules.
         SDL_Rect nowhere{0, 0, 0, 0};
-        SDL_SetClipRect(DisplaySurface, &nowhere);
+        SDL_SetClipRect(Engine::Instance().Surface, &nowhere);
         ReplayPlayer player(std::move(run));
         Engine::Instance().Watcher = &player;
         player.Start();

@@ -1,5 +1,7 @@
 #include <unistd.h>
 
+#include <SDL/SDL_mixer.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -49,6 +51,10 @@ struct Case {
     std::vector<std::string> Files;
     // The files the game warns about; the rest play on as they are.
     std::vector<std::string> Warned;
+    // Sounds the library may refuse (then warned about) or play as far as
+    // they go (then not): classic SDL 1.2 refuses a WAV cut short, SDL2
+    // under sdl12-compat plays it.
+    std::vector<std::string> Lenient = {};
 };
 const std::vector<std::string> Sounds{"Sound/bullet.wav", "Sound/explosion.wav", "Sound/Raybeam.wav"};
 const std::vector<std::string> Audio{"Sound/bullet.wav", "Sound/explosion.wav", "Sound/Raybeam.wav",
@@ -75,6 +81,13 @@ protected:
         Playthrough::TearDown();
         fs::current_path(Home);
         fs::remove_all(Dir);
+    }
+
+    // Whether the sound library itself loads `file` (the mixer is open).
+    static bool LibraryPlays(const std::string& file) {
+        Mix_Chunk* chunk = Mix_LoadWAV(file.c_str());
+        Mix_FreeChunk(chunk);
+        return chunk != nullptr;
     }
 
     // In a process of its own, since the game gives each distinct warning
@@ -105,9 +118,11 @@ protected:
         };
         if (titled == named(c.Files, "pirulen.ttf"))
             wrong += titled ? "text drawn without a font\n" : "no text\n";
-        for (const std::string& file : c.Files)
-            if ((said.find('"' + file + '"') != std::string::npos) != named(c.Warned, file))
-                wrong += file + (named(c.Warned, file) ? " was not warned about\n" : " was warned about\n");
+        for (const std::string& file : c.Files) {
+            const bool warn = named(c.Lenient, file) ? !LibraryPlays(file) : named(c.Warned, file);
+            if ((said.find('"' + file + '"') != std::string::npos) != warn)
+                wrong += file + (warn ? " was not warned about\n" : " was warned about\n");
+        }
         TestWorld::Stop();
         fs::current_path(Home);
         fs::remove_all(Dir);
@@ -146,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // A damaged MP3 still opens and simply plays nothing; a
                       // WAV with intact headers loads and plays its noise.
                       Case{Missing, Audio, Audio}, Case{Empty, With(Audio, "pirulen.ttf"), With(Sounds, "pirulen.ttf")},
-                      Case{Truncated, With(Audio, "pirulen.ttf"), With(Sounds, "pirulen.ttf")},
+                      Case{Truncated, With(Audio, "pirulen.ttf"), With(Sounds, "pirulen.ttf"), Sounds},
                       Case{Corrupt, With(Audio, "pirulen.ttf"), {"pirulen.ttf"}}),
     [](const auto& info) {
         return std::string(info.param.Files.size() > 1 ? "SoundMusicFont" : "Picture") + DamageNames[info.param.How];

@@ -2,6 +2,7 @@
 #include <random>
 #include <vector>
 
+#include "engine/MainLoop.h"
 #include "replay/ReplayFile.h"
 #include "replay/ReplayRecorder.h"
 #include "support/GameProcess.h"
@@ -64,6 +65,39 @@ TEST_F(ReplayFiles, ARecordingVerifiesInSyncAndAChangedCheckIsFoundAtItsFrame) {
     result = Verify(Write("other-rules.krp", run.Encode()));
     EXPECT_EQ(result.Status, 1);
     EXPECT_NE(result.Err.find("other game rules"), std::string::npos) << result.Err;
+}
+
+// Played in a window three times the game's size and left by the pause's
+// Exit button, clicked where the window shows it: the recording holds the
+// game's points, so it verifies in sync at scale 1.
+TEST_F(ReplayFiles, ARunPlayedInALargerWindowVerifiesInAWindowOfAnySize) {
+    TheEngine().Window.AssumeDesktop(3840, 2160);
+    ASSERT_TRUE(TheEngine().SetWindowMode({3, false, false})) << TheEngine().LastError;
+    ASSERT_EQ(DisplaySurface->w, 3 * 1024);
+    ReplayFile kept;
+    ReplayRecorder recorder([&kept](const ReplayFile& run, const LevelOutcome&) { kept = run; });
+    TheEngine().Watcher = &recorder;
+    Run(2);
+    Click(3 * Layout::PlayButton.X, 3 * Layout::PlayButton.Y);
+    Run(60);
+    Tap(SDLK_ESCAPE);
+    Run(20);
+    Click(3 * Layout::OverlayExitButton.X + 2, 3 * Layout::OverlayExitButton.Y + 2);
+    Run(5);
+    ASSERT_EQ(StackNames(), std::vector<std::string>{"MainScreen"}) << "Exit did not take the click";
+    TheEngine().Watcher = nullptr;
+    int pointer = 0;
+    for (const auto& frame : kept.Frames)
+        for (const SDL_Event& e : frame.Events)
+            if (e.type == SDL_MOUSEBUTTONDOWN) {
+                ++pointer;
+                EXPECT_EQ(e.button.x, Layout::OverlayExitButton.X);
+                EXPECT_EQ(e.button.y, Layout::OverlayExitButton.Y);
+            }
+    EXPECT_EQ(pointer, 1);
+    const GameRun result = Verify(Write("scaled.krp", kept.Encode()));
+    EXPECT_EQ(result.Status, 0) << result.Err;
+    EXPECT_NE(result.Out.find(", left, in sync\n"), std::string::npos) << result.Out;
 }
 
 TEST_F(ReplayFiles, FilesItCannotUseAreRefusedWithTheirReason) {

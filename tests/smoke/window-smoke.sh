@@ -9,24 +9,16 @@ game="$1"
 shots="$2"
 mkdir -p "$shots"
 unset SDL_VIDEODRIVER
-# Xvfb picks a free display itself and says which, so several servers on one
-# machine never race for the same number.
-displayfile=$(mktemp)
-Xvfb -displayfd 3 -noreset -screen 0 1280x720x24 3>"$displayfile" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true; rm -f "$displayfile"' EXIT
-for _ in $(seq 1 50); do
-    [[ -s "$displayfile" ]] && break
-    sleep 0.1
-done
-export DISPLAY=:$(head -n1 "$displayfile")
-for _ in $(seq 1 50); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-done
+source "$(dirname "$0")/x-session.sh"
+fail() { echo "window smoke test: $*" >&2; [[ -n "${pid:-}" ]] && kill "$pid" 2>/dev/null; exit 1; }
+# The player's own settings, scores and replays stay out of it.
+home=$(mktemp -d)
+export XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data"
+xvfb=""
+trap '[[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null; rm -rf "$home"' EXIT
+start_xvfb 1280x720
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 
-fail() { echo "window smoke test: $*" >&2; [[ -n "${pid:-}" ]] && kill "$pid" 2>/dev/null; exit 1; }
 shot() { import -window root "$shots/$1.png" 2>/dev/null || xwd -root -silent > "$shots/$1.xwd" || true; }
 # A quick tap: ESC held for more than a quarter second toggles the pause twice.
 tap_key() { xdotool keydown "$1"; sleep 0.08; xdotool keyup "$1"; }
@@ -36,16 +28,7 @@ click_at() {
     xdotool mousedown 1; sleep 0.15; xdotool mouseup 1
 }
 
-"$game" &
-pid=$!
-win=""
-for _ in $(seq 1 100); do
-    win=$(xdotool search --name '^Dovik Schmup$' 2>/dev/null | head -n1 || true)
-    [[ -n "$win" ]] && break
-    kill -0 "$pid" 2>/dev/null || fail "the game ended before its window appeared"
-    sleep 0.2
-done
-[[ -n "$win" ]] || fail "no window named 'Dovik Schmup'"
+start_game "$game"
 
 geometry=$(xdotool getwindowgeometry "$win" | awk '/Geometry/ {print $2}')
 [[ "$geometry" == "1024x600" ]] || fail "window is $geometry, not 1024x600"

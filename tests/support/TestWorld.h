@@ -30,7 +30,6 @@ inline bool Start(bool menu, unsigned seed = 1) {
     Engine& engine = Engine::Instance();
     if (!(menu ? StartGame() : engine.Init("Dovik Schmup")))
         return false;
-    DisplaySurface = engine.Surface;
     std::srand(seed);
     return true;
 }
@@ -38,7 +37,6 @@ inline bool Start(bool menu, unsigned seed = 1) {
 inline void Stop() {
     Engine::Instance().Shutdown();
     ClearGame();
-    DisplaySurface = nullptr;
     TickSource::UseReal();
 }
 }  // namespace TestWorld
