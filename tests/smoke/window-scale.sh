@@ -45,7 +45,7 @@ shot() { import -window root "$shots/$1.png"; }
 click_root() {
     xdotool mousemove "$1" "$2"
     sleep 0.3
-    xdotool mousedown 1; sleep 0.15; xdotool mouseup 1
+    xdotool mousedown 1; sleep 0.3; xdotool mouseup 1
 }
 tap_key() { xdotool keydown "$1"; sleep 0.15; xdotool keyup "$1"; }
 # The brightest channel value in an area (WxH+X+Y) of a screenshot, 0..255.

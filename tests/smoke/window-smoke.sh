@@ -20,12 +20,13 @@ start_xvfb 1280x720
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 
 shot() { import -window root "$shots/$1.png" 2>/dev/null || xwd -root -silent > "$shots/$1.xwd" || true; }
-# A quick tap: ESC held for more than a quarter second toggles the pause twice.
-tap_key() { xdotool keydown "$1"; sleep 0.08; xdotool keyup "$1"; }
+# A tap: ESC held for more than a quarter second toggles the pause twice, and
+# one shorter than a frame of a busy machine is not seen at all.
+tap_key() { xdotool keydown "$1"; sleep 0.18; xdotool keyup "$1"; }
 click_at() {
     xdotool mousemove --window "$win" "$1" "$2"
     sleep 0.3
-    xdotool mousedown 1; sleep 0.15; xdotool mouseup 1
+    xdotool mousedown 1; sleep 0.3; xdotool mouseup 1
 }
 
 start_game "$game"
