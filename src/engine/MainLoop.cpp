@@ -11,6 +11,7 @@
 #include "engine/Pictures.h"
 #include "engine/SessionWatcher.h"
 #include "engine/TickSource.h"
+#include "engine/WindowShow.h"
 #include "screens/MainScreen.h"
 
 float DeltaSeconds = 0;
@@ -68,31 +69,29 @@ void HandlePolledEvent(SDL_Event* event) {
 namespace {
 // The program's filters see an event first, the settings keys before the
 // pad; what a filter takes goes no further, and what it puts in its place
-// reaches the game. Everything else goes to the game as it is.
-void RouteEvent(SDL_Event* event) {
+// goes on. Everything else goes on as it is.
+void RouteEvent(const SDL_Event& event, const std::function<void(const SDL_Event&)>& take) {
     Engine& engine = Engine::Instance();
     for (EventFilter* filter : {engine.Hotkeys, engine.Pad}) {
         std::vector<SDL_Event> instead;
-        if (filter != nullptr && filter->Take(*event, instead)) {
+        if (filter != nullptr && filter->Take(event, instead)) {
             for (const SDL_Event& stands : instead)
-                HandlePolledEvent(new SDL_Event(stands));
-            delete event;
+                take(stands);
             return;
         }
     }
-    HandlePolledEvent(event);
+    take(event);
 }
 }  // namespace
 
+void DrainEvents(const std::function<void(const SDL_Event&)>& take) {
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0)
+        RouteEvent(event, take);
+}
+
 void PumpEvents() {
-    for (;;) {
-        SDL_Event* event = new SDL_Event{};
-        if (SDL_PollEvent(event) == 0) {
-            delete event;
-            return;
-        }
-        RouteEvent(event);
-    }
+    DrainEvents([](const SDL_Event& event) { HandlePolledEvent(new SDL_Event(event)); });
 }
 
 bool UpdateFrame() {
@@ -120,9 +119,12 @@ bool UpdateFrame() {
 bool RenderFrame() {
     rendering = true;
     SDL_FillRect(DisplaySurface, &DisplaySurface->clip_rect, SDL_MapRGB(DisplaySurface->format, 0, 0, 0));
-    Engine::Instance().Draw();
+    Engine& engine = Engine::Instance();
+    engine.Draw();
+    if (engine.Show != nullptr)
+        engine.Show->DrawOver(DisplaySurface);
     const bool failed = SDL_Flip(DisplaySurface) == -1;
-    if (SessionWatcher* watcher = Engine::Instance().Watcher)
+    if (SessionWatcher* watcher = engine.Watcher)
         watcher->FrameEnded();
     return failed;
 }
@@ -155,6 +157,8 @@ bool StartGame() {
 
 void ClearGame() {
     Engine& engine = Engine::Instance();
+    if (engine.Show != nullptr)
+        engine.Show->End();
     engine.ClearScreens();
     engine.Input.Clear();
     engine.Input.MouseX = engine.Input.MouseY = 0;
@@ -173,6 +177,8 @@ void FreshMenu() {
 bool RunFrame() {
     // The game clock stands still for the whole frame.
     TickSource::HoldAt(TickSource::WallNow());
+    if (WindowShow* show = Engine::Instance().Show)
+        return show->Frame();
     PumpEvents();
     const bool end = UpdateFrame();
     const bool flipFailed = RenderFrame();

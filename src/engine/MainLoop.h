@@ -1,6 +1,8 @@
 #pragma once
 #include <SDL/SDL.h>
 
+#include <functional>
+
 #include "engine/Timer.h"
 
 // The program's frame loop: drain the event queue into the input handler,
@@ -20,6 +22,10 @@ extern SDL_Surface* DisplaySurface;
 // Drains SDL's event queue into the input handler, noting focus changes
 // (pause and music) and the mouse position.
 void PumpEvents();
+// Drains SDL's event queue through the program's filters (the settings
+// keys, the game pad) and hands what comes out of them to `take` instead of
+// the game: the live input while a recorded run shows.
+void DrainEvents(const std::function<void(const SDL_Event&)>& take);
 // Focus and motion bookkeeping for one polled event, then hands it over.
 void HandlePolledEvent(SDL_Event* event);
 // Measures the frame, toggles the pause, updates the screens. True ends the
@@ -43,5 +49,6 @@ bool StartGame();
 void ClearGame();
 // ClearGame, then a fresh main menu: where the game goes after a replay.
 void FreshMenu();
-// One whole frame: events, update, render. True when the loop should end.
+// One whole frame: events, update, render, or a frame of the show that has
+// the window (Engine::Show). True when the loop should end.
 bool RunFrame();
