@@ -25,7 +25,7 @@ if grep -qi "warning\|error" "$dest/stderr"; then
     fail "the installed game complained: $(cat "$dest/stderr")"
 fi
 
-for file in pirulen.ttf font-license.txt Image/ship.png Sound/bullet.wav; do
+for file in pirulen.ttf font-license.txt Image/ship.png Sound/bullet.wav demos/demo.krp; do
     [[ -s "$share/korvanta/$file" ]] || fail "share/korvanta/$file is missing"
 done
 if find "$share/korvanta" -name '.*' | grep -q .; then
