@@ -54,6 +54,9 @@ void ReplayShow::Begin() {
     LiveY = engine.Input.MouseY;
     if (!Caption.empty() && Font == nullptr)
         Font = Text::OpenFont("pirulen.ttf", 20);
+    // Whatever was up goes under the game's own watcher, before the player
+    // takes over.
+    engine.ClearScreens();
     Before = engine.Watcher;
     engine.Watcher = &Playback;
     Playback.Start();

@@ -1,8 +1,7 @@
 #include "screens/MainScreen.h"
 
-#include <optional>
-
 #include <cstdlib>
+#include <optional>
 #include <utility>
 
 #include "engine/BestScores.h"
@@ -106,12 +105,11 @@ void MainScreen::Load(std::string name) {
     Picture("Image/stars1.png");
     Picture("Image/stars2.png");
     Picture("Image/planet.png");
-    SDL_Rect* rects[ButtonCount] = {&PlayRect, &InfoRect, &ExitRect, &OptionsRect, &ScoresRect};
     for (int i = 0; i < ButtonCount; ++i) {
         const ButtonPlace& place = Places[i];
         Image* picture = Picture(place.Path);
         picture->SetFrames(0, 0, place.FrameWidth, place.FrameHeight, 2);
-        *rects[i] = ImageButton::CentredRect(*picture, place.CentreX, place.Top);
+        RectOf(i) = ImageButton::CentredRect(*picture, place.CentreX, place.Top);
     }
 
     TitleFont = Text::OpenFont("pirulen.ttf", 42);
@@ -181,14 +179,18 @@ void MainScreen::DrawMenuPage(SDL_Surface* target) {
     CursorX = input.MouseX;
     CursorY = input.MouseY;
     const int chosen = ChosenByKeys();
-    const SDL_Rect* rects[ButtonCount] = {&PlayRect, &InfoRect, &ExitRect, &OptionsRect, &ScoresRect};
     for (int i = 0; i < ButtonCount; ++i) {
         const bool lit = FocusShown && Focus == i;
         const bool clicked =
-            ImageButton::DrawAndTakeClick(target, *Picture(Places[i].Path), *rects[i], CursorX, CursorY, lit);
+            ImageButton::DrawAndTakeClick(target, *Picture(Places[i].Path), RectOf(i), CursorX, CursorY, lit);
         if ((clicked || chosen == i) && Fire(i))
             return;  // this menu has just been deleted
     }
+}
+
+SDL_Rect& MainScreen::RectOf(int button) {
+    SDL_Rect* rects[ButtonCount] = {&PlayRect, &InfoRect, &ExitRect, &OptionsRect, &ScoresRect};
+    return *rects[button];
 }
 
 int MainScreen::ChosenByKeys() {

@@ -85,6 +85,7 @@ private:
     // True when a click or Enter turned the page (taken clicks and keys
     // within 250 ms of the last turn are swallowed).
     bool PageTurned();
+    SDL_Rect& RectOf(int button);
     // The button Enter fires this frame after the arrow keys moved the
     // focus; ButtonCount for none.
     int ChosenByKeys();

@@ -8,22 +8,18 @@
 #include "support/StageHelpers.h"
 
 namespace {
-// The program's pages as the menu sees them: what it opened, how often it
-// asked for a demo. A page stays open until told to close.
+// The program's pages as the menu sees them: what it opened (a page that
+// stays open), how often it asked for a demo.
 struct FakePages : MenuPages {
     struct StubPage : MenuPage {
-        bool* Close;
-        explicit StubPage(bool* close) : Close(close) {}
-        bool Update() override { return !*Close; }
+        bool Update() override { return true; }
         void Draw(SDL_Surface*) override {}
     };
     std::string Opened;
     int Demos = 0;
-    bool ClosePage = false;
     std::unique_ptr<MenuPage> Open(Page page) override {
         Opened += page == Page::Options ? "O" : "S";
-        ClosePage = false;
-        return std::make_unique<StubPage>(&ClosePage);
+        return std::make_unique<StubPage>();
     }
     bool StartDemo() override {
         ++Demos;
@@ -70,32 +66,6 @@ TEST_F(MenuTest, EdgesAndEmptySpaceTakeNoClickButAHeldPressFiresTheButtonItMoves
     MouseTo(Menu().InfoRect.x + 1, Menu().InfoRect.y + 1);
     Frame();
     EXPECT_TRUE(Menu().ShowInstructions);
-}
-
-// The second row sits under the first without touching it, no taller than
-// 64 px, its two buttons centred where the window has them.
-TEST_F(MenuTest, OptionsAndScoresOpenTheirPagesFromTheSecondRow) {
-    const MainScreen& menu = Menu();
-    for (const SDL_Rect* r : {&menu.OptionsRect, &menu.ScoresRect}) {
-        EXPECT_EQ(r->y, Layout::SecondRowTop);
-        EXPECT_LE(r->h, 64);
-        EXPECT_GE(r->y, menu.PlayRect.y + 92) << "overlaps the first row's pictures";
-    }
-    EXPECT_EQ(menu.OptionsRect.x + menu.OptionsRect.w / 2, Layout::OptionsColumnX);
-    EXPECT_EQ(menu.ScoresRect.x + menu.ScoresRect.w / 2, Layout::ScoresColumnX);
-    EXPECT_LE(menu.OptionsRect.x + menu.OptionsRect.w, menu.ScoresRect.x);
-    for (const ScreenPoint at : {Layout::OptionsButton, Layout::ScoresButton}) {
-        ClickAt(at.X, at.Y);
-        Frame();
-        LeftUp();
-        ASSERT_TRUE(Menu().PageOpen());
-        EXPECT_FALSE(Menu().OnButtons());
-        Frame();
-        Pages.ClosePage = true;
-        Frame();
-        EXPECT_TRUE(Menu().OnButtons());
-    }
-    EXPECT_EQ(Pages.Opened, "OS");
 }
 
 // Left and Right move along a row, Up and Down to the nearest button of the
