@@ -123,6 +123,8 @@ protected:
         return files;
     }
     const ScoresPage* Scores() const { return Menu() ? dynamic_cast<const ScoresPage*>(Menu()->Page.get()) : nullptr; }
+    bool PageOpen() const { return Menu() != nullptr && Menu()->PageOpen(); }
+    bool OnButtons() const { return Menu() != nullptr && Menu()->OnButtons(); }
     const ReplayShow* Showing() const { return Extras->Current(); }
     // Idle on the menu until the demo starts and its level is up.
     void AwaitTheDemo() {
@@ -167,7 +169,7 @@ TEST_P(PageWays, EachPageOpensAndClosesAndEscapeOnlyThereGoesBack) {
         PadButton(0);
     }
     Run(20);
-    ASSERT_TRUE(Menu()->PageOpen());
+    ASSERT_TRUE(PageOpen());
     EXPECT_EQ(Scores() != nullptr, scores);
     EXPECT_GT(CountPixels(PageTitle, TextColour, 2), 30) << "no page title";
 
@@ -175,7 +177,7 @@ TEST_P(PageWays, EachPageOpensAndClosesAndEscapeOnlyThereGoesBack) {
                        : way == Way::Keys ? Press(SDLK_ESCAPE)
                                           : PadButton(1);
     EXPECT_FALSE(ended || Run(3)) << "the game ended instead of going back";
-    EXPECT_TRUE(Menu()->OnButtons());
+    EXPECT_TRUE(OnButtons());
     EXPECT_EQ(CountPixels(PageTitle, TextColour, 2), 0);
     KeyDown(SDLK_ESCAPE);
     EXPECT_TRUE(Step()) << "ESC on the menu ends the game";
@@ -228,10 +230,10 @@ TEST_F(MenuPagesTest, EverySettingChangedOnThePageIsInSettingsIni) {
         check(row, std::min(last, first + 1) == last ? 0 : std::min(last, first + 1) + 1, "Enter");
         Tap(SDLK_DOWN);
     }
-    EXPECT_TRUE(Menu()->PageOpen());
+    EXPECT_TRUE(PageOpen());
     Tap(SDLK_RETURN);  // on Back
     Run(2);
-    EXPECT_TRUE(Menu()->OnButtons());
+    EXPECT_TRUE(OnButtons());
 }
 
 // Rows whose replay is gone or of other rules are dimmed and do nothing;
@@ -295,7 +297,7 @@ TEST_F(MenuPagesTest, AnEmptyTableSaysSoAndOnlyBackCanBeChosen) {
     EXPECT_GT(CountPixels({100, 240, 824, 30}, TextColour, 2), 30) << "no line for the empty table";
     Tap(SDLK_RETURN);
     Run(2);
-    EXPECT_TRUE(Menu()->OnButtons());
+    EXPECT_TRUE(OnButtons());
 }
 
 // A minute alone on the menu and no sooner: the clock starts again at any
@@ -328,7 +330,7 @@ std::string EnderName(const ::testing::TestParamInfo<Ender>& info) {
 }  // namespace
 
 TEST_P(DemoEnders, TheInputThatEndsADemoDoesNothingElseAndNothingIsKept) {
-    AwaitTheDemo();
+    ASSERT_NO_FATAL_FAILURE(AwaitTheDemo());
     Run(30);
     bool ended = false;
     switch (GetParam()) {
@@ -344,7 +346,7 @@ TEST_P(DemoEnders, TheInputThatEndsADemoDoesNothingElseAndNothingIsKept) {
         ASSERT_EQ(StackNames(), std::vector<std::string>{"MainScreen"}) << "frame " << i;
     }
     EXPECT_EQ(Showing(), nullptr);
-    EXPECT_TRUE(Menu()->OnButtons());
+    EXPECT_TRUE(OnButtons());
     EXPECT_TRUE(Kept().empty()) << "the demo left a file";
 }
 
@@ -367,7 +369,7 @@ TEST_F(MenuPagesTest, TheDemoIsTheBestKeptRunAndOneOutOfSyncIsPassedOver) {
     std::string why;
     ASSERT_TRUE(ReplayFile::Load(Home / ("replays/" + kept), recorded, why)) << why;
 
-    AwaitTheDemo();
+    ASSERT_NO_FATAL_FAILURE(AwaitTheDemo());
     EXPECT_EQ(Showing()->Player().Recording().Seed, recorded.Seed);
     const uint32_t played = Showing()->Player().FramesPlayed();
     Run(30);
@@ -379,7 +381,7 @@ TEST_F(MenuPagesTest, TheDemoIsTheBestKeptRunAndOneOutOfSyncIsPassedOver) {
         ASSERT_FALSE(Step());
     ASSERT_EQ(Showing(), nullptr) << "the demo did not end";
     ASSERT_NE(Menu(), nullptr);
-    EXPECT_TRUE(Menu()->OnButtons());
+    EXPECT_TRUE(OnButtons());
     Idle(59'900);
     EXPECT_EQ(Showing(), nullptr) << "the minute did not start again";
     EXPECT_EQ(Kept(), before) << "the demo changed the kept files";
@@ -396,6 +398,6 @@ TEST_F(MenuPagesTest, TheDemoIsTheBestKeptRunAndOneOutOfSyncIsPassedOver) {
     EXPECT_EQ(Showing(), nullptr) << "the demo went on out of sync";
     Run(1);
     ASSERT_NE(Menu(), nullptr);
-    AwaitTheDemo();
+    ASSERT_NO_FATAL_FAILURE(AwaitTheDemo());
     EXPECT_NE(Showing()->Player().Recording().Seed, recorded.Seed) << "the run out of sync was shown again";
 }

@@ -157,7 +157,7 @@ TEST_F(MenuTest, PagesTurnByClickOrEnterOnlyMoreThan250MsAfterTheLastTurn) {
         ClickOn(Menu().InfoRect);
         Frame();
         LeftUp();
-        ASSERT_TRUE(Menu().ShowInstructions);
+        ASSERT_TRUE(OnlyScreenIs("MainScreen") && Menu().ShowInstructions);
         struct Step { uint32_t Ms; bool Instructions, Credits; };
         for (const Step& s : {Step{200, true, false}, Step{51, false, true}, Step{250, false, true}, Step{1, false, false}}) {
             if (byEnter)
@@ -165,6 +165,7 @@ TEST_F(MenuTest, PagesTurnByClickOrEnterOnlyMoreThan250MsAfterTheLastTurn) {
             else
                 LeftDown();
             Frame(s.Ms);
+            ASSERT_TRUE(OnlyScreenIs("MainScreen")) << "Enter on the buttons started a level";
             EXPECT_EQ(Menu().ShowInstructions, s.Instructions) << s.Ms;
             EXPECT_EQ(Menu().ShowCredits, s.Credits) << s.Ms;
             if (byEnter)
