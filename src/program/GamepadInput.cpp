@@ -87,22 +87,18 @@ std::vector<SDL_Event> GamepadInput::MoveHat(const SDL_JoyHatEvent& hat, Context
 }
 
 namespace {
+// Where the ship steers: in the level and on its overlays.
+bool Steers(Context context) { return context == Context::Level || context == Context::Overlay; }
+
 // The key a pushed direction stands for: W, S, A, D where the ship steers,
 // the arrow keys on the menu and its pages, none while a recorded run shows.
 SDLKey DirectionKey(Context context, int direction) {
     static constexpr SDLKey steering[] = {SDLK_w, SDLK_s, SDLK_a, SDLK_d};
     static constexpr SDLKey arrows[] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT};
-    switch (context) {
-    case Context::Level:
-    case Context::Overlay: return steering[direction];
-    case Context::Menu:
-    case Context::Page: return arrows[direction];
-    case Context::Show: break;
-    }
-    return SDLK_UNKNOWN;
+    if (Steers(context))
+        return steering[direction];
+    return context == Context::Show ? SDLK_UNKNOWN : arrows[direction];
 }
-
-bool Steers(Context context) { return context == Context::Level || context == Context::Overlay; }
 }  // namespace
 
 // Reports the keys of directions that no source pushes any more released,
