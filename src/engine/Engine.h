@@ -14,7 +14,9 @@
 class BestScores;
 class Entity;
 class EventFilter;
+class MenuPages;
 class SessionWatcher;
+class WindowShow;
 
 // The one program-wide object: it starts SDL, the window, fonts and sound,
 // holds the image and sound caches and the input handler, and keeps the
@@ -39,13 +41,16 @@ public:
     std::string LastError;
     // The program's services around play, where it has them (tests and
     // tools run without): the watcher of level sessions (the replays), the
-    // best scores shown on the menu and the overlays, and the two filters
-    // that see events first: the settings keys, then the game pad. None is
-    // owned by the engine.
+    // best scores shown on the menu and the overlays, the two filters that
+    // see events first (the settings keys, then the game pad), the pages and
+    // the demo the menu opens, and the show that has the window instead of
+    // the game while a recorded run plays. None is owned by the engine.
     SessionWatcher* Watcher = nullptr;
     const BestScores* Scores = nullptr;
     EventFilter* Hotkeys = nullptr;
     EventFilter* Pad = nullptr;
+    MenuPages* Pages = nullptr;
+    WindowShow* Show = nullptr;
 
     static Engine& Instance();
 

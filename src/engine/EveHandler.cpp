@@ -5,6 +5,11 @@ bool IsLeftButton(const SDL_Event* e) {
     return (e->type == SDL_MOUSEBUTTONDOWN || e->type == SDL_MOUSEBUTTONUP) &&
            e->button.button == SDL_BUTTON_LEFT;
 }
+
+bool IsInput(Uint8 type) {
+    return type == SDL_KEYDOWN || type == SDL_KEYUP || type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP ||
+           type == SDL_MOUSEMOTION;
+}
 }  // namespace
 
 EveHandler::~EveHandler() { Clear(); }
@@ -22,6 +27,8 @@ void EveHandler::RemoveAt(size_t index) {
 }
 
 void EveHandler::HandleEvent(SDL_Event* event) {
+    if (IsInput(event->type))
+        NoteInput();
     switch (event->type) {
     case SDL_KEYDOWN:
         Events.push_back(event);
@@ -117,4 +124,9 @@ bool EveHandler::TakeLeftClick() {
         }
     }
     return false;
+}
+
+bool EveHandler::TakeEnterPress() {
+    const bool enter = TakeKeyPress(SDLK_RETURN);
+    return TakeKeyPress(SDLK_KP_ENTER) || enter;
 }

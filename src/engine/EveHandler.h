@@ -13,6 +13,9 @@ public:
     float MouseX = 0;
     float MouseY = 0;
     std::vector<SDL_Event*> Events;
+    // Keys, mouse buttons and pointer motion handed over so far, and the pad
+    // input the program notes: the menu's idle clock restarts when it moves.
+    unsigned long Inputs = 0;
 
     EveHandler() = default;
     EveHandler(const EveHandler&) = delete;
@@ -21,12 +24,17 @@ public:
 
     // Takes ownership of `event` and files it: stored, or released at once.
     void HandleEvent(SDL_Event* event);
+    // Counts input that reaches the game by another road (the pad's buttons).
+    void NoteInput() { ++Inputs; }
 
     bool IsKeyHeld(SDLKey key) const;
     // Removes the first stored key-down of `key`; true when there was one.
     bool TakeKeyPress(SDLKey key);
     // Removes the first stored left-button press; true when there was one.
     bool TakeLeftClick();
+    // Removes the stored presses of Enter and of the keypad's Enter; true
+    // when there was one.
+    bool TakeEnterPress();
 
     bool HasEventOfType(Uint8 type) const;
     // Drops every stored event (a fresh engine starts with none).

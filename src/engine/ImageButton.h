@@ -17,7 +17,9 @@ public:
     // with its top at `top` (integer quarters and halves of the strip width).
     static SDL_Rect CentredRect(const Image& strip, int centreX, int top);
 
-    // Draws the button in the look for the pointer at (x, y) and, when it is
-    // hovered, takes a stored left click. True when a click was taken.
-    static bool DrawAndTakeClick(SDL_Surface* target, const Image& strip, const SDL_Rect& rect, float x, float y);
+    // Draws the button in the look for the pointer at (x, y) (lit as well
+    // when `lit`: chosen by the keys) and, when it is hovered, takes a stored
+    // left click. True when a click was taken.
+    static bool DrawAndTakeClick(SDL_Surface* target, const Image& strip, const SDL_Rect& rect, float x, float y,
+                                 bool lit = false);
 };

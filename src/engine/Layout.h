@@ -24,8 +24,16 @@ struct Layout {
     static constexpr int RightColumnX = 683;
     static constexpr int ButtonRowTop = 400;
 
+    // The menu's second row, under the first: Options and Scores, their
+    // pictures at most 64 px tall.
+    static constexpr int OptionsColumnX = 427;
+    static constexpr int ScoresColumnX = 597;
+    static constexpr int SecondRowTop = 505;
+
     // The middle of each button, where a player clicks.
     static constexpr ScreenPoint PlayButton{LeftColumnX, ButtonRowTop + 46};
+    static constexpr ScreenPoint OptionsButton{OptionsColumnX, SecondRowTop + 32};
+    static constexpr ScreenPoint ScoresButton{ScoresColumnX, SecondRowTop + 32};
     static constexpr ScreenPoint InfoButton{MiddleColumnX, ButtonRowTop + 46};
     static constexpr ScreenPoint MenuExitButton{RightColumnX, ButtonRowTop + 40};
     static constexpr ScreenPoint ReplayButton{LeftColumnX, ButtonRowTop + 46};
@@ -36,8 +44,39 @@ struct Layout {
     static constexpr int HeadlineTop = 150;
     static constexpr int SecondLineTop = 200;
     static constexpr int NewBestTop = 270;
-    // The menu's best-score line, under its buttons.
-    static constexpr int BestScoreTop = 520;
+    // The menu's best-score line, between the title and the buttons.
+    static constexpr int BestScoreTop = 330;
+
+    // The options and scores pages: a title, then their rows, and Back in
+    // the middle of where the menu's second row is.
+    static constexpr int PageTitleTop = 28;
+    static constexpr ScreenPoint BackButton{CentreX, SecondRowTop + 32};
+    // One row a setting: the label from its left edge, the value centred
+    // between two small arrows.
+    static constexpr int OptionRowsTop = 92;
+    static constexpr int OptionRowHeight = 40;
+    static constexpr int OptionLabelLeft = 200;
+    static constexpr int OptionValueX = 700;
+    static constexpr int OptionArrowGap = 130;
+    static constexpr ScreenPoint OptionValue(int row) {
+        return {OptionValueX, OptionRowsTop + row * OptionRowHeight + OptionRowHeight / 2};
+    }
+    static constexpr ScreenPoint OptionLeftArrow(int row) {
+        return {OptionValueX - OptionArrowGap, OptionValue(row).Y};
+    }
+    static constexpr ScreenPoint OptionRightArrow(int row) {
+        return {OptionValueX + OptionArrowGap, OptionValue(row).Y};
+    }
+    // The table of best runs: headings, ten rows, and the last run's entry.
+    static constexpr int ScoreHeadingsTop = 92;
+    static constexpr int ScoreRowsTop = 125;
+    static constexpr int ScoreRowHeight = 30;
+    static constexpr int ScoreRowsLeft = 112;
+    static constexpr int ScoreRowsRight = 912;
+    static constexpr ScreenPoint ScoreRow(int row) {
+        return {CentreX, ScoreRowsTop + row * ScoreRowHeight + ScoreRowHeight / 2};
+    }
+    static constexpr ScreenPoint LastRunEntry{CentreX, 452};
 
     // The level's HUD panel across the top: the two bars (a segment every
     // two pixels from BarLeft), the two counters and the four shop labels

@@ -11,6 +11,7 @@
 #include "engine/Pictures.h"
 #include "engine/SessionWatcher.h"
 #include "engine/TickSource.h"
+#include "engine/WindowShow.h"
 #include "screens/MainScreen.h"
 
 float DeltaSeconds = 0;
@@ -68,36 +69,33 @@ void HandlePolledEvent(SDL_Event* event) {
 namespace {
 // The program's filters see an event first, the settings keys before the
 // pad; what a filter takes goes no further, and what it puts in its place
-// reaches the game. Everything else goes to the game as it is.
-void RouteEvent(SDL_Event* event) {
+// goes on. Everything else goes on as it is.
+void RouteEvent(const SDL_Event& event, const std::function<void(const SDL_Event&)>& take) {
     Engine& engine = Engine::Instance();
     for (EventFilter* filter : {engine.Hotkeys, engine.Pad}) {
         std::vector<SDL_Event> instead;
-        if (filter != nullptr && filter->Take(*event, instead)) {
+        if (filter != nullptr && filter->Take(event, instead)) {
             for (const SDL_Event& stands : instead)
-                HandlePolledEvent(new SDL_Event(stands));
-            delete event;
+                take(stands);
             return;
         }
     }
-    HandlePolledEvent(event);
+    take(event);
 }
 }  // namespace
 
-void PumpEvents() {
-    for (;;) {
-        SDL_Event* event = new SDL_Event{};
-        if (SDL_PollEvent(event) == 0) {
-            delete event;
-            return;
-        }
+void DrainEvents(const std::function<void(const SDL_Event&)>& take) {
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0) {
         // From here on the pointer is in the game's 1024 x 600, whatever the
         // window's size: the filters, the game and a recording see the same.
-        if (Engine::Instance().Window.ToGame(*event))
-            RouteEvent(event);
-        else
-            delete event;
+        if (Engine::Instance().Window.ToGame(event))
+            RouteEvent(event, take);
     }
+}
+
+void PumpEvents() {
+    DrainEvents([](const SDL_Event& event) { HandlePolledEvent(new SDL_Event(event)); });
 }
 
 bool UpdateFrame() {
@@ -129,9 +127,11 @@ bool RenderFrame() {
     if (picture != nullptr) {
         SDL_FillRect(picture, &picture->clip_rect, SDL_MapRGB(picture->format, 0, 0, 0));
         engine.Draw();
+        if (engine.Show != nullptr)
+            engine.Show->DrawOver(picture);
     }
     const bool failed = !engine.Window.Present();
-    if (SessionWatcher* watcher = Engine::Instance().Watcher)
+    if (SessionWatcher* watcher = engine.Watcher)
         watcher->FrameEnded();
     return failed;
 }
@@ -163,6 +163,8 @@ bool StartGame(const WindowMode& mode) {
 
 void ClearGame() {
     Engine& engine = Engine::Instance();
+    if (engine.Show != nullptr)
+        engine.Show->End();
     engine.ClearScreens();
     engine.Input.Clear();
     engine.Input.MouseX = engine.Input.MouseY = 0;
@@ -181,6 +183,8 @@ void FreshMenu() {
 bool RunFrame() {
     // The game clock stands still for the whole frame.
     TickSource::HoldAt(TickSource::WallNow());
+    if (WindowShow* show = Engine::Instance().Show)
+        return show->Frame();
     PumpEvents();
     const bool end = UpdateFrame();
     const bool flipFailed = RenderFrame();

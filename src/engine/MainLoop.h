@@ -1,6 +1,8 @@
 #pragma once
 #include <SDL/SDL.h>
 
+#include <functional>
+
 #include "engine/Timer.h"
 #include "engine/WindowMode.h"
 
@@ -25,6 +27,10 @@ extern SDL_Surface* DisplaySurface;
 // the game's coordinates first; a press on the black border around the
 // picture is dropped with its release.
 void PumpEvents();
+// Drains SDL's event queue through the program's filters (the settings
+// keys, the game pad) and hands what comes out of them to `take` instead of
+// the game: the live input while a recorded run shows.
+void DrainEvents(const std::function<void(const SDL_Event&)>& take);
 // Focus and motion bookkeeping for one polled event, then hands it over.
 void HandlePolledEvent(SDL_Event* event);
 // Measures the frame, toggles the pause, updates the screens. True ends the
@@ -50,5 +56,6 @@ bool StartGame(const WindowMode& mode = {});
 void ClearGame();
 // ClearGame, then a fresh main menu: where the game goes after a replay.
 void FreshMenu();
-// One whole frame: events, update, render. True when the loop should end.
+// One whole frame: events, update, render, or a frame of the show that has
+// the window (Engine::Show). True when the loop should end.
 bool RunFrame();

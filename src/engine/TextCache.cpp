@@ -47,8 +47,16 @@ int TextCache::Draw(SDL_Surface* target, TTF_Font* font, const std::string& text
 }
 
 void TextCache::DrawCentred(SDL_Surface* target, TTF_Font* font, const std::string& text, SDL_Color colour, int y) {
-    if (SDL_Surface* line = Find(font, text, colour))
-        Blit(line, target, Layout::CentreX - line->w / 2, y);
+    DrawAt(target, font, text, colour, Layout::CentreX, y, Align::Centre);
+}
+
+void TextCache::DrawAt(SDL_Surface* target, TTF_Font* font, const std::string& text, SDL_Color colour, int x, int y,
+                       Align align) {
+    SDL_Surface* line = Find(font, text, colour);
+    if (line == nullptr)
+        return;
+    const int left = align == Align::Left ? x : align == Align::Centre ? x - line->w / 2 : x - line->w;
+    Blit(line, target, left, y);
 }
 
 void TextCache::Clear() {

@@ -13,7 +13,8 @@
 // clears the cache with it.
 class TextCache {
 public:
-    TextCache() = default;
+    // Keeps up to `capacity` lines: more than a screen shows at once.
+    explicit TextCache(size_t capacity = 32) : Capacity(capacity) {}
     TextCache(const TextCache&) = delete;
     TextCache& operator=(const TextCache&) = delete;
     ~TextCache() { Clear(); }
@@ -22,6 +23,11 @@ public:
     int Draw(SDL_Surface* target, TTF_Font* font, const std::string& text, SDL_Color colour, int x, int y);
     // Draws `text` centred on x = 512 (left edge 512 - width / 2).
     void DrawCentred(SDL_Surface* target, TTF_Font* font, const std::string& text, SDL_Color colour, int y);
+    // Where a line drawn at x sits: from x on, centred on x, or up to x.
+    enum class Align { Left, Centre, Right };
+    // Draws `text` with its top edge at y, placed on x as `align` says.
+    void DrawAt(SDL_Surface* target, TTF_Font* font, const std::string& text, SDL_Color colour, int x, int y,
+                Align align);
     // Frees every kept line.
     void Clear();
 
@@ -35,9 +41,8 @@ private:
         SDL_Surface* Surface;
         unsigned LastUse;
     };
-    // More distinct lines than a screen shows at once; beyond it the line
-    // unused for longest goes.
-    static constexpr size_t Capacity = 32;
+    // Beyond it the line unused for longest goes.
+    size_t Capacity;
     std::vector<Line> Lines;
     unsigned Uses = 0;
 

@@ -4,13 +4,19 @@
 #include "engine/MainLoop.h"
 #include "field/Stage1.h"
 #include "field/UI.h"
+#include "screens/MainScreen.h"
 
 namespace {
 // What the pad's buttons mean depends on where the player is.
 GamepadInput::Context WherePlayerIs() {
-    const auto* level = dynamic_cast<const Stage1*>(Engine::Instance().FindScreen("Stage1"));
-    if (level == nullptr)
-        return GamepadInput::Context::Menu;
+    const Engine& engine = Engine::Instance();
+    if (engine.Show != nullptr)
+        return GamepadInput::Context::Show;
+    const auto* level = dynamic_cast<const Stage1*>(engine.FindScreen("Stage1"));
+    if (level == nullptr) {
+        const auto* menu = dynamic_cast<const MainScreen*>(engine.FindScreen("MainScreen"));
+        return menu != nullptr && menu->PageOpen() ? GamepadInput::Context::Page : GamepadInput::Context::Menu;
+    }
     const UI* hud = level->FindHud();
     const bool overlay = GamePaused || (hud != nullptr && (hud->GameOverView || hud->VictoryView));
     return overlay ? GamepadInput::Context::Overlay : GamepadInput::Context::Level;
@@ -44,6 +50,10 @@ Gamepad::~Gamepad() {
 bool Gamepad::Take(const SDL_Event& event, std::vector<SDL_Event>& instead) {
     if (!GamepadInput::IsPadEvent(event))
         return false;
+    // A button that stands for nothing here still keeps the menu from
+    // thinking it is left alone.
+    if (event.type == SDL_JOYBUTTONDOWN || event.type == SDL_JOYBUTTONUP)
+        Engine::Instance().Input.NoteInput();
     instead = input_.Translate(event, WherePlayerIs());
     return true;
 }

@@ -14,7 +14,6 @@ struct Point {
     Uint16 X, Y;
 };
 constexpr Point On(ScreenPoint button) { return {Uint16(button.X), Uint16(button.Y)}; }
-constexpr Point PlayButton = On(Layout::PlayButton);
 constexpr Point ReplayButton = On(Layout::ReplayButton);
 constexpr Point ExitButton = On(Layout::OverlayExitButton);
 
@@ -87,27 +86,44 @@ std::vector<SDL_Event> GamepadInput::MoveHat(const SDL_JoyHatEvent& hat, Context
     return Steer(context);
 }
 
+namespace {
+// Where the ship steers: in the level and on its overlays.
+bool Steers(Context context) { return context == Context::Level || context == Context::Overlay; }
+
+// The key a pushed direction stands for: W, S, A, D where the ship steers,
+// the arrow keys on the menu and its pages, none while a recorded run shows.
+SDLKey DirectionKey(Context context, int direction) {
+    static constexpr SDLKey steering[] = {SDLK_w, SDLK_s, SDLK_a, SDLK_d};
+    static constexpr SDLKey arrows[] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT};
+    if (Steers(context))
+        return steering[direction];
+    return context == Context::Show ? SDLK_UNKNOWN : arrows[direction];
+}
+}  // namespace
+
 // Reports the keys of directions that no source pushes any more released,
 // then those that a first source now pushes pressed (so that swinging the
-// stick from left to right lets go of A before D goes down). The menu has no
-// use for steering: there, directions are only let go of.
+// stick from left to right lets go of A before D goes down). A direction
+// still pushed keeps its key off the level, so a steering key held into
+// the menu is only let go of there; in the level it becomes steering.
 std::vector<SDL_Event> GamepadInput::Steer(Context context) {
-    unsigned wanted = stick_ | hat_;
-    if (context == Context::Menu)
-        wanted &= steering_;
-    static constexpr struct {
-        unsigned Direction;
-        SDLKey Key;
-    } keys[] = {{Up, SDLK_w}, {Down, SDLK_s}, {Left, SDLK_a}, {Right, SDLK_d}};
-    std::vector<SDL_Event> events;
-    for (const auto& [direction, key] : keys)
-        if ((steering_ & direction) && !(wanted & direction))
-            events.push_back(KeyEvent(SDL_KEYUP, key));
-    for (const auto& [direction, key] : keys)
-        if (!(steering_ & direction) && (wanted & direction))
-            events.push_back(KeyEvent(SDL_KEYDOWN, key));
-    steering_ = wanted;
-    return events;
+    static constexpr unsigned bits[Directions] = {Up, Down, Left, Right};
+    const unsigned pushed = stick_ | hat_;
+    std::vector<SDL_Event> releases, presses;
+    for (int d = 0; d < Directions; ++d) {
+        SDLKey wanted = (pushed & bits[d]) ? DirectionKey(context, d) : SDLK_UNKNOWN;
+        if ((pushed & bits[d]) && held_[d] != SDLK_UNKNOWN && !Steers(context))
+            wanted = held_[d];
+        if (wanted == held_[d])
+            continue;
+        if (held_[d] != SDLK_UNKNOWN)
+            releases.push_back(KeyEvent(SDL_KEYUP, held_[d]));
+        if (wanted != SDLK_UNKNOWN)
+            presses.push_back(KeyEvent(SDL_KEYDOWN, wanted));
+        held_[d] = wanted;
+    }
+    releases.insert(releases.end(), presses.begin(), presses.end());
+    return releases;
 }
 
 std::vector<SDL_Event> GamepadInput::Press(Uint8 button, Context context) {
@@ -115,7 +131,9 @@ std::vector<SDL_Event> GamepadInput::Press(Uint8 button, Context context) {
         return {};  // a second press without a release in between
     switch (context) {
     case Context::Menu:
-        return (button == 0 || IsStart(button)) ? Click(button, PlayButton.X, PlayButton.Y) : std::vector<SDL_Event>{};
+    case Context::Page:
+    case Context::Show:
+        return PressOffLevel(button, context);
     case Context::Level:
         if (button == 0)
             return PressKey(button, SDLK_SPACE);
@@ -130,6 +148,22 @@ std::vector<SDL_Event> GamepadInput::Press(Uint8 button, Context context) {
         break;
     }
     return IsStart(button) ? PressKey(button, SDLK_ESCAPE) : std::vector<SDL_Event>{};
+}
+
+// Off the level the pad works the menu and its pages by the keys: button 0
+// and Start are Enter (on the menu's buttons, Play until the arrows choose
+// another), button 1 goes back (ESC) from a page. While a recorded run
+// shows, button 1 and Start are ESC and every other button Enter: any of
+// them ends a demo, the first two a kept run watched again.
+std::vector<SDL_Event> GamepadInput::PressOffLevel(Uint8 button, Context context) {
+    const bool confirm = button == 0 || IsStart(button);
+    if (context == Context::Show)
+        return PressKey(button, button == 1 || IsStart(button) ? SDLK_ESCAPE : SDLK_RETURN);
+    if (confirm)
+        return PressKey(button, SDLK_RETURN);
+    if (context == Context::Page && button == 1)
+        return PressKey(button, SDLK_ESCAPE);
+    return {};
 }
 
 // A key or the left button held through another button stays held: a second

@@ -20,6 +20,7 @@
 #include "program/AssetFolder.h"
 #include "program/CommandLine.h"
 #include "program/Gamepad.h"
+#include "program/MenuExtras.h"
 #include "program/RunKeeper.h"
 #include "program/SettingsKeys.h"
 #include "replay/ReplayFile.h"
@@ -99,6 +100,8 @@ int RunGame(int argc, char** argv) {
             hotkeys.Apply();
             Gamepad pad;
             engine.Pad = &pad;
+            MenuExtras extras(hotkeys, keeper.Scores(), folders.Replays());
+            engine.Pages = &extras;
             // A replay shown to its end goes on to the menu; ESC or closing
             // the window while it shows ends the program.
             const bool showing = !choice.ReplayFile.empty();
@@ -108,6 +111,7 @@ int RunGame(int argc, char** argv) {
                 engine.Watcher = &keeper.Watcher();
                 Play(choice.Frames);
             }
+            engine.Pages = nullptr;
             // A window that could not be opened again (message printed).
             if (!engine.Window.IsOpen())
                 status = 1;
@@ -126,6 +130,7 @@ int RunGame(int argc, char** argv) {
     engine.Hotkeys = nullptr;
     engine.Scores = nullptr;
     engine.Pad = nullptr;
+    engine.Pages = nullptr;
     TickSource::Release();
     return status;
 }

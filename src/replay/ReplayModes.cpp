@@ -3,33 +3,17 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 #include "engine/Engine.h"
-#include "engine/EventFilter.h"
 #include "engine/Image.h"
 #include "engine/Log.h"
 #include "engine/MainLoop.h"
 #include "replay/ReplayFile.h"
 #include "replay/ReplayPlayer.h"
+#include "replay/ReplayShow.h"
 #include "engine/TickSource.h"
 
 namespace {
-// Live input while a replay shows: the ways out and the settings keys; the
-// rest does not steer a recorded run.
-bool PlayerWantsOut() {
-    EventFilter* hotkeys = Engine::Instance().Hotkeys;
-    SDL_Event event;
-    bool out = false;
-    while (SDL_PollEvent(&event) != 0) {
-        std::vector<SDL_Event> ignored;
-        if (hotkeys != nullptr && hotkeys->Take(event, ignored))
-            continue;
-        out = out || event.type == SDL_QUIT || (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE);
-    }
-    return out;
-}
-
 std::string Summary(const ReplayPlayer& player) {
     const LevelOutcome& result = player.Result();
     char line[200];
@@ -76,22 +60,9 @@ int ReplayModes::Verify(ReplayFile run) {
 }
 
 bool ReplayModes::Show(const ReplayFile& run) {
-    Engine& engine = Engine::Instance();
-    SessionWatcher* before = engine.Watcher;
-    ReplayPlayer player(run);
-    engine.Watcher = &player;
-    player.Start();
-    const uint32_t wallStart = TickSource::WallNow();
-    bool wantsOut = false;
-    while (!player.Over() && !(wantsOut = PlayerWantsOut())) {
-        const uint32_t due = player.NextFrameTime() - run.StartTime;
-        const uint32_t now = TickSource::WallNow() - wallStart;
-        if (due > now)
-            TickSource::Sleep(std::min<uint32_t>(due - now, 10));  // ESC stays heard through long stalls
-        else
-            player.Step();
-    }
-    engine.Watcher = before;
-    TickSource::Release();
-    return !wantsOut;
+    ReplayShow show(run, {});
+    ReplayShow::Ending ending;
+    while ((ending = show.Frame()) == ReplayShow::Ending::Playing)
+        TickSource::Sleep(std::min<uint32_t>(show.Wait(), 10));  // ESC stays heard through long stalls
+    return ending == ReplayShow::Ending::Played;
 }

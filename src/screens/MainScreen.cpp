@@ -1,6 +1,8 @@
 #include "screens/MainScreen.h"
 
+#include <cstdlib>
 #include <optional>
+#include <utility>
 
 #include "engine/BestScores.h"
 #include "engine/Engine.h"
@@ -15,6 +17,44 @@ namespace {
 const SDL_Color TextColour{222, 246, 250, 0};
 
 Image* Picture(const char* path) { return Engine::Instance().Cache.Get(path); }
+
+// Each button's picture, the frame it is cut into and where it sits.
+struct ButtonPlace {
+    const char* Path;
+    int FrameWidth, FrameHeight;
+    int CentreX, Top;
+};
+constexpr ButtonPlace Places[MainScreen::ButtonCount] = {
+    {"Image/Play.png", 134, 92, Layout::LeftColumnX, Layout::ButtonRowTop},
+    {"Image/Info.png", 128, 92, Layout::MiddleColumnX, Layout::ButtonRowTop},
+    {"Image/ExitButton.png", 128, 81, Layout::RightColumnX, Layout::ButtonRowTop},
+    {"Image/Options.png", 150, 64, Layout::OptionsColumnX, Layout::SecondRowTop},
+    {"Image/Scores.png", 150, 64, Layout::ScoresColumnX, Layout::SecondRowTop},
+};
+
+enum class Arrow { Left, Right, Up, Down };
+
+// The button the arrow goes to from `from`: the nearest one on its side in
+// the same row for Left and Right, the nearest one in the other row for Up
+// and Down; `from` itself when there is none.
+int Neighbour(int from, Arrow arrow) {
+    const ButtonPlace& here = Places[from];
+    int best = from;
+    int bestDistance = 0;
+    for (int i = 0; i < MainScreen::ButtonCount; ++i) {
+        const int dx = Places[i].CentreX - here.CentreX;
+        const int dy = Places[i].Top - here.Top;
+        const bool fits = arrow == Arrow::Left    ? dy == 0 && dx < 0
+                          : arrow == Arrow::Right ? dy == 0 && dx > 0
+                          : arrow == Arrow::Up    ? dy < 0
+                                                  : dy > 0;
+        if (fits && (best == from || std::abs(dx) < bestDistance)) {
+            best = i;
+            bestDistance = std::abs(dx);
+        }
+    }
+    return best;
+}
 }  // namespace
 
 const std::vector<MainScreen::PageLine>& MainScreen::InstructionLines() {
@@ -53,6 +93,11 @@ void MainScreen::Load(std::string name) {
     Visible = true;
     BlocksNext = false;
     ExitRequested = ShowInstructions = ShowCredits = false;
+    Page.reset();
+    Focus = PlayButton;
+    FocusShown = false;
+    SeenInputs = Engine::Instance().Input.Inputs;
+    IdleTimer.Start();
     // Coming back from the level deletes it (and stops its music).
     Engine::Instance().RemoveScreen("Stage1");
     Music = MusicTrack::Start("Sound/Tarnel-Memory.mp3");
@@ -60,15 +105,12 @@ void MainScreen::Load(std::string name) {
     Picture("Image/stars1.png");
     Picture("Image/stars2.png");
     Picture("Image/planet.png");
-    Image* play = Picture("Image/Play.png");
-    Image* info = Picture("Image/Info.png");
-    Image* exit = Picture("Image/ExitButton.png");
-    play->SetFrames(0, 0, 134, 92, 2);
-    info->SetFrames(0, 0, 128, 92, 2);
-    exit->SetFrames(0, 0, 128, 81, 2);
-    PlayRect = ImageButton::CentredRect(*play, Layout::LeftColumnX, Layout::ButtonRowTop);
-    InfoRect = ImageButton::CentredRect(*info, Layout::MiddleColumnX, Layout::ButtonRowTop);
-    ExitRect = ImageButton::CentredRect(*exit, Layout::RightColumnX, Layout::ButtonRowTop);
+    for (int i = 0; i < ButtonCount; ++i) {
+        const ButtonPlace& place = Places[i];
+        Image* picture = Picture(place.Path);
+        picture->SetFrames(0, 0, place.FrameWidth, place.FrameHeight, 2);
+        RectOf(i) = ImageButton::CentredRect(*picture, place.CentreX, place.Top);
+    }
 
     TitleFont = Text::OpenFont("pirulen.ttf", 42);
     TextFont = Text::OpenFont("pirulen.ttf", 18);
@@ -77,22 +119,47 @@ void MainScreen::Load(std::string name) {
 bool MainScreen::Update(float seconds) {
     if (SweepEntities(seconds))
         return true;
+    if (Page && !Page->Update())
+        Page.reset();
+    WatchIdle();
     return ExitRequested;
+}
+
+void MainScreen::Open(MenuPages::Page page) {
+    if (MenuPages* pages = Engine::Instance().Pages)
+        Page = pages->Open(page);
+}
+
+void MainScreen::WatchIdle() {
+    Engine& engine = Engine::Instance();
+    if (!OnButtons() || engine.Input.Inputs != SeenInputs) {
+        SeenInputs = engine.Input.Inputs;
+        IdleTimer.Start();
+        return;
+    }
+    if (IdleTimer.GetTicks() <= MenuIdle * 1000)
+        return;
+    // With nothing to show, the menu waits another while before asking again.
+    IdleTimer.Start();
+    if (engine.Pages != nullptr)
+        engine.Pages->StartDemo();
 }
 
 void MainScreen::Draw(SDL_Surface* target) {
     DrawEntities(target);
     DrawBackground(target);
-    if (ShowInstructions) {
+    if (Page) {
+        Page->Draw(target);
+    } else if (ShowInstructions) {
         DrawPage(target, InstructionLines());
-        if (PageTurnClicked()) {
+        if (PageTurned()) {
             ShowInstructions = false;
             ShowCredits = true;
             PageTimer.Start();
         }
     } else if (ShowCredits) {
         DrawPage(target, CreditLines());
-        if (PageTurnClicked())
+        if (PageTurned())
             ShowCredits = false;
     } else {
         DrawMenuPage(target);
@@ -111,16 +178,56 @@ void MainScreen::DrawMenuPage(SDL_Surface* target) {
     const EveHandler& input = Engine::Instance().Input;
     CursorX = input.MouseX;
     CursorY = input.MouseY;
-    if (ImageButton::DrawAndTakeClick(target, *Picture("Image/Play.png"), PlayRect, CursorX, CursorY)) {
-        Play();
-        return;  // this menu has just been deleted
+    const int chosen = ChosenByKeys();
+    for (int i = 0; i < ButtonCount; ++i) {
+        const bool lit = FocusShown && Focus == i;
+        const bool clicked =
+            ImageButton::DrawAndTakeClick(target, *Picture(Places[i].Path), RectOf(i), CursorX, CursorY, lit);
+        if ((clicked || chosen == i) && Fire(i))
+            return;  // this menu has just been deleted
     }
-    if (ImageButton::DrawAndTakeClick(target, *Picture("Image/Info.png"), InfoRect, CursorX, CursorY)) {
+}
+
+SDL_Rect& MainScreen::RectOf(int button) {
+    SDL_Rect* rects[ButtonCount] = {&PlayRect, &InfoRect, &ExitRect, &OptionsRect, &ScoresRect};
+    return *rects[button];
+}
+
+int MainScreen::ChosenByKeys() {
+    EveHandler& input = Engine::Instance().Input;
+    static constexpr std::pair<SDLKey, Arrow> arrows[] = {
+        {SDLK_LEFT, Arrow::Left}, {SDLK_RIGHT, Arrow::Right}, {SDLK_UP, Arrow::Up}, {SDLK_DOWN, Arrow::Down}};
+    for (const auto& [key, arrow] : arrows) {
+        while (input.TakeKeyPress(key)) {
+            Focus = Neighbour(Focus, arrow);
+            FocusShown = true;
+        }
+    }
+    return input.TakeEnterPress() ? Focus : ButtonCount;
+}
+
+bool MainScreen::Fire(int button) {
+    switch (button) {
+    case PlayButton:
+        Play();
+        return true;
+    case InfoButton:
         ShowInstructions = true;
         PageTimer.Start();
-    }
-    if (ImageButton::DrawAndTakeClick(target, *Picture("Image/ExitButton.png"), ExitRect, CursorX, CursorY))
+        break;
+    case ExitButton:
         ExitRequested = true;
+        break;
+    case OptionsButton:
+        Open(MenuPages::Page::Options);
+        break;
+    case ScoresButton:
+        Open(MenuPages::Page::Scores);
+        break;
+    default:
+        break;
+    }
+    return false;
 }
 
 void MainScreen::DrawBestScore(SDL_Surface* target) {
@@ -145,8 +252,10 @@ void MainScreen::DrawPage(SDL_Surface* target, const std::vector<PageLine>& line
     }
 }
 
-bool MainScreen::PageTurnClicked() {
-    if (!Engine::Instance().Input.TakeLeftClick())
+bool MainScreen::PageTurned() {
+    EveHandler& input = Engine::Instance().Input;
+    const bool clicked = input.TakeLeftClick();
+    if (!input.TakeEnterPress() && !clicked)
         return false;
     return PageTimer.Started && PageTimer.GetTicks() > 250;
 }

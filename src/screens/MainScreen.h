@@ -2,19 +2,32 @@
 #include <SDL/SDL_mixer.h>
 #include <SDL/SDL_ttf.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/GameScreen.h"
+#include "engine/MenuPages.h"
 #include "engine/TextCache.h"
 #include "engine/Timer.h"
 
 // The title screen the game starts on and returns to: a still star field
-// with a planet, the title and the Play, Info and Exit buttons, and the
-// instructions and credits pages that Info leads through. All mouse handling
-// happens while drawing. The screen owns its music track and its two fonts.
+// with a planet, the title, the Play, Info and Exit buttons and under them
+// Options and Scores; the instructions and credits pages that Info leads
+// through, and the options or scores page while one is open. The buttons
+// take their clicks and keys while drawing; an open page takes its input in
+// the update, so that ESC there goes back to the buttons. Left alone on its
+// buttons for MenuIdle seconds, the menu asks for a demo. The screen owns
+// its music track, its two fonts and the page it shows.
 class MainScreen : public GameScreen {
 public:
+    // Seconds without a key, a click, pointer motion or pad input on the
+    // menu's buttons before a demo plays.
+    static constexpr int MenuIdle = 60;
+    // The buttons in the order of their pictures and rectangles: the first
+    // row, then the second.
+    enum Button { PlayButton, InfoButton, ExitButton, OptionsButton, ScoresButton, ButtonCount };
+
     TTF_Font* TitleFont = nullptr;
     TTF_Font* TextFont = nullptr;
     // The title and the page lines as last rendered.
@@ -28,14 +41,31 @@ public:
     SDL_Rect PlayRect{0, 0, 0, 0};
     SDL_Rect InfoRect{0, 0, 0, 0};
     SDL_Rect ExitRect{0, 0, 0, 0};
+    SDL_Rect OptionsRect{0, 0, 0, 0};
+    SDL_Rect ScoresRect{0, 0, 0, 0};
     float CursorX = 0;
     float CursorY = 0;
+    // The button the arrow keys have reached; it shows lit once they moved
+    // it, and Enter fires it (Play until then).
+    int Focus = PlayButton;
+    bool FocusShown = false;
+    // The options or scores page while one is open.
+    std::unique_ptr<MenuPage> Page;
+    // Runs while the buttons show, restarted by every input.
+    Timer IdleTimer;
+    unsigned long SeenInputs = 0;
 
     MainScreen() = default;
     ~MainScreen() override;
     void Load(std::string name) override;
     bool Update(float seconds) override;
     void Draw(SDL_Surface* target) override;
+
+    // Shows the options or the scores page (nothing without the program's pages).
+    void Open(MenuPages::Page page);
+    bool PageOpen() const { return Page != nullptr; }
+    // The buttons show: no page of any kind is open.
+    bool OnButtons() const { return !Page && !ShowInstructions && !ShowCredits; }
 
     // One line of a text page: its text and the offset added to its slot's
     // height (the slots are 40 px apart from y = 120).
@@ -52,8 +82,16 @@ private:
     // One line under the buttons with the best score kept, if any.
     void DrawBestScore(SDL_Surface* target);
     void DrawPage(SDL_Surface* target, const std::vector<PageLine>& lines);
-    // True when a click turned the page (taken clicks within 250 ms of the
-    // last turn are swallowed).
-    bool PageTurnClicked();
+    // True when a click or Enter turned the page (taken clicks and keys
+    // within 250 ms of the last turn are swallowed).
+    bool PageTurned();
+    SDL_Rect& RectOf(int button);
+    // The button Enter fires this frame after the arrow keys moved the
+    // focus; ButtonCount for none.
+    int ChosenByKeys();
+    // Acts on a fired button; true when the menu has just been deleted.
+    bool Fire(int button);
+    // Starts a demo once the buttons have been left alone long enough.
+    void WatchIdle();
     void Play();
 };

@@ -6,8 +6,9 @@
 #include "program/GamepadInput.h"
 
 namespace {
-constexpr auto Menu = GamepadInput::Context::Menu, Level = GamepadInput::Context::Level,
-               Overlay = GamepadInput::Context::Overlay;
+constexpr auto Menu = GamepadInput::Context::Menu, Page = GamepadInput::Context::Page,
+               Level = GamepadInput::Context::Level, Overlay = GamepadInput::Context::Overlay,
+               Show = GamepadInput::Context::Show;
 
 SDL_Event Axis(Uint8 axis, Sint16 value) { return {.jaxis = {SDL_JOYAXISMOTION, 0, axis, value}}; }
 SDL_Event Hat(Uint8 value) { return {.jhat = {SDL_JOYHATMOTION, 0, 0, value}}; }
@@ -33,7 +34,8 @@ struct Wired {
     size_t Stored() const { return In.Events.size() - In.HasEventOfType(SDL_MOUSEMOTION); }
     std::string Steering() const {
         std::string held;
-        for (auto [key, name] : {std::pair{SDLK_w, 'W'}, {SDLK_s, 'S'}, {SDLK_a, 'A'}, {SDLK_d, 'D'}})
+        for (auto [key, name] : {std::pair{SDLK_w, 'W'}, {SDLK_s, 'S'}, {SDLK_a, 'A'}, {SDLK_d, 'D'}, {SDLK_UP, 'u'},
+                                 {SDLK_DOWN, 'd'}, {SDLK_LEFT, 'l'}, {SDLK_RIGHT, 'r'}})
             held += In.IsKeyHeld(key) ? std::string(1, name) : "";
         return held;
     }
@@ -49,8 +51,11 @@ TEST(GamepadInput, StickAndDpadHoldEachDirectionOnceUntilNeitherPushes) {
         {Axis(0, 7999), Level, ""},          {Axis(1, -7999), Level, ""},    {Axis(0, -8000), Level, "A"},
         {Axis(0, 32767), Overlay, "D"},      {Axis(1, -32768), Level, "WD"}, {Hat(SDL_HAT_RIGHTDOWN), Level, "WSD"},
         {Axis(0, 0), Level, "WSD"},          {Axis(3, -32768), Level, "WSD"}, {Axis(1, 100), Level, "SD"},
-        {Hat(SDL_HAT_CENTERED), Level, ""},  {Axis(1, 32767), Menu, ""},     {Axis(1, 32767), Level, "S"},
+        {Hat(SDL_HAT_CENTERED), Level, ""},  {Axis(1, 32767), Menu, "d"},    {Axis(1, 32767), Level, "S"},
         {Hat(SDL_HAT_DOWN), Menu, "S"},      {Axis(1, 0), Menu, "S"},        {Hat(SDL_HAT_CENTERED), Menu, ""},
+        // Off the level a push is an arrow key; a recorded run takes none.
+        {Hat(SDL_HAT_LEFTUP), Page, "ul"},   {Axis(0, 20000), Page, "ulr"},  {Hat(SDL_HAT_CENTERED), Show, "r"},
+        {Axis(1, 20000), Show, "r"},         {Axis(0, 0), Level, "S"},       {Axis(1, 0), Menu, ""},
     };
     Wired pad;
     for (const auto& step : steps) {
@@ -84,8 +89,7 @@ TEST(GamepadInput, ClicksLandOnTheButtonsOneAtATimeAndReleaseInAnyContext) {
         Uint8 Button, Other;
         GamepadInput::Context Where;
         float X, Y;
-    } clicks[] = {{0, 7, Menu, 341, 446}, {7, 0, Menu, 341, 446}, {9, 0, Menu, 341, 446},
-                  {0, 1, Overlay, 341, 446}, {1, 0, Overlay, 683, 450}};
+    } clicks[] = {{0, 1, Overlay, 341, 446}, {1, 0, Overlay, 683, 450}};
     for (const auto& c : clicks) {
         Wired pad;
         pad.Send(Pad(true, c.Button), c.Where);
@@ -103,4 +107,35 @@ TEST(GamepadInput, ClicksLandOnTheButtonsOneAtATimeAndReleaseInAnyContext) {
     EXPECT_TRUE(pad.In.TakeLeftClick());
     pad.Send(Pad(true, 7), Overlay);
     EXPECT_TRUE(pad.In.IsKeyHeld(SDLK_ESCAPE));
+}
+
+// Off the level the pad is Enter and ESC: Enter works the menu's buttons and
+// the pages, ESC goes back from a page (never from the menu, where it would
+// end the game), and while a recorded run shows every button is one of the
+// two, so that any of them ends a demo.
+TEST(GamepadInput, OffTheLevelButtonsAreEnterAndBackAndOneKeyAtATime) {
+    constexpr Uint8 None = 255;
+    // With another button for the same key, pressed while the first is down.
+    const struct {
+        GamepadInput::Context Where;
+        Uint8 Button;
+        SDLKey Key;
+        Uint8 Other;
+    } presses[] = {{Menu, 0, SDLK_RETURN, 7},    {Menu, 9, SDLK_RETURN, 0}, {Menu, 1, SDLK_UNKNOWN, None},
+                   {Menu, 4, SDLK_UNKNOWN, None}, {Page, 0, SDLK_RETURN, 9}, {Page, 1, SDLK_ESCAPE, None},
+                   {Page, 2, SDLK_UNKNOWN, None}, {Show, 0, SDLK_RETURN, 5}, {Show, 1, SDLK_ESCAPE, 7}};
+    for (const auto& p : presses) {
+        Wired pad;
+        pad.Send(Pad(true, p.Button), p.Where);
+        EXPECT_EQ(pad.Stored(), p.Key == SDLK_UNKNOWN ? 0u : 1u) << int(p.Button);
+        EXPECT_TRUE(p.Key == SDLK_UNKNOWN || pad.In.IsKeyHeld(p.Key)) << int(p.Button);
+        EXPECT_FALSE(pad.In.HasEventOfType(SDL_MOUSEBUTTONDOWN));
+        if (p.Other != None) {
+            pad.Send(Pad(true, p.Other), p.Where);
+            EXPECT_TRUE(pad.Last.empty()) << int(p.Other);
+            pad.Send(Pad(false, p.Other), Level);
+        }
+        pad.Send(Pad(false, p.Button), Level);
+        EXPECT_EQ(pad.Stored(), 0u) << int(p.Button);
+    }
 }

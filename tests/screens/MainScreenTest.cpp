@@ -1,14 +1,44 @@
 #include "screens/MainScreen.h"
 
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/MenuPages.h"
 #include "support/StageHelpers.h"
 
 namespace {
+// The program's pages as the menu sees them: what it opened (a page that
+// stays open), how often it asked for a demo.
+struct FakePages : MenuPages {
+    struct StubPage : MenuPage {
+        bool Update() override { return true; }
+        void Draw(SDL_Surface*) override {}
+    };
+    std::string Opened;
+    int Demos = 0;
+    std::unique_ptr<MenuPage> Open(Page page) override {
+        Opened += page == Page::Options ? "O" : "S";
+        return std::make_unique<StubPage>();
+    }
+    bool StartDemo() override {
+        ++Demos;
+        return true;
+    }
+};
+
 class MenuTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
+        TheEngine().Pages = &Pages;
         TheEngine().PushScreen(new MainScreen(), "MainScreen");
     }
+    void TearDown() override {
+        TheEngine().Pages = nullptr;
+        GameTest::TearDown();
+    }
+    FakePages Pages;
     MainScreen& Menu() { return *static_cast<MainScreen*>(TheEngine().FindScreen("MainScreen")); }
     void ClickAt(int x, int y) {
         MouseTo(x, y);
@@ -19,13 +49,15 @@ protected:
 };
 
 TEST_F(MenuTest, EdgesAndEmptySpaceTakeNoClickButAHeldPressFiresTheButtonItMovesOnto) {
-    for (const SDL_Rect& r : {Menu().PlayRect, Menu().InfoRect, Menu().ExitRect}) {
+    const MainScreen& menu = Menu();
+    for (const SDL_Rect& r : {menu.PlayRect, menu.InfoRect, menu.ExitRect, menu.OptionsRect, menu.ScoresRect}) {
         for (const auto& [x, y] : {std::pair<int, int>{r.x, r.y + r.h / 2}, {r.x + r.w / 2, r.y}, {10, 10}}) {
             ClickAt(x, y);
             ASSERT_FALSE(Frame());
             EXPECT_TRUE(TheEngine().Input.HasEventOfType(SDL_MOUSEBUTTONDOWN)) << x << "," << y;
             ASSERT_TRUE(OnlyScreenIs("MainScreen"));
             EXPECT_FALSE(Menu().ShowInstructions || Menu().ExitRequested) << x << "," << y;
+            EXPECT_EQ(Pages.Opened, "") << x << "," << y;
             LeftUp();
         }
     }
@@ -36,16 +68,111 @@ TEST_F(MenuTest, EdgesAndEmptySpaceTakeNoClickButAHeldPressFiresTheButtonItMoves
     EXPECT_TRUE(Menu().ShowInstructions);
 }
 
-TEST_F(MenuTest, PagesTurnOnlyMoreThan250MsAfterTheLastTurn) {
-    ClickOn(Menu().InfoRect);
+// Left and Right move along a row, Up and Down to the nearest button of the
+// other row; Enter fires the button reached, Play before any arrow.
+TEST_F(MenuTest, ArrowKeysWalkTheTwoRowsAndEnterFiresTheButtonReached) {
+    using B = MainScreen::Button;
+    const struct {
+        std::vector<SDLKey> Keys;
+        B Reached;
+    } walks[] = {
+        {{SDLK_LEFT, SDLK_UP}, B::PlayButton},        {{SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT}, B::ExitButton},
+        {{SDLK_DOWN}, B::OptionsButton},              {{SDLK_RIGHT, SDLK_DOWN}, B::OptionsButton},
+        {{SDLK_RIGHT, SDLK_RIGHT, SDLK_DOWN}, B::ScoresButton}, {{SDLK_DOWN, SDLK_RIGHT, SDLK_UP}, B::InfoButton},
+        {{SDLK_DOWN, SDLK_DOWN, SDLK_LEFT}, B::OptionsButton},
+    };
+    for (const auto& walk : walks) {
+        TheEngine().ClearScreens();
+        TheEngine().PushScreen(new MainScreen(), "MainScreen");
+        for (SDLKey key : walk.Keys) {
+            KeyDown(key);
+            Frame();
+            KeyUp(key);
+        }
+        EXPECT_EQ(Menu().Focus, walk.Reached) << "after " << walk.Keys.size() << " keys";
+        EXPECT_TRUE(Menu().FocusShown);
+    }
+    const std::string opened = Pages.Opened;
+    KeyDown(SDLK_RETURN);
     Frame();
-    ASSERT_TRUE(Menu().ShowInstructions);
-    struct Step { uint32_t Ms; bool Instructions, Credits; };
-    for (const Step& s : {Step{200, true, false}, Step{51, false, true}, Step{250, false, true}, Step{1, false, false}}) {
+    EXPECT_EQ(Pages.Opened, opened + "O") << "Enter on Options";
+    TheEngine().ClearScreens();
+    TheEngine().PushScreen(new MainScreen(), "MainScreen");
+    KeyUp(SDLK_RETURN);
+    KeyDown(SDLK_KP_ENTER);
+    Frame();
+    EXPECT_TRUE(TheEngine().HasScreen("Stage1")) << "Enter before any arrow plays";
+}
+
+// The demo is asked for once the buttons have been left alone for more
+// than a minute: not on a page, and every kind of input starts the minute
+// again.
+TEST_F(MenuTest, LeftAloneOnItsButtonsForAMinuteTheMenuAsksForADemo) {
+    const auto idle = [this](uint32_t ms) {
+        for (; ms > 1000; ms -= 1000)
+            Frame(1000);
+        Frame(ms);
+    };
+    idle(59'900);
+    EXPECT_EQ(Pages.Demos, 0);
+    idle(200);
+    EXPECT_EQ(Pages.Demos, 1);
+    idle(59'900);
+    EXPECT_EQ(Pages.Demos, 1) << "asked again before another minute";
+
+    const std::function<void()> inputs[] = {
+        [this] { KeyDown(SDLK_x); }, [this] { KeyUp(SDLK_x); }, [this] { MouseTo(20, 20); },
+        [this] { ClickAt(20, 20); }, [this] { LeftUp(); },      [this] { TheEngine().Input.NoteInput(); }};
+    for (const auto& input : inputs) {
+        idle(200);
+        const int asked = Pages.Demos;
+        idle(30'000);
+        input();
+        Frame();  // the minute starts again with the frame that sees it
+        idle(59'900);
+        EXPECT_EQ(Pages.Demos, asked) << "input " << (&input - inputs);
+    }
+    // On a page the minute does not run, and it starts again on the buttons.
+    const int asked = Pages.Demos;
+    ClickAt(Layout::InfoButton.X, Layout::InfoButton.Y);
+    idle(300);
+    LeftUp();
+    idle(120'000);
+    EXPECT_EQ(Pages.Demos, asked);
+    for (int turn = 0; turn < 2; ++turn) {
         LeftDown();
-        Frame(s.Ms);
-        EXPECT_EQ(Menu().ShowInstructions, s.Instructions) << s.Ms;
-        EXPECT_EQ(Menu().ShowCredits, s.Credits) << s.Ms;
+        idle(300);
+        LeftUp();
+    }
+    Frame();
+    ASSERT_TRUE(Menu().OnButtons());
+    idle(59'900);
+    EXPECT_EQ(Pages.Demos, asked);
+    idle(200);
+    EXPECT_EQ(Pages.Demos, asked + 1);
+}
+
+TEST_F(MenuTest, PagesTurnByClickOrEnterOnlyMoreThan250MsAfterTheLastTurn) {
+    for (const bool byEnter : {false, true}) {
+        ClickOn(Menu().InfoRect);
+        Frame();
+        LeftUp();
+        ASSERT_TRUE(OnlyScreenIs("MainScreen") && Menu().ShowInstructions);
+        struct Step { uint32_t Ms; bool Instructions, Credits; };
+        for (const Step& s : {Step{200, true, false}, Step{51, false, true}, Step{250, false, true}, Step{1, false, false}}) {
+            if (byEnter)
+                KeyDown(SDLK_RETURN);
+            else
+                LeftDown();
+            Frame(s.Ms);
+            ASSERT_TRUE(OnlyScreenIs("MainScreen")) << "Enter on the buttons started a level";
+            EXPECT_EQ(Menu().ShowInstructions, s.Instructions) << s.Ms;
+            EXPECT_EQ(Menu().ShowCredits, s.Credits) << s.Ms;
+            if (byEnter)
+                KeyUp(SDLK_RETURN);
+            else
+                LeftUp();
+        }
     }
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays the built game in a real X window on a virtual X server of its own:
-# opens the menu, clicks Play, flies and fires for a second, pauses, leaves
-# the level with Exit, quits with ESC, and checks the exit status is 0.
+# opens the menu, the options page (back with ESC) and the scores page (back
+# with its Back button), clicks Play, flies and fires for a second, pauses,
+# leaves the level with Exit, quits with ESC, and checks the exit status is 0.
 # Screenshots of every step land in the output folder.
 # Usage: window-smoke.sh <korvanta binary> <screenshot folder>
 set -euo pipefail
@@ -35,6 +36,19 @@ geometry=$(xdotool getwindowgeometry "$win" | awk '/Geometry/ {print $2}')
 [[ "$geometry" == "1024x600" ]] || fail "window is $geometry, not 1024x600"
 sleep 1
 shot menu
+
+click_at 427 537            # Options
+sleep 0.5
+shot options
+tap_key Escape              # back to the menu, not out of the game
+sleep 0.5
+kill -0 "$pid" 2>/dev/null || fail "ESC on the options page ended the game"
+click_at 597 537            # Scores
+sleep 0.5
+shot scores
+click_at 512 537            # Back
+sleep 0.5
+kill -0 "$pid" 2>/dev/null || fail "the game ended on the scores page's Back"
 
 click_at 341 446            # Play
 sleep 1.5

@@ -39,15 +39,17 @@ struct Step {
 
 // Keys that do something somewhere in the game.
 inline const SDLKey* GameKeys(size_t* count) {
-    static const SDLKey keys[] = {SDLK_w, SDLK_a, SDLK_s, SDLK_d, SDLK_SPACE, SDLK_h,
-                                  SDLK_n, SDLK_b, SDLK_m, SDLK_q, SDLK_ESCAPE};
+    static const SDLKey keys[] = {SDLK_w,  SDLK_a,  SDLK_s,      SDLK_d,      SDLK_SPACE, SDLK_h,      SDLK_n,
+                                  SDLK_b,  SDLK_m,  SDLK_q,      SDLK_ESCAPE, SDLK_UP,    SDLK_DOWN,   SDLK_LEFT,
+                                  SDLK_RIGHT, SDLK_RETURN};
     *count = sizeof keys / sizeof keys[0];
     return keys;
 }
 
 // Points worth aiming at: the menu's Play, Info and Exit, the overlays'
 // Replay and Exit, a button's very edge, the middle of a text page and the
-// level's play area.
+// level's play area; then the menu's Options and Scores, the pages' Back,
+// a setting's value and its arrows, and the first score row.
 struct Target {
     Uint16 X, Y;
 };
@@ -64,7 +66,14 @@ inline const Target* Targets(size_t* count) {
         {Layout::CentreX, 300},
         {100, 300},
         {0, 0},
-        {Layout::WindowWidth - 1, Layout::WindowHeight - 1}};
+        {Layout::WindowWidth - 1, Layout::WindowHeight - 1},
+        {Layout::OptionsButton.X, Layout::OptionsButton.Y},
+        {Layout::ScoresButton.X, Layout::ScoresButton.Y},
+        {Layout::BackButton.X, Layout::BackButton.Y},
+        {Layout::OptionValue(0).X, Layout::OptionValue(0).Y},
+        {Layout::OptionLeftArrow(4).X, Layout::OptionLeftArrow(4).Y},
+        {Layout::OptionRightArrow(5).X, Layout::OptionRightArrow(5).Y},
+        {Layout::ScoreRow(0).X, Layout::ScoreRow(0).Y}};
     *count = sizeof targets / sizeof targets[0];
     return targets;
 }

@@ -1,10 +1,12 @@
 #pragma once
 #include <SDL/SDL.h>
 
+#include <memory>
 #include <vector>
 
 #include "engine/Engine.h"
 #include "engine/MainLoop.h"
+#include "engine/WindowShow.h"
 #include "effects/HugeMoney.h"
 #include "effects/SmallMoney.h"
 #include "enemies/GunArm.h"
@@ -13,21 +15,45 @@
 #include "enemies/SwarmMother.h"
 #include "enemies/TheBoss.h"
 #include "enemies/TheFoo.h"
+#include "keep/ScoreTable.h"
+#include "program/MenuExtras.h"
+#include "program/SettingsKeys.h"
 #include "screens/LoadingScreen.h"
 #include "screens/MainScreen.h"
 #include "support/EventBytes.h"
 #include "support/TestWorld.h"
 
 // Plays decoded event bytes against the running game, from the menu or from
-// one of a few scenes of the level, the way the main loop would: each event goes through HandlePolledEvent, each frame is one
-// UpdateFrame and one RenderFrame on a fake clock. Whenever the game asks to
+// one of a few scenes of the level, the way the main loop would: each event
+// goes through HandlePolledEvent, each frame is one UpdateFrame and one
+// RenderFrame on a fake clock. The menu has its options and scores pages
+// (settings that are never saved, an empty table, no replay shelf) and its
+// demo, the run shipped with the game; while a run shows, events go through
+// SDL's queue to the show, which takes the frames. Whenever the game asks to
 // end, a fresh menu takes its place and the input goes on, so one input can
 // end the game several times. Shared by the fuzzer and its regression test.
 namespace EventSession {
 
+// What the menu's pages work on, for as long as the session runs.
+struct Extras {
+    SettingsKeys Settings{::Settings(), "", false};
+    ScoreTable Scores;
+    MenuExtras Pages{Settings, Scores, ""};
+};
+inline std::unique_ptr<Extras>& TheExtras() {
+    static std::unique_ptr<Extras> extras;
+    return extras;
+}
+
 // Starts the engine on a fake clock and puts up the menu. False when the
 // engine cannot start.
-inline bool Start() { return TestWorld::Start(true); }
+inline bool Start() {
+    if (!TestWorld::Start(true))
+        return false;
+    TheExtras() = std::make_unique<Extras>();
+    Engine::Instance().Pages = &TheExtras()->Pages;
+    return true;
+}
 
 // A fresh start with the menu up: the clock and the random generator where
 // they were at the start, nothing stored, the pointer in the corner.
@@ -64,18 +90,30 @@ inline void Begin(Scene scene) {
     }
 }
 
+// One frame as RunFrame makes it: the show's while one has the window.
+inline bool Frame() {
+    if (WindowShow* show = Engine::Instance().Show)
+        return show->Frame();
+    const bool end = UpdateFrame();
+    const bool flipFailed = RenderFrame();
+    return end || flipFailed;
+}
+
 inline void Run(const std::vector<EventBytes::Step>& steps) {
     long frame = 0;
     for (const EventBytes::Step& step : steps) {
         if (!step.IsFrames) {
-            HandlePolledEvent(new SDL_Event(step.Event));
+            if (Engine::Instance().Show != nullptr) {
+                SDL_Event live = step.Event;
+                SDL_PushEvent(&live);
+            } else {
+                HandlePolledEvent(new SDL_Event(step.Event));
+            }
             continue;
         }
         for (int i = 0; i < step.Frames; ++i, ++frame) {
             TickSource::Advance(step.Ms != 0 ? step.Ms : (frame % 3 == 2 ? 16 : 17));
-            const bool end = UpdateFrame();
-            const bool flipFailed = RenderFrame();
-            if (end || flipFailed)
+            if (Frame())
                 FreshMenu();
         }
     }
@@ -89,6 +127,10 @@ inline void Play(const uint8_t* data, size_t size) {
         Run(EventBytes::Decode(data + 1, size - 1));
 }
 
-inline void Shutdown() { TestWorld::Stop(); }
+inline void Shutdown() {
+    TheExtras().reset();
+    Engine::Instance().Pages = nullptr;
+    TestWorld::Stop();
+}
 
 }  // namespace EventSession

@@ -4,6 +4,7 @@
 
 #include "engine/MainLoop.h"
 #include "engine/TickSource.h"
+#include "engine/WindowShow.h"
 #include "field/Stage1.h"
 #include "field/UI.h"
 #include "player/Ship.h"
@@ -41,6 +42,9 @@ void GameTest::MouseTo(int x, int y) {
 bool GameTest::Frame(uint32_t ms) {
     TickSource::Advance(ms);
     ++FrameNumber;
+    // As RunFrame does: a show that has the window takes the frame.
+    if (WindowShow* show = Engine::Instance().Show)
+        return show->Frame();
     if (Queued)
         PumpEvents();
     const bool end = UpdateFrame();

@@ -37,7 +37,8 @@ protected:
     void Focus(bool gained);
 
     // Advances the fake clock by `ms`, then runs one UpdateFrame and one
-    // RenderFrame; returns true when the game asked to end.
+    // RenderFrame (or a frame of the show that has the window); returns true
+    // when the game asked to end.
     bool Frame(uint32_t ms = 16);
     // Runs `count` frames of `ms` each; stops early when the game ends.
     bool Frames(int count, uint32_t ms = 16);

@@ -4,20 +4,21 @@
 #include <cstdio>
 #include <string>
 
-// The recorded runs kept in tests/replays must still play back exactly as
-// they were recorded, to the same ending: a change in what any frame does to
-// the world (a rule, the order of the random draws, a float) shows up as a
-// desync, another ending or a refused file.
+// The recorded runs kept in tests/replays, and the demo the game ships in
+// dist/demos, must still play back exactly as they were recorded, to the
+// same ending: a change in what any frame does to the world (a rule, the
+// order of the random draws, a float) shows up as a desync, another ending
+// or a refused file.
 namespace {
 struct Verified {
     int Status = -1;
     std::string Output;
 };
 
-// The game started in the replays' folder and given the file by its bare
-// name, as a player names a file on the command line.
-Verified Verify(const std::string& file) {
-    const std::string command = "cd '" KORVANTA_SOURCE_DIR "/tests/replays"
+// The game started in the file's folder (under the source tree) and given
+// the file by its bare name, as a player names a file on the command line.
+Verified Verify(const std::string& folder, const std::string& file) {
+    const std::string command = "cd '" KORVANTA_SOURCE_DIR "/" + folder +
                                 "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy '" KORVANTA_GAME_BINARY
                                 "' --verify '" +
                                 file + "' 2>&1";
@@ -35,18 +36,23 @@ Verified Verify(const std::string& file) {
 
 const char* const HowToRecordAgain =
     "If the rules of play changed on purpose, bump ReplayFile::GameRules in src/replay/ReplayFile.h and record the "
-    "fixtures again: cmake --build build/release --target korvanta_record_fixtures && "
-    "build/release/tools/fixtures/korvanta_record_fixtures tests/replays";
+    "fixtures and the demo again: cmake --build build/release --target korvanta_record_fixtures && "
+    "build/release/tools/fixtures/korvanta_record_fixtures tests/replays && "
+    "build/release/tools/fixtures/korvanta_record_fixtures dist/demos demo";
 }  // namespace
 
 TEST(FixtureReplays, EachRecordedRunPlaysBackInSyncToItsEnding) {
     const struct {
+        const char* Folder;
         const char* File;
         const char* Ending;
-    } fixtures[] = {{"lost-at-boss.krp", "lost"}, {"won.krp", "won"}, {"short-pause-shop.krp", "lost"}};
+    } fixtures[] = {{"tests/replays", "lost-at-boss.krp", "lost"},
+                    {"tests/replays", "won.krp", "won"},
+                    {"tests/replays", "short-pause-shop.krp", "lost"},
+                    {"dist/demos", "demo.krp", "won"}};
     for (const auto& fixture : fixtures) {
-        const Verified run = Verify(fixture.File);
-        const std::string why = std::string("tests/replays/") + fixture.File + " no longer plays as recorded:\n" +
+        const Verified run = Verify(fixture.Folder, fixture.File);
+        const std::string why = std::string(fixture.Folder) + "/" + fixture.File + " no longer plays as recorded:\n" +
                                 run.Output + HowToRecordAgain;
         EXPECT_EQ(run.Status, 0) << why;
         EXPECT_NE(run.Output.find(", in sync"), std::string::npos) << why;

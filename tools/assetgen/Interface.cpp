@@ -23,7 +23,7 @@ void strokeGlow(cairo_t* cr, Rgb c, double alpha, double maxWidth)
     cairo_new_path(cr);
 }
 
-void menuButtonFrame(cairo_t* cr, const std::string& label, double w, double bodyHeight, bool lit)
+void menuButtonFrame(cairo_t* cr, const std::string& label, double w, double bodyHeight, double labelSize, bool lit)
 {
     const double x = 6.5, y = 6.5, bw = w - 13.0, bh = bodyHeight;
     const double cut = 12.0;
@@ -78,9 +78,9 @@ void menuButtonFrame(cairo_t* cr, const std::string& label, double w, double bod
     polygonPath(cr, {x + bw - 10, cy - 5, x + bw - 16, cy, x + bw - 10, cy + 5});
     cairo_fill(cr);
 
-    textPath(cr, label, 25.0, x + bw / 2.0, cy);
+    textPath(cr, label, labelSize, x + bw / 2.0, cy);
     strokeGlow(cr, lit ? UiCyanLight : UiCyan, lit ? 0.9 : 0.45, lit ? 8.0 : 5.0);
-    textPath(cr, label, 25.0, x + bw / 2.0, cy);
+    textPath(cr, label, labelSize, x + bw / 2.0, cy);
     setLinear(cr, 0, cy - 10, 0, cy + 10, {{0.0, UiWhite, 1.0}, {1.0, lit ? UiWhite : UiCyanLight, 1.0}});
     cairo_fill(cr);
 }
@@ -137,11 +137,11 @@ void shopButtonFrame(cairo_t* cr, const std::string& letter, ShopState state)
 
 } // namespace
 
-Canvas paintMenuButton(const std::string& label, int frameWidth, int frameHeight, int bodyHeight)
+Canvas paintMenuButton(const std::string& label, int frameWidth, int frameHeight, int bodyHeight, double labelSize)
 {
     Canvas canvas(frameWidth * 2, frameHeight);
     paintStrip(canvas, frameWidth, 2, [&](cairo_t* cr, int frame) {
-        menuButtonFrame(cr, label, frameWidth, bodyHeight, frame == 1);
+        menuButtonFrame(cr, label, frameWidth, bodyHeight, labelSize, frame == 1);
     });
     return canvas;
 }

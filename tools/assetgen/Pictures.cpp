@@ -17,6 +17,10 @@ const std::vector<Picture>& allPictures()
         {"Image/Info.png", [] { return paintMenuButton("INFO", 128, 92, 66); }},
         {"Image/ExitButton.png", [] { return paintMenuButton("EXIT", 128, 100, 66); }},
         {"Image/Replay.png", [] { return paintMenuButton("REPLAY", 193, 93, 66); }},
+        // The menu's second row and the pages' Back: 64 px high, bodies of 50.
+        {"Image/Options.png", [] { return paintMenuButton("OPTIONS", 150, 64, 50, 19.0); }},
+        {"Image/Scores.png", [] { return paintMenuButton("SCORES", 150, 64, 50, 19.0); }},
+        {"Image/Back.png", [] { return paintMenuButton("BACK", 128, 64, 50, 19.0); }},
         {"Image/ButtonH.png", [] { return paintShopButton("H"); }},
         {"Image/ButtonB.png", [] { return paintShopButton("B"); }},
         {"Image/ButtonN.png", [] { return paintShopButton("N"); }},

@@ -23,7 +23,10 @@ Canvas paintNearStars();
 Canvas paintPlanet();
 
 // Interface (Interface.cpp)
-Canvas paintMenuButton(const std::string& label, int frameWidth, int frameHeight, int bodyHeight);
+// The label is `labelSize` pixels high: the menu's smaller second row and
+// the pages' Back button use a smaller one than the first row.
+Canvas paintMenuButton(const std::string& label, int frameWidth, int frameHeight, int bodyHeight,
+                       double labelSize = 25.0);
 Canvas paintShopButton(const std::string& letter);
 Canvas paintHudPanel();
 Canvas paintBarSegment(bool health);

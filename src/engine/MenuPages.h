@@ -1,0 +1,20 @@
+#pragma once
+#include <memory>
+
+#include "engine/MenuPage.h"
+
+// What the menu opens beyond its own pages, provided by the program: the
+// options and the scores pages, and the demo that plays when the menu is
+// left alone. The engine holds at most one and owns none.
+class MenuPages {
+public:
+    enum class Page { Options, Scores };
+
+    virtual ~MenuPages() = default;
+
+    // A new page of the kind asked for, to be shown by the menu.
+    virtual std::unique_ptr<MenuPage> Open(Page page) = 0;
+    // Starts a demo from the next frame on (it takes the window, and the
+    // menu goes); false when there is no run to show.
+    virtual bool StartDemo() = 0;
+};

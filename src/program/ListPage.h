@@ -1,0 +1,79 @@
+#pragma once
+#include <SDL/SDL.h>
+#include <SDL/SDL_ttf.h>
+
+#include <string>
+
+#include "engine/MenuPage.h"
+#include "engine/TextCache.h"
+#include "engine/Timer.h"
+
+// What the options and the scores pages share: a title, a list of entries
+// and the Back button under them. Up and Down choose an entry (Back comes
+// after the last), Left and Right step it, Enter chooses it; the pointer
+// chooses what it moves onto and a click works it, by the menu's rules:
+// strict edges, a press made elsewhere works what the pointer then moves
+// onto, and clicks within 250 ms of the page opening are swallowed. ESC
+// leaves the page. Entries that are dimmed are passed over. The page owns
+// its fonts, its rendered lines and the glass it draws behind them.
+class ListPage : public MenuPage {
+public:
+    ~ListPage() override;
+    ListPage(const ListPage&) = delete;
+    ListPage& operator=(const ListPage&) = delete;
+
+    bool Update() final;
+    void Draw(SDL_Surface* target) final;
+
+    // The entry chosen now: 0 to Entries() - 1, or Entries() for Back.
+    int Chosen() const { return Selected; }
+
+protected:
+    static constexpr SDL_Color TextColour{222, 246, 250, 0};
+    static constexpr SDL_Color DimColour{104, 116, 134, 0};
+    static constexpr SDL_Color BestColour{255, 214, 90, 0};
+
+    // `lines`: how many rendered lines the page keeps.
+    ListPage(std::string title, size_t lines);
+
+    virtual int Entries() const = 0;
+    virtual bool Enabled(int /*entry*/) const { return true; }
+    // Where the pointer chooses and a click works an entry.
+    virtual SDL_Rect Area(int entry) const = 0;
+    // Enter on the entry (at the middle of its area), or a click at `x` on it.
+    virtual void Choose(int entry, float x) = 0;
+    // Left (-1) or Right (+1) on the entry.
+    virtual void Step(int /*entry*/, int /*by*/) {}
+    virtual void DrawEntries(SDL_Surface* target) = 0;
+
+    // Chooses the first entry that is not dimmed, or Back.
+    void ChooseFirst();
+    void ChooseEntry(int entry);
+    // A thin frame around the chosen entry.
+    static void Outline(SDL_Surface* target, const SDL_Rect& area);
+    static void Outline(SDL_Surface* target, const SDL_Rect& area, SDL_Color colour);
+
+    TTF_Font* TitleFont = nullptr;
+    TTF_Font* TextFont = nullptr;
+    TextCache Texts;
+
+private:
+    // Dark glass behind the entries, so that the star field and the planet
+    // do not muddle them.
+    void DrawShade(SDL_Surface* target);
+    // The entry (or Back) the pointer is strictly inside, if it can be chosen; -1 for none.
+    int EntryAt(float x, float y) const;
+    void Move(int by);
+    void TakeKeys();
+    void TakeClick();
+
+    std::string Title;
+    int Selected = 0;
+    bool Leaving = false;
+    SDL_Rect BackRect{0, 0, 0, 0};
+    // Spaces the page's first click from the click that opened it.
+    Timer Opened;
+    float LastX = 0;
+    float LastY = 0;
+    SDL_Surface* Shade = nullptr;
+};

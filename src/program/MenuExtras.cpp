@@ -1,0 +1,108 @@
+#include "program/MenuExtras.h"
+
+#include "engine/Engine.h"
+#include "engine/Log.h"
+#include "engine/MainLoop.h"
+#include "keep/ScoreTable.h"
+#include "program/OptionsPage.h"
+#include "program/ScoresPage.h"
+#include "screens/MainScreen.h"
+
+MenuExtras::MenuExtras(SettingsKeys& settings, const ScoreTable& scores, std::string replays,
+                       std::string shippedDemo)
+    : Settings(settings), Scores(scores), Replays(std::move(replays)), Shipped(std::move(shippedDemo)) {}
+
+MenuExtras::~MenuExtras() { End(); }
+
+std::unique_ptr<MenuPage> MenuExtras::Open(Page page) {
+    if (page == Page::Options)
+        return std::make_unique<OptionsPage>(Settings);
+    const int entry = BackToScores ? ScoresEntry : 0;
+    BackToScores = false;
+    return std::make_unique<ScoresPage>(
+        Scores, Replays, [this](const std::string& path, int chosen) { return Watch(path, chosen); }, entry);
+}
+
+bool MenuExtras::StartDemo() {
+    ReplayFile run;
+    std::string path;
+    if (Showing || !FindDemo(run, path))
+        return false;
+    Begin(std::move(run), path, {.AnyInputStops = true, .DesyncStops = true}, DemoCaption);
+    BackToScores = false;
+    return true;
+}
+
+bool MenuExtras::Watch(const std::string& path, int entry) {
+    ReplayFile run;
+    std::string why;
+    if (Showing || !ReplayFile::Load(path, run, why))
+        return false;
+    Begin(std::move(run), path, {.AnyInputStops = false, .DesyncStops = true}, WatchCaption);
+    BackToScores = true;
+    ScoresEntry = entry;
+    return true;
+}
+
+bool MenuExtras::FindDemo(ReplayFile& run, std::string& path) const {
+    std::string why;
+    for (const ScoreTable::Run& kept : Scores.Runs()) {
+        path = Replays + "/" + kept.Replay;
+        if (!Replays.empty() && !kept.Replay.empty() && OutOfSync.count(path) == 0 &&
+            ReplayFile::Load(path, run, why))
+            return true;
+    }
+    path = Shipped;
+    if (OutOfSync.count(path) != 0)
+        return false;
+    if (ReplayFile::Load(path, run, why))
+        return true;
+    Log::WarnOnce("no demo to show: cannot use \"" + path + "\": " + why);
+    return false;
+}
+
+void MenuExtras::Begin(ReplayFile run, const std::string& path, ReplayShow::Rules rules, const char* caption) {
+    Showing = std::make_unique<ReplayShow>(std::move(run), rules, caption);
+    ShowingPath = path;
+    Engine::Instance().Show = this;
+}
+
+bool MenuExtras::Frame() {
+    Engine& engine = Engine::Instance();
+    if (!Showing) {
+        engine.Show = nullptr;
+        return false;
+    }
+    const ReplayShow::Ending ending = Showing->Frame();
+    if (ending == ReplayShow::Ending::Playing)
+        return false;
+    if (ending == ReplayShow::Ending::Desynced)
+        OutOfSync.insert(ShowingPath);
+    const float pointerX = Showing->PointerX(), pointerY = Showing->PointerY();
+    Showing.reset();
+    engine.Show = nullptr;
+    if (ending == ReplayShow::Ending::Closed)
+        return true;
+    // The input that ended the show went with it; the pointer is where the
+    // player left it.
+    FreshMenu();
+    engine.Input.MouseX = pointerX;
+    engine.Input.MouseY = pointerY;
+    if (BackToScores)
+        if (auto* menu = dynamic_cast<MainScreen*>(engine.FindScreen("MainScreen")))
+            menu->Open(Page::Scores);
+    return false;
+}
+
+void MenuExtras::DrawOver(SDL_Surface* target) {
+    if (Showing)
+        Showing->DrawCaption(target);
+}
+
+void MenuExtras::End() {
+    Showing.reset();
+    Engine& engine = Engine::Instance();
+    if (engine.Show == this)
+        engine.Show = nullptr;
+    BackToScores = false;
+}

@@ -1,0 +1,67 @@
+#pragma once
+#include <memory>
+#include <set>
+#include <string>
+
+#include "engine/MenuPages.h"
+#include "engine/WindowShow.h"
+#include "replay/ReplayShow.h"
+
+class ScoreTable;
+class SettingsKeys;
+
+// The program's side of the menu: its options and scores pages, and the
+// recorded runs it shows in the window. A kept run chosen on the scores
+// page plays until it ends or ESC, then the scores page comes back. The
+// demo plays when the menu is left alone: the best kept run that plays
+// under today's rules, otherwise the run shipped with the game; any key,
+// click or pad button ends it, and a fresh menu comes back. A run whose
+// world goes out of sync while it shows is stopped there and not shown
+// again this session. While a run shows, this is the engine's show; it owns
+// the show, not the settings, the table or the files.
+class MenuExtras : public MenuPages, public WindowShow {
+public:
+    // The run shipped with the game, in its data folder.
+    static constexpr const char* ShippedDemo = "demos/demo.krp";
+    static constexpr const char* DemoCaption = "DEMO - press any key";
+    static constexpr const char* WatchCaption = "REPLAY - ESC to go back";
+
+    // `replays` is the replay shelf's folder (empty: no kept runs);
+    // `shippedDemo` is relative to the asset folder.
+    MenuExtras(SettingsKeys& settings, const ScoreTable& scores, std::string replays,
+               std::string shippedDemo = ShippedDemo);
+    // Ends a show still on.
+    ~MenuExtras() override;
+    MenuExtras(const MenuExtras&) = delete;
+    MenuExtras& operator=(const MenuExtras&) = delete;
+
+    std::unique_ptr<MenuPage> Open(Page page) override;
+    bool StartDemo() override;
+
+    bool Frame() override;
+    void DrawOver(SDL_Surface* target) override;
+    void End() override;
+
+    // Plays the kept run in `path`, then brings the scores page back with
+    // `entry` chosen; false when it cannot be played.
+    bool Watch(const std::string& path, int entry);
+    // The run showing now; null when none is.
+    const ReplayShow* Current() const { return Showing.get(); }
+
+private:
+    // The demo's run and its path: the best kept one that loads under
+    // today's rules and has kept in sync, else the shipped one.
+    bool FindDemo(ReplayFile& run, std::string& path) const;
+    void Begin(ReplayFile run, const std::string& path, ReplayShow::Rules rules, const char* caption);
+
+    SettingsKeys& Settings;
+    const ScoreTable& Scores;
+    std::string Replays;
+    std::string Shipped;
+    std::unique_ptr<ReplayShow> Showing;
+    std::string ShowingPath;
+    // Where the show leads back: the scores page and the entry it played.
+    bool BackToScores = false;
+    int ScoresEntry = 0;
+    std::set<std::string> OutOfSync;
+};

@@ -1,0 +1,120 @@
+#include "program/OptionsPage.h"
+
+#include <cctype>
+#include <cstring>
+
+#include "engine/Layout.h"
+#include "program/SettingsKeys.h"
+
+namespace {
+const std::vector<Settings::Choice>& Rows() { return Settings::Choices(); }
+
+// The labels of the file's keys and the unit after a number, if any.
+struct Wording {
+    const char* Key;
+    const char* Label;
+    const char* Unit;
+};
+constexpr Wording Wordings[] = {
+    {"fullscreen", "Full screen", ""},       {"scale", "Window scale", "x"},
+    {"smooth", "Smooth enlargement", ""},    {"keys", "Keys", ""},
+    {"music", "Music", ""},                  {"music_volume", "Music volume", " %"},
+    {"effects", "Sound effects", ""},        {"effects_volume", "Effects volume", " %"},
+    {"difficulty", "Difficulty", ""},
+};
+constexpr std::pair<const char*, const char*> Words[] = {{"position", "By place"}, {"letters", "By letter"}};
+
+const Wording* WordingOf(const Settings::Choice& choice) {
+    for (const Wording& wording : Wordings)
+        if (std::strcmp(wording.Key, choice.Key) == 0)
+            return &wording;
+    return nullptr;
+}
+
+// Half the width of the place where each small arrow takes a click.
+constexpr int ArrowReach = 24;
+constexpr int RowTextDrop = 9;
+}  // namespace
+
+OptionsPage::OptionsPage(SettingsKeys& settings) : ListPage("OPTIONS", 64), Running(settings) { ChooseFirst(); }
+
+std::string OptionsPage::Label(const Settings::Choice& choice) {
+    const Wording* wording = WordingOf(choice);
+    return wording != nullptr ? wording->Label : choice.Key;
+}
+
+std::string OptionsPage::Shown(const Settings::Choice& choice, const std::string& word) {
+    for (const auto& [file, shown] : Words)
+        if (word == file)
+            return shown;
+    const Wording* wording = WordingOf(choice);
+    if (!word.empty() && std::isdigit(static_cast<unsigned char>(word[0])))
+        return word + (wording != nullptr ? wording->Unit : "");
+    std::string shown = word;
+    if (!shown.empty())
+        shown[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(shown[0])));
+    return shown;
+}
+
+int OptionsPage::Entries() const { return static_cast<int>(Rows().size()); }
+
+SDL_Rect OptionsPage::Area(int entry) const {
+    const ScreenPoint left = Layout::OptionLeftArrow(entry);
+    const int width = Layout::OptionRightArrow(entry).X - left.X + 2 * ArrowReach;
+    return SDL_Rect{static_cast<Sint16>(left.X - ArrowReach),
+                    static_cast<Sint16>(Layout::OptionRowsTop + entry * Layout::OptionRowHeight),
+                    static_cast<Uint16>(width), static_cast<Uint16>(Layout::OptionRowHeight)};
+}
+
+// The arrows step down and up; the value itself steps on, round to the
+// first word after the last.
+void OptionsPage::Choose(int entry, float x) {
+    if (x < Layout::OptionLeftArrow(entry).X + ArrowReach) {
+        Step(entry, -1);
+    } else if (x > Layout::OptionRightArrow(entry).X - ArrowReach) {
+        Step(entry, +1);
+    } else {
+        const Settings::Choice& choice = Rows()[static_cast<size_t>(entry)];
+        Set(entry, (choice.Get(Running.Current()) + 1) % static_cast<int>(choice.Values.size()));
+    }
+}
+
+void OptionsPage::Step(int entry, int by) {
+    const Settings::Choice& choice = Rows()[static_cast<size_t>(entry)];
+    const int next = choice.Get(Running.Current()) + by;
+    if (next >= 0 && next < static_cast<int>(choice.Values.size()))
+        Set(entry, next);
+}
+
+void OptionsPage::Set(int entry, int index) {
+    Settings next = Running.Current();
+    Rows()[static_cast<size_t>(entry)].Set(next, index);
+    Running.Change(next);
+}
+
+void OptionsPage::DrawEntries(SDL_Surface* target) {
+    using Align = TextCache::Align;
+    const Settings& now = Running.Current();
+    for (int entry = 0; entry < Entries(); ++entry) {
+        const Settings::Choice& choice = Rows()[static_cast<size_t>(entry)];
+        const int index = choice.Get(now);
+        const int last = static_cast<int>(choice.Values.size()) - 1;
+        const int top = Layout::OptionRowsTop + entry * Layout::OptionRowHeight + RowTextDrop;
+        const bool chosen = Chosen() == entry;
+        const SDL_Color colour = chosen ? BestColour : TextColour;
+        Texts.DrawAt(target, TextFont, Label(choice), colour, Layout::OptionLabelLeft, top, Align::Left);
+        const std::string word = index >= 0 && index <= last ? choice.Values[static_cast<size_t>(index)] : "?";
+        Texts.DrawAt(target, TextFont, Shown(choice, word), colour, Layout::OptionValueX, top, Align::Centre);
+        // An arrow that leads nowhere is dimmed.
+        Texts.DrawAt(target, TextFont, "<", index > 0 ? colour : DimColour, Layout::OptionLeftArrow(entry).X, top,
+                     Align::Centre);
+        Texts.DrawAt(target, TextFont, ">", index < last ? colour : DimColour, Layout::OptionRightArrow(entry).X, top,
+                     Align::Centre);
+        if (chosen) {
+            SDL_Rect row = Area(entry);
+            row.w = static_cast<Uint16>(row.x + row.w - (Layout::OptionLabelLeft - 16));
+            row.x = static_cast<Sint16>(Layout::OptionLabelLeft - 16);
+            Outline(target, row);
+        }
+    }
+}

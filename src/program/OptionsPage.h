@@ -1,0 +1,35 @@
+#pragma once
+#include <string>
+
+#include "keep/Settings.h"
+#include "program/ListPage.h"
+
+class SettingsKeys;
+
+// The options page: one row for every key of settings.ini, in the file's
+// order, with the value it holds now between two small arrows. Left and
+// Right (and the arrows) step a value up and down its words, Enter and a
+// click on the value step it on, round to the first word after the last.
+// Every change goes through the running settings at once, which apply what
+// they can and save the file whole. The page does not own the settings.
+class OptionsPage : public ListPage {
+public:
+    explicit OptionsPage(SettingsKeys& settings);
+
+    // What the player reads for a setting, and for one of its words.
+    static std::string Label(const Settings::Choice& choice);
+    static std::string Shown(const Settings::Choice& choice, const std::string& word);
+
+protected:
+    int Entries() const override;
+    SDL_Rect Area(int entry) const override;
+    void Choose(int entry, float x) override;
+    void Step(int entry, int by) override;
+    void DrawEntries(SDL_Surface* target) override;
+
+private:
+    // Gives the setting of row `entry` its word number `index`.
+    void Set(int entry, int index);
+
+    SettingsKeys& Running;
+};

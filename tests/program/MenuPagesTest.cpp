@@ -1,0 +1,403 @@
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <set>
+#include <tuple>
+
+#include "program/Gamepad.h"
+#include "program/MenuExtras.h"
+#include "program/RunKeeper.h"
+#include "program/ScoresPage.h"
+#include "program/SettingsKeys.h"
+#include "replay/ReplayFile.h"
+#include "screens/MainScreen.h"
+#include "support/StageHelpers.h"
+#include "support/TempFolder.h"
+
+// The menu's options and scores pages and its demo, as the program puts
+// them up, through SDL's queue and the main loop's pump: every page opened
+// and closed by mouse, keys and pad, settings changed and saved, kept runs
+// watched from the scores page, and the demo that plays when the menu is
+// left alone, which must keep nothing and let nothing through.
+namespace {
+namespace fs = std::filesystem;
+constexpr uint32_t TextColour = 0xDEF6FA;
+constexpr uint32_t Gold = 0xFFD65A;
+const SDL_Rect PageTitle{262, Layout::PageTitleTop, 500, 40};
+
+class MenuPagesTest : public Playthrough {
+protected:
+    void SetUp() override {
+        Playthrough::SetUp();
+        if (HasFatalFailure())
+            return;
+        Pad.emplace();
+        TheEngine().Pad = &*Pad;
+        TheEngine().Hotkeys = &Keys;
+        Keep();
+        Run(2);
+    }
+    void TearDown() override {
+        Extras.reset();  // a run still showing goes first
+        Engine& engine = TheEngine();
+        engine.ClearScreens();
+        engine.Watcher = nullptr;
+        engine.Scores = nullptr;
+        engine.Hotkeys = nullptr;
+        engine.Pad = nullptr;
+        engine.Pages = nullptr;
+        Pad.reset();
+        Playthrough::TearDown();
+    }
+    // The program's keeper and pages over the files in Home, as they are now.
+    void Keep() {
+        Extras.reset();
+        Keeper.emplace(Home / "scores.txt", Home / "replays");
+        Extras.emplace(Keys, Keeper->Scores(), Home / "replays");
+        TheEngine().Watcher = &Keeper->Watcher();
+        TheEngine().Scores = &Keeper->Scores();
+        TheEngine().Pages = &*Extras;
+    }
+
+    // Input held for a frame, then let go; true when the game asked to end
+    // in any of the frames it took.
+    bool PadButton(Uint8 button) {
+        bool ended = false;
+        for (bool down : {true, false}) {
+            SDL_Event e{.jbutton = {Uint8(down ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP), 0, button, Uint8(down)}};
+            SDL_PushEvent(&e);
+            ended = Run(2) || ended;
+        }
+        return ended;
+    }
+    bool Press(SDLKey key) {
+        KeyDown(key);
+        const bool ended = Step();
+        KeyUp(key);
+        return Step() || ended;
+    }
+    bool ClickOn(ScreenPoint at) {
+        MouseTo(at.X, at.Y);
+        LeftDown();
+        const bool ended = Step();
+        LeftUp();
+        return Step() || ended;
+    }
+    void PadPush(Uint8 hat) {
+        for (Uint8 value : {hat, Uint8(SDL_HAT_CENTERED)}) {
+            SDL_Event e{.jhat = {SDL_JOYHATMOTION, 0, 0, value}};
+            SDL_PushEvent(&e);
+            Run(2);
+        }
+    }
+    // Frames of `ms` each until that much time has passed.
+    void Idle(uint32_t ms) {
+        for (; ms > 1000; ms -= 1000)
+            Frame(1000);
+        Frame(ms);
+    }
+    // A short level played by keys and clicks only (so its replay plays back
+    // in sync), self-destructed and left by Exit: its dated replay's name.
+    std::string RecordAShortRun() {
+        Click(Layout::PlayButton);
+        KeyDown(SDLK_d);
+        Run(40);
+        KeyUp(SDLK_d);
+        Tap(SDLK_q);
+        Run(20);
+        Click(Layout::OverlayExitButton);
+        Run(3);
+        EXPECT_NE(Menu(), nullptr);
+        for (const auto& entry : fs::directory_iterator(Home / "replays"))
+            if (entry.path().filename() != "last.krp")
+                return entry.path().filename().string();
+        ADD_FAILURE() << "no dated replay";
+        return "";
+    }
+    // Everything the game keeps in Home, with its contents.
+    std::set<std::pair<std::string, std::string>> Kept() const {
+        std::set<std::pair<std::string, std::string>> files;
+        for (const auto& entry : fs::recursive_directory_iterator(Home.Path))
+            if (entry.is_regular_file() && entry.path().filename() != "settings.ini")
+                files.insert({entry.path().string(), TempFolder::Get(entry.path().string())});
+        return files;
+    }
+    const ScoresPage* Scores() const { return Menu() ? dynamic_cast<const ScoresPage*>(Menu()->Page.get()) : nullptr; }
+    bool PageOpen() const { return Menu() != nullptr && Menu()->PageOpen(); }
+    bool OnButtons() const { return Menu() != nullptr && Menu()->OnButtons(); }
+    const ReplayShow* Showing() const { return Extras->Current(); }
+    // Idle on the menu until the demo starts and its level is up.
+    void AwaitTheDemo() {
+        Idle(60'100);
+        ASSERT_NE(Showing(), nullptr) << "no demo after a minute";
+        Run(2);
+        ASSERT_NE(Level(), nullptr);
+    }
+
+    TempFolder Home;
+    SettingsKeys Keys{Settings(), Home / "settings.ini", false};
+    std::optional<Gamepad> Pad;
+    std::optional<RunKeeper> Keeper;
+    std::optional<MenuExtras> Extras;
+};
+
+enum class Way { Mouse, Keys, Pad };
+class PageWays : public MenuPagesTest,
+                 public ::testing::WithParamInterface<std::tuple<MenuPages::Page, Way>> {};
+std::string WayName(const ::testing::TestParamInfo<std::tuple<MenuPages::Page, Way>>& info) {
+    static const char* const ways[] = {"Mouse", "Keys", "Pad"};
+    const bool options = std::get<0>(info.param) == MenuPages::Page::Options;
+    return std::string(options ? "Options" : "Scores") + ways[int(std::get<1>(info.param))];
+}
+}  // namespace
+
+TEST_P(PageWays, EachPageOpensAndClosesAndEscapeOnlyThereGoesBack) {
+    const auto [page, way] = GetParam();
+    const bool scores = page == MenuPages::Page::Scores;
+    EXPECT_EQ(CountPixels(PageTitle, TextColour, 2), 0);
+    if (way == Way::Mouse) {
+        Click(scores ? Layout::ScoresButton : Layout::OptionsButton);
+    } else if (way == Way::Keys) {
+        Tap(SDLK_DOWN);
+        if (scores)
+            Tap(SDLK_RIGHT);
+        Tap(SDLK_RETURN);
+    } else {
+        PadPush(SDL_HAT_DOWN);
+        if (scores)
+            PadPush(SDL_HAT_RIGHT);
+        PadButton(0);
+    }
+    Run(20);
+    ASSERT_TRUE(PageOpen());
+    EXPECT_EQ(Scores() != nullptr, scores);
+    EXPECT_GT(CountPixels(PageTitle, TextColour, 2), 30) << "no page title";
+
+    const bool ended = way == Way::Mouse  ? ClickOn(Layout::BackButton)
+                       : way == Way::Keys ? Press(SDLK_ESCAPE)
+                                          : PadButton(1);
+    EXPECT_FALSE(ended || Run(3)) << "the game ended instead of going back";
+    EXPECT_TRUE(OnButtons());
+    EXPECT_EQ(CountPixels(PageTitle, TextColour, 2), 0);
+    KeyDown(SDLK_ESCAPE);
+    EXPECT_TRUE(Step()) << "ESC on the menu ends the game";
+}
+
+INSTANTIATE_TEST_SUITE_P(Playthrough, PageWays,
+                         ::testing::Combine(::testing::Values(MenuPages::Page::Options, MenuPages::Page::Scores),
+                                            ::testing::Values(Way::Mouse, Way::Keys, Way::Pad)),
+                         WayName);
+
+// Every row by the mouse (the value steps on round to the first word, the
+// arrows step down and up and stop at the ends), then by the keys; each
+// change is at work and in settings.ini at once. The dummy video driver
+// cannot go full screen (the settings keys' test has its refusal), so the
+// first row is only passed through.
+TEST_F(MenuPagesTest, EverySettingChangedOnThePageIsInSettingsIni) {
+    Click(Layout::OptionsButton);
+    Click(Layout::OptionValue(1));  // within 250 ms of the opening click: swallowed
+    Run(20);
+    EXPECT_EQ(Keys.Current(), Settings());
+    const auto& rows = Settings::Choices();
+    ASSERT_EQ(std::string(rows.front().Key), "fullscreen");
+    const std::string file = Home / "settings.ini";
+    const auto check = [&](size_t row, int expected, const char* how) {
+        const Settings::Choice& choice = rows[row];
+        EXPECT_EQ(choice.Get(Keys.Current()), expected) << choice.Key << " " << how;
+        EXPECT_EQ(Settings::Load(file), Keys.Current()) << choice.Key << " " << how;
+    };
+    for (size_t row = 1; row < rows.size(); ++row) {
+        const int r = static_cast<int>(row), last = static_cast<int>(rows[row].Values.size()) - 1;
+        const int first = rows[row].Get(Keys.Current());
+        Click(Layout::OptionValue(r));
+        check(row, first == last ? 0 : first + 1, "value");
+        for (int i = 0; i < 2; ++i)
+            Click(Layout::OptionLeftArrow(r));
+        check(row, std::max(0, (first == last ? 0 : first + 1) - 2), "left arrow");
+        Click(Layout::OptionRightArrow(r));
+        check(row, std::min(last, std::max(0, (first == last ? 0 : first + 1) - 2) + 1), "right arrow");
+    }
+    // The pointer away, the keys from the second row on: Back comes after the last.
+    MouseTo(10, 10);
+    for (int i = 0; i < 3; ++i)
+        Tap(SDLK_DOWN);
+    for (size_t row = 1; row < rows.size(); ++row) {
+        const int last = static_cast<int>(rows[row].Values.size()) - 1;
+        const int first = rows[row].Get(Keys.Current());
+        Tap(SDLK_RIGHT);
+        check(row, std::min(last, first + 1), "Right");
+        Tap(SDLK_RETURN);
+        check(row, std::min(last, first + 1) == last ? 0 : std::min(last, first + 1) + 1, "Enter");
+        Tap(SDLK_DOWN);
+    }
+    EXPECT_TRUE(PageOpen());
+    Tap(SDLK_RETURN);  // on Back
+    Run(2);
+    EXPECT_TRUE(OnButtons());
+}
+
+// Rows whose replay is gone or of other rules are dimmed and do nothing;
+// a row that plays shows its run in the window, HUD and all, keeping
+// nothing, and the scores page comes back at its end with the row chosen;
+// ESC ends a run watched from the last run's entry, back to the page.
+TEST_F(MenuPagesTest, AScoreRowPlaysItsRunAndTheScoresPageComesBack) {
+    const std::string kept = RecordAShortRun();
+    fs::copy_file(Home / ("replays/" + kept), Home / "replays/other-rules.krp");
+    std::string bytes = TempFolder::Get(Home / "replays/other-rules.krp");
+    bytes[6] = char(ReplayFile::GameRules + 1);
+    TempFolder::Put(Home / "replays/other-rules.krp", bytes);
+    TempFolder::Put(Home / "scores.txt", "900 10 won 170.2 2026-01-02 10:00:00 2026-01-02_10-00-00.krp\n"
+                                         "800 10 lost 100.0 2026-01-03 10:00:00 other-rules.krp\n"
+                                         "700 5 lost 3.2 2026-01-04 10:00:00 " + kept + "\n");
+    Keep();
+    const auto before = Kept();
+    Click(Layout::ScoresButton);
+    Run(20);
+    ASSERT_NE(Scores(), nullptr);
+    EXPECT_EQ(Scores()->Chosen(), 2) << "the first row that plays";
+    EXPECT_TRUE(Scores()->HasLastRun());
+    for (int dimmed : {0, 1}) {
+        Click(Layout::ScoreRow(dimmed));
+        Run(2);
+        EXPECT_EQ(Showing(), nullptr) << "row " << dimmed;
+        EXPECT_EQ(Scores()->Chosen(), 2);
+    }
+
+    Click(Layout::ScoreRow(2));
+    Run(2);
+    ASSERT_NE(Showing(), nullptr);
+    ASSERT_NE(Level(), nullptr);
+    EXPECT_NE(Hud(), nullptr);
+    EXPECT_NE(TheEngine().Watcher, &Keeper->Watcher()) << "a run watched again would be recorded";
+    for (int i = 0; i < 600 && Showing() != nullptr; ++i)
+        ASSERT_FALSE(Step());
+    ASSERT_EQ(Showing(), nullptr) << "the run did not end";
+    Run(2);
+    ASSERT_NE(Scores(), nullptr) << "not back on the scores page";
+    EXPECT_EQ(Scores()->Chosen(), 2);
+    EXPECT_EQ(TheEngine().Watcher, &Keeper->Watcher());
+
+    Run(20);
+    Click(Layout::LastRunEntry);
+    Run(30);
+    ASSERT_NE(Level(), nullptr);
+    Tap(SDLK_ESCAPE);
+    EXPECT_FALSE(Run(3)) << "ESC while a kept run shows ended the game";
+    ASSERT_NE(Scores(), nullptr);
+    EXPECT_EQ(Scores()->Chosen(), Scores()->LastRunEntry());
+    EXPECT_EQ(Kept(), before) << "watching a run changed the kept files";
+}
+
+TEST_F(MenuPagesTest, AnEmptyTableSaysSoAndOnlyBackCanBeChosen) {
+    Click(Layout::ScoresButton);
+    Run(20);
+    ASSERT_NE(Scores(), nullptr);
+    EXPECT_FALSE(Scores()->HasLastRun());
+    EXPECT_EQ(Scores()->Chosen(), 0) << "Back, the only entry";
+    EXPECT_GT(CountPixels({100, 240, 824, 30}, TextColour, 2), 30) << "no line for the empty table";
+    Tap(SDLK_RETURN);
+    Run(2);
+    EXPECT_TRUE(OnButtons());
+}
+
+// A minute alone on the menu and no sooner: the clock starts again at any
+// input, a pad button that stands for nothing on the menu included.
+TEST_F(MenuPagesTest, TheDemoStartsAfterAMinuteAloneWithTheHudAndItsCaption) {
+    Idle(59'900);
+    EXPECT_EQ(Showing(), nullptr);
+    PadButton(5);
+    Idle(59'900);
+    EXPECT_EQ(Showing(), nullptr) << "a pad button did not count as input";
+    MouseTo(300, 300);
+    Step();  // the minute starts again with the frame that sees the motion
+    Idle(59'900);
+    EXPECT_EQ(Showing(), nullptr) << "pointer motion did not count as input";
+    Idle(200);
+    ASSERT_NE(Showing(), nullptr);
+    Run(3);
+    ASSERT_NE(Level(), nullptr);
+    EXPECT_NE(Hud(), nullptr);
+    EXPECT_GT(CountPixels({262, Layout::WindowHeight - 44, 500, 24}, Gold), 30) << "no caption";
+}
+
+namespace {
+enum class Ender { ClickOnPlay, Enter, Escape, PadButton, PadStart };
+class DemoEnders : public MenuPagesTest, public ::testing::WithParamInterface<Ender> {};
+std::string EnderName(const ::testing::TestParamInfo<Ender>& info) {
+    static const char* const names[] = {"ClickOnPlay", "Enter", "Escape", "PadButton", "PadStart"};
+    return names[int(info.param)];
+}
+}  // namespace
+
+TEST_P(DemoEnders, TheInputThatEndsADemoDoesNothingElseAndNothingIsKept) {
+    ASSERT_NO_FATAL_FAILURE(AwaitTheDemo());
+    Run(30);
+    bool ended = false;
+    switch (GetParam()) {
+    case Ender::ClickOnPlay: ended = ClickOn(Layout::PlayButton); break;
+    case Ender::Enter: ended = Press(SDLK_RETURN); break;
+    case Ender::Escape: ended = Press(SDLK_ESCAPE); break;
+    case Ender::PadButton: ended = PadButton(0); break;
+    case Ender::PadStart: ended = PadButton(7); break;
+    }
+    ASSERT_FALSE(ended) << "the game ended";
+    for (int i = 0; i < 30; ++i) {
+        ASSERT_FALSE(Step()) << "the game ended";
+        ASSERT_EQ(StackNames(), std::vector<std::string>{"MainScreen"}) << "frame " << i;
+    }
+    EXPECT_EQ(Showing(), nullptr);
+    EXPECT_TRUE(OnButtons());
+    EXPECT_TRUE(Kept().empty()) << "the demo left a file";
+}
+
+INSTANTIATE_TEST_SUITE_P(Playthrough, DemoEnders,
+                         ::testing::Values(Ender::ClickOnPlay, Ender::Enter, Ender::Escape, Ender::PadButton,
+                                           Ender::PadStart),
+                         EnderName);
+
+// The best kept run is the demo, played at its recorded pace (a stalled
+// machine catches up a few frames at a time), to its end: the menu comes
+// back by itself and the minute starts again, and nothing is kept. A kept
+// run that goes out of sync is stopped there and passed over: the next demo
+// is the run shipped with the game.
+TEST_F(MenuPagesTest, TheDemoIsTheBestKeptRunAndOneOutOfSyncIsPassedOver) {
+    const std::string kept = RecordAShortRun();
+    TempFolder::Put(Home / "scores.txt", "900 10 lost 3.2 2026-01-04 10:00:00 " + kept + "\n");
+    Keep();
+    const auto before = Kept();
+    ReplayFile recorded;
+    std::string why;
+    ASSERT_TRUE(ReplayFile::Load(Home / ("replays/" + kept), recorded, why)) << why;
+
+    ASSERT_NO_FATAL_FAILURE(AwaitTheDemo());
+    EXPECT_EQ(Showing()->Player().Recording().Seed, recorded.Seed);
+    const uint32_t played = Showing()->Player().FramesPlayed();
+    Run(30);
+    EXPECT_NEAR(Showing()->Player().FramesPlayed(), played + 30, 1);
+    Frame(2000);
+    ASSERT_NE(Showing(), nullptr) << "a stall rushed through the run";
+    EXPECT_LE(Showing()->Player().FramesPlayed(), played + 34);
+    for (int i = 0; i < 600 && Showing() != nullptr; ++i)
+        ASSERT_FALSE(Step());
+    ASSERT_EQ(Showing(), nullptr) << "the demo did not end";
+    ASSERT_NE(Menu(), nullptr);
+    EXPECT_TRUE(OnButtons());
+    Idle(59'900);
+    EXPECT_EQ(Showing(), nullptr) << "the minute did not start again";
+    EXPECT_EQ(Kept(), before) << "the demo changed the kept files";
+
+    recorded.Checks.front().Value ^= 1;
+    TempFolder::Put(Home / ("replays/" + kept), recorded.Encode());
+    Idle(200);
+    ASSERT_NE(Showing(), nullptr);
+    Run(2);
+    EXPECT_EQ(Showing()->Player().Recording().Seed, recorded.Seed);
+    const uint32_t checked = recorded.Checks.front().Frame;
+    for (uint32_t i = 0; i < checked + 5 && Showing() != nullptr; ++i)
+        Step();
+    EXPECT_EQ(Showing(), nullptr) << "the demo went on out of sync";
+    Run(1);
+    ASSERT_NE(Menu(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(AwaitTheDemo());
+    EXPECT_NE(Showing()->Player().Recording().Seed, recorded.Seed) << "the run out of sync was shown again";
+}
