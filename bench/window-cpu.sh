@@ -17,25 +17,14 @@ export XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data"
 mkdir -p "$XDG_CONFIG_HOME/korvanta"
 scale() { printf 'scale = %s\n' "$1" >"$XDG_CONFIG_HOME/korvanta/settings.ini"; }
 scale 1
-# Xvfb picks a free display itself and writes its number to the pipe. The
-# screen takes a window at scale 2.
-displayfile=$(mktemp)
-Xvfb -displayfd 3 -noreset -screen 0 2560x1440x24 3>"$displayfile" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$home" "$displayfile"' EXIT
-for _ in $(seq 1 50); do
-    [[ -s "$displayfile" ]] && break
-    sleep 0.1
-done
-display=:$(head -n1 "$displayfile")
-export DISPLAY=$display
+fail() { echo "window-cpu: $*" >&2; exit 1; }
+source tests/smoke/x-session.sh
+# The screen takes a window at scale 2.
+xvfb=""
+trap '[[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null; rm -rf "$home"' EXIT
+start_xvfb 2560x1440
 # A desktop has a sound device: mix the music and effects as it would.
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
-for _ in $(seq 1 50); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-done
-xdpyinfo >/dev/null 2>&1 || { echo "window-cpu: Xvfb did not start on $display" >&2; exit 1; }
 
 # Start-up to the first frame: the game draws one menu frame and ends, so
 # the whole run bounds the time to the first frame from above.

@@ -11,25 +11,16 @@ game="$1"
 shots="$2"
 mkdir -p "$shots"
 unset SDL_VIDEODRIVER
+source "$(dirname "$0")/x-session.sh"
+fail() { echo "french keys test: $*" >&2; [[ -n "${pid:-}" ]] && kill "$pid" 2>/dev/null; exit 1; }
 home=$(mktemp -d)
-displayfile="$home/display"
-Xvfb -displayfd 3 -noreset -screen 0 1280x720x24 3>"$displayfile" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$home"' EXIT
-for _ in $(seq 1 50); do
-    [[ -s "$displayfile" ]] && break
-    sleep 0.1
-done
-export DISPLAY=:$(head -n1 "$displayfile")
-for _ in $(seq 1 50); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-done
+xvfb=""
+trap '[[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null; rm -rf "$home"' EXIT
+start_xvfb 1280x720
 setxkbmap fr
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 export XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config"
 
-fail() { echo "french keys test: $*" >&2; [[ -n "${pid:-}" ]] && kill "$pid" 2>/dev/null; exit 1; }
 shot() { import -window root "$shots/$1.png" 2>/dev/null || true; }
 # Held as a player holds them, in one xdotool process so that a busy
 # machine does not stretch the hold (ESC held past a quarter second in the
@@ -49,16 +40,7 @@ kept() {
     return 1
 }
 
-"$game" &
-pid=$!
-win=""
-for _ in $(seq 1 100); do
-    win=$(xdotool search --name '^Dovik Schmup$' 2>/dev/null | head -n1 || true)
-    [[ -n "$win" ]] && break
-    kill -0 "$pid" 2>/dev/null || fail "the game ended before its window appeared"
-    sleep 0.2
-done
-[[ -n "$win" ]] || fail "no window named 'Dovik Schmup'"
+start_game "$game"
 sleep 1
 click_at 341 446            # Play
 xdotool windowfocus "$win" 2>/dev/null || true
