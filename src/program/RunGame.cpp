@@ -85,6 +85,8 @@ int RunGame(int argc, char** argv) {
     Settings settings = Settings::Load(folders.SettingsFile());
     settings.Fullscreen = choice.Fullscreen.value_or(settings.Fullscreen);
     SettingsKeys hotkeys(settings, folders.SettingsFile(), choice.Mute);
+    if (choice.Difficulty)
+        hotkeys.PlayThisRun(*choice.Difficulty);
     RunKeeper keeper(folders.ScoresFile(), folders.Replays());
     // Without an explicit choice SDL 1.2 would fall back to drawing the game
     // as ASCII art in the terminal when there is no display; ask for X11 so

@@ -4,14 +4,23 @@
 
 #include "engine/Engine.h"
 #include "engine/Log.h"
+#include "field/Stage1.h"
 
 SettingsKeys::SettingsKeys(Settings settings, std::string path, bool muted)
     : Chosen(settings), Path(std::move(path)), Muted(muted) {}
 
 void SettingsKeys::Apply() {
     ApplySound();
+    Stage1::SetComingSkill(Chosen.Difficulty);
     if (Chosen.Fullscreen != InFullscreen)
         ToggleFullscreen();
+}
+
+void SettingsKeys::PlayThisRun(Skill difficulty) {
+    if (!SavedDifficulty)
+        SavedDifficulty = Chosen.Difficulty;
+    Chosen.Difficulty = difficulty;
+    Stage1::SetComingSkill(difficulty);
 }
 
 void SettingsKeys::ApplySound() const {
@@ -35,8 +44,11 @@ void SettingsKeys::Change(const Settings& next) {
     Settings applied = next;
     if (next.Fullscreen != InFullscreen && !ToggleFullscreen())
         applied.Fullscreen = InFullscreen;
+    if (next.Difficulty != Chosen.Difficulty)
+        SavedDifficulty.reset();  // chosen anew: this one is kept
     Chosen = applied;
     ApplySound();
+    Stage1::SetComingSkill(Chosen.Difficulty);
     Save();
 }
 
@@ -62,8 +74,10 @@ bool SettingsKeys::Take(const SDL_Event& event, std::vector<SDL_Event>& /*instea
 }
 
 void SettingsKeys::Save() const {
+    Settings kept = Chosen;
+    kept.Difficulty = SavedDifficulty.value_or(Chosen.Difficulty);
     if (Path.empty())
         Log::WarnOnce("no home folder: settings are not saved");
     else
-        Chosen.Save(Path);
+        kept.Save(Path);
 }

@@ -36,7 +36,7 @@ TEST(ScoreTable, ParsesHandWrittenFilesSortedAndCutToTheBestTen) {
     EXPECT_EQ(table->Runs()[2].Replay, "");
     EXPECT_EQ(ScoreTable::Parse(table->Text()), table);
     EXPECT_EQ(ScoreTable::Parse("1 0 left 0 1999-12-31 00:00:00 -")->Text(),
-              "# score money outcome seconds date time replay\n1 0 left 0.0 1999-12-31 00:00:00 -\n");
+              "# score money outcome seconds date time replay difficulty\n1 0 left 0.0 1999-12-31 00:00:00 - normal\n");
 }
 
 TEST(ScoreTable, OneDamagedLineMakesTheFileUnparseable) {
@@ -59,8 +59,8 @@ TEST(ScoreTable, OneDamagedLineMakesTheFileUnparseable) {
 
 TEST(ScoreTable, AddKeepsTheTenBestWithEarlierRunsAheadOnTies) {
     ScoreTable table;
-    EXPECT_TRUE(table.IsNewBest(1));
-    EXPECT_FALSE(table.IsNewBest(0));
+    EXPECT_TRUE(table.IsNewBest(1, Skill::Normal));
+    EXPECT_FALSE(table.IsNewBest(0, Skill::Normal));
     EXPECT_FALSE(table.Add(Scored(0)));
     ScoreRun run = Scored(5);
     run.When = "yesterday";
@@ -73,8 +73,8 @@ TEST(ScoreTable, AddKeepsTheTenBestWithEarlierRunsAheadOnTies) {
     EXPECT_TRUE(table.Add(Scored(50, "later.kvr")));
     EXPECT_EQ(Scores(table), (std::vector<long long>{100, 90, 80, 70, 60, 50, 50, 40, 30, 20}));
     EXPECT_EQ(table.Runs()[6].Replay, "later.kvr");
-    EXPECT_FALSE(table.IsNewBest(100));
-    EXPECT_TRUE(table.IsNewBest(101));
+    EXPECT_FALSE(table.IsNewBest(100, Skill::Normal));
+    EXPECT_TRUE(table.IsNewBest(101, Skill::Normal));
     EXPECT_EQ(table.Best()->Score, 100);
 }
 
@@ -127,7 +127,11 @@ TEST(ScoreTable, FormatAlignsTheColumns) {
     ScoreTable table;
     table.Add(Scored(123456, "run.kvr"));
     table.Add(Scored(7));
-    EXPECT_EQ(table.Format(), "#   Score  Money  Outcome  Seconds  Date                 Replay\n"
-                              "1  123456     10  lost         9.5  2024-02-29 23:59:60  run.kvr\n"
-                              "2       7     10  lost         9.5  2024-02-29 23:59:60  -\n");
+    ScoreRun hard = Scored(7);
+    hard.Difficulty = Skill::Hard;
+    table.Add(hard);
+    EXPECT_EQ(table.Format(), "#   Score  Money  Outcome  Difficulty  Seconds  Date                 Replay\n"
+                              "1  123456     10  lost     normal          9.5  2024-02-29 23:59:60  run.kvr\n"
+                              "2       7     10  lost     normal          9.5  2024-02-29 23:59:60  -\n"
+                              "3       7     10  lost     hard            9.5  2024-02-29 23:59:60  -\n");
 }

@@ -76,7 +76,7 @@ TEST_F(ReplayFiles, FilesItCannotUseAreRefusedWithTheirReason) {
     for (char& c : garbage)
         c = static_cast<char>(noise());
     std::string hugeCount = good;
-    hugeCount.replace(35, 2, "\xff\xff");  // the count of stored events at the start
+    hugeCount.replace(36, 2, "\xff\xff");  // the count of stored events at the start
     std::filesystem::create_directories(Path / "folder.krp");
     ReplayFile twice = run, lastKey = run;
     twice.Checks[1].Frame = twice.Checks[0].Frame;
