@@ -53,5 +53,5 @@ struct Layout {
     static constexpr ScreenPoint MissileLabel{370, 45};
     static constexpr int PriceAboveButton = 10;
     // The difficulty, named in the score box's top edge unless it is normal.
-    static constexpr ScreenPoint SkillLabel{970, 7};
+    static constexpr ScreenPoint SkillLabel{972, 3};
 };

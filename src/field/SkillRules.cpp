@@ -4,12 +4,12 @@ namespace {
 // Chosen by flying the autopilot through many seeds on each skill; the
 // figures are in bench/README.md.
 constexpr SkillRules Easy{
-    .DamagePercent = 50,
-    .ShieldRecharge = 0.3f,
-    .ShieldDelayMs = 2000,
-    .RepairPrice = 300,
-    .ArmFireMs = 400,
-    .BossHealth = 600,
+    .DamagePercent = 70,
+    .ShieldRecharge = 0.2f,
+    .ShieldDelayMs = 2500,
+    .RepairPrice = 400,
+    .ArmFireMs = 300,
+    .BossHealth = 800,
 };
 constexpr SkillRules Normal{
     .DamagePercent = 100,
@@ -20,12 +20,12 @@ constexpr SkillRules Normal{
     .BossHealth = 1000,
 };
 constexpr SkillRules Hard{
-    .DamagePercent = 150,
-    .ShieldRecharge = 0.1f,
-    .ShieldDelayMs = 4000,
-    .RepairPrice = 700,
-    .ArmFireMs = 200,
-    .BossHealth = 1500,
+    .DamagePercent = 125,
+    .ShieldRecharge = 0.12f,
+    .ShieldDelayMs = 3500,
+    .RepairPrice = 600,
+    .ArmFireMs = 220,
+    .BossHealth = 1250,
 };
 }  // namespace
 

@@ -195,6 +195,7 @@ TEST_F(PlayerKeeps, BestScoresAreOfOneDifficultyAndADifficultyForOneRunIsNotSave
     next.Difficulty = Skill::Easy;
     keys.Change(next);
     EXPECT_EQ(Settings::Load(path).Difficulty, Skill::Easy) << "a difficulty chosen is saved";
+    playAKill(true);  // no better than the others, but the first easy one
     const std::string table = TempFolder::Get(Home / "scores.txt");
     EXPECT_NE(table.find(" hard\n"), std::string::npos) << table;
     EXPECT_NE(table.find(" normal\n"), std::string::npos) << table;
