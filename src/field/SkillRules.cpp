@@ -1,8 +1,11 @@
 #include "field/SkillRules.h"
 
 namespace {
-// Chosen by flying the autopilot through many seeds on each skill; the
-// figures are in bench/README.md.
+// Chosen by flying the fixture autopilot through the same levels at each
+// skill (bench/balance.sh; the figures are in bench/README.md). A recorded
+// run repeats only under the numbers that made it: changing one of easy or
+// hard is a change of the rules of play (ReplayFile::GameRules), and normal's
+// are the rules the recorded fixtures hold.
 constexpr SkillRules Easy{
     .DamagePercent = 70,
     .ShieldRecharge = 0.2f,
