@@ -1,6 +1,7 @@
 // Arbitrary bytes as the player's saved files: the first byte picks the
 // score table or the settings, the rest is the file. Nothing may crash,
 // leak or hang, and whatever parses must survive being written back.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -18,7 +19,10 @@ void ScoreFile(std::string_view text) {
     const std::optional<ScoreTable> table = ScoreTable::Parse(text);
     if (!table)
         return;
-    Require(table->Runs().size() <= ScoreTable::Capacity);
+    for (const Skill skill : {Skill::Easy, Skill::Normal, Skill::Hard})
+        Require(std::count_if(table->Runs().begin(), table->Runs().end(), [skill](const ScoreTable::Run& run) {
+                    return run.Difficulty == skill;
+                }) <= static_cast<long>(ScoreTable::Capacity));
     const std::optional<ScoreTable> again = ScoreTable::Parse(table->Text());
     Require(again && *again == *table);
     for (const ScoreTable::Run& run : table->Runs())

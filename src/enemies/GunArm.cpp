@@ -7,11 +7,10 @@
 namespace {
 // Where the arm stops sliding in and keeps its post.
 constexpr float ArmPost = 874;
-constexpr int FireIntervalMs = 250;
 constexpr int ShotChannel = 3;
 }  // namespace
 
-GunArm::GunArm(float x, float y) {
+GunArm::GunArm(float x, float y, const SkillRules& rules) : FireIntervalMs(rules.ArmFireMs) {
     PosX = x;
     PosY = y;
     ImagePath = "Image/BigBug.png";

@@ -32,7 +32,7 @@ void Blit(Image* picture, SDL_Surface* target, float x, float y) {
 }
 }  // namespace
 
-TheBoss::TheBoss(float x, float y) {
+TheBoss::TheBoss(float x, float y, const SkillRules& rules) : FullHealth(rules.BossHealth) {
     PosX = x;
     PosY = y;
     // Loaded now so the first charge does not stall on a file read.
@@ -50,7 +50,7 @@ TheBoss::~TheBoss() {
 void TheBoss::Load() {
     Enemy::Load();
     Speed = 1.0f;
-    Health = 1000;
+    Health = FullHealth;
     Size = 128;
     Animated = true;
     RayActive = false;

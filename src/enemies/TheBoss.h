@@ -2,6 +2,7 @@
 #include "engine/PauseHold.h"
 #include "engine/Timer.h"
 #include "field/Enemy.h"
+#include "field/SkillRules.h"
 
 // The last enemy: slides in to x 724, hovers, and every cycle of about 21 s
 // sounds its beam, flickers a charging beam, flashes the screen white and
@@ -15,8 +16,10 @@ public:
     Timer FlickerClock;
     Timer RayClock;
     Timer Clock;
+    // Its hit points as it comes, by its skill.
+    const int FullHealth;
 
-    TheBoss(float x, float y);
+    TheBoss(float x, float y, const SkillRules& rules = SkillRules::Of(Skill::Normal));
     ~TheBoss() override;
     void Load() override;
     bool Update(float seconds) override;

@@ -139,9 +139,9 @@ void WaveScript::Run(const Rule& rule) {
         break;
     case Wave::BossGroup:
         if (GroupDue()) {
-            Add(new GunArm(FormationX, 80));
-            Add(new TheBoss(FormationX, 150));
-            Add(new GunArm(FormationX, 300));
+            Add(new GunArm(FormationX, 80, *Rules));
+            Add(new TheBoss(FormationX, 150, *Rules));
+            Add(new GunArm(FormationX, 300, *Rules));
         }
         break;
     }

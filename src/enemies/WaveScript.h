@@ -3,17 +3,21 @@
 #include <string>
 
 #include "engine/Timer.h"
+#include "field/SkillRules.h"
 
 class Engine;
 
 // The level's fixed 160-second schedule: mines singly and in formation
 // columns, rocks, two swarms and finally the boss between two gun arms, all
 // on level time that stands still while the game is paused. Owned by the
-// level screen; the spawned enemies belong to the screen called ScreenName.
+// level screen; the spawned enemies belong to the screen called ScreenName
+// and play the skill of Rules.
 class WaveScript {
 public:
     class Engine* Engine;
     std::string ScreenName = "temp";
+    // Set by the level to its skill's; the sets are constants.
+    const SkillRules* Rules = &SkillRules::Of(Skill::Normal);
     int GroupInterval = 3500;
     Timer LevelClock;
     Timer SpawnClock;

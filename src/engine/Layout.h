@@ -91,4 +91,6 @@ struct Layout {
     static constexpr ScreenPoint RapidFireLabel{335, 45};
     static constexpr ScreenPoint MissileLabel{370, 45};
     static constexpr int PriceAboveButton = 10;
+    // The difficulty, named in the score box's top edge unless it is normal.
+    static constexpr ScreenPoint SkillLabel{972, 3};
 };

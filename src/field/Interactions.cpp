@@ -96,7 +96,7 @@ void Ram(UI& ui, Entity& other, const ContactRow& row, const std::string& screen
     if (row.Pays) {
         ui.PlayerMoney += static_cast<Money&>(other).Value;
     } else {
-        ui.TakeDamage(row.OwnDamage ? static_cast<Weapon&>(other).Damage : row.Damage);
+        ui.TakeHit(row.OwnDamage ? static_cast<Weapon&>(other).Damage : row.Damage);
         AddExplosion(row.Explosion, other.CentreX(), other.CentreY(), screen);
     }
     other.Dead = true;

@@ -17,7 +17,17 @@
 #include "screens/LoadingScreen.h"
 #include "screens/MainScreen.h"
 
-Stage1::Stage1() : Engine(&Engine::Instance()) {}
+namespace {
+Skill Coming = Skill::Normal;
+}
+
+void Stage1::SetComingSkill(Skill skill) { Coming = skill; }
+Skill Stage1::ComingSkill() { return Coming; }
+
+Stage1::Stage1() : Engine(&Engine::Instance()), Difficulty(Coming) {
+    Shop.RepairPrice = Rules().RepairPrice;
+    Waves.Rules = &Rules();
+}
 
 // The entities still in the list are deleted by the base destructor.
 Stage1::~Stage1() {
@@ -50,7 +60,7 @@ void Stage1::Load(std::string name) {
     Engine->AddToScreen(BackdropLayer<BackgroundPlanet>("Image/planet.png"), Name);
     Engine->AddToScreen(BackdropLayer<BackgroundLayer2>("Image/stars2.png"), Name);
     Engine->AddToScreen(new Ship(), Name);
-    Engine->AddToScreen(new UI(), Name);
+    Engine->AddToScreen(new UI(Difficulty), Name);
     if (Engine->Watcher != nullptr)
         Engine->Watcher->LevelStarted(*this);
 }

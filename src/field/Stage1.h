@@ -5,6 +5,8 @@
 #include "enemies/SwarmTracker.h"
 #include "enemies/WaveScript.h"
 #include "field/PairIndex.h"
+#include "field/Skill.h"
+#include "field/SkillRules.h"
 #include "player/Shop.h"
 
 class Engine;
@@ -16,8 +18,17 @@ class UI;
 // script and the swarm tracker. Each frame it updates every entity, applies
 // the interaction rules to every ordered pair, removes finished entities,
 // acts on the overlays' Replay and Exit and lets the wave script spawn.
+// It plays one skill from its creation to its end.
 class Stage1 : public GameScreen {
 public:
+    // The skill of every level created from now on: Normal until the
+    // program says otherwise. The program sets it from the player's settings
+    // (or the command line) when it starts and again whenever the player
+    // changes the difficulty; a replay sets the skill it recorded while it
+    // puts its level up. A level already running keeps its own skill.
+    static void SetComingSkill(Skill skill);
+    static Skill ComingSkill();
+
     bool GameOver = false;
     bool Victory = false;
     class Engine* Engine;
@@ -25,6 +36,8 @@ public:
     class Shop Shop;
     WaveScript Waves;
     SwarmTracker Tracker;
+    // The skill this level plays, the coming skill when it was created.
+    const Skill Difficulty;
 
     Stage1();
     ~Stage1() override;
@@ -32,6 +45,7 @@ public:
     bool Update(float seconds) override;
     void Draw(SDL_Surface* target) override;
 
+    const SkillRules& Rules() const { return SkillRules::Of(Difficulty); }
     // The level's HUD panel (the first in the list), or null.
     UI* FindHud() const;
 

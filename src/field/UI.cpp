@@ -1,6 +1,7 @@
 #include "field/UI.h"
 
 #include <algorithm>
+#include <cctype>
 #include <string>
 
 #include "engine/BestScores.h"
@@ -22,7 +23,7 @@ const char* const ExitPath = "Image/ExitButton.png";
 Image* Picture(const char* path) { return Engine::Instance().Cache.Get(path); }
 }  // namespace
 
-UI::UI() {
+UI::UI(Skill difficulty) : Difficulty(difficulty) {
     ImagePath = "Image/UIBackground.png";
     // Loaded now so that the first frames of play do not stall on them.
     for (const char* path : ShopButtonPaths)
@@ -95,6 +96,7 @@ void UI::Draw(SDL_Surface* target) {
         PlayerHealth -= 200;
     DrawCounters(target);
     DrawShopLabels(target);
+    DrawSkill(target);
 }
 
 void UI::DrawOverlays(SDL_Surface* target) {
@@ -113,8 +115,9 @@ void UI::RunShieldClock() {
     else
         ShieldClock.Unpause();
     // Per drawn frame, and only below 99: a full 100 comes back with a new level only.
-    if (PlayerShield < 99 && ShieldClock.Started && ShieldClock.GetTicks() > 3000 && !PausedView)
-        PlayerShield += 0.15f;
+    const SkillRules& rules = Rules();
+    if (PlayerShield < 99 && ShieldClock.Started && ShieldClock.GetTicks() > rules.ShieldDelayMs && !PausedView)
+        PlayerShield += rules.ShieldRecharge;
 }
 
 void UI::DrawCounters(SDL_Surface* target) {
@@ -142,6 +145,14 @@ void UI::DrawShopLabels(SDL_Surface* target) {
                    label.At.Y - Layout::PriceAboveButton);
 }
 
+void UI::DrawSkill(SDL_Surface* target) {
+    if (Difficulty == Skill::Normal)
+        return;
+    std::string name = SkillName(Difficulty);
+    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::toupper(c); });
+    Texts.Draw(target, SmallFont, name, Gold, Layout::SkillLabel.X, Layout::SkillLabel.Y);
+}
+
 void UI::DrawPauseOverlay(SDL_Surface* target) {
     Texts.DrawCentred(target, BigFont, "PAUSED", White, Layout::HeadlineTop);
     DrawOverlayButtons(target);
@@ -154,7 +165,7 @@ void UI::DrawEndOverlay(SDL_Surface* target) {
     // The table takes this run only once the level is left, so until then
     // it still holds the best of the runs before.
     const BestScores* scores = Engine->Scores;
-    if (scores != nullptr && scores->IsNewBest(PlayerScore))
+    if (scores != nullptr && scores->IsNewBest(PlayerScore, SkillName(Difficulty)))
         Texts.DrawCentred(target, BigFont, "New best score!", Gold, Layout::NewBestTop);
     DrawOverlayButtons(target);
 }

@@ -4,6 +4,7 @@
 #include "engine/TextCache.h"
 #include "engine/Timer.h"
 #include "field/BarStrip.h"
+#include "field/SkillRules.h"
 #include "field/Unsolid.h"
 
 class Image;
@@ -12,9 +13,13 @@ class Image;
 // health, shield, money and score. It draws the panel with the bars, the
 // counters and the shop labels, recharges the shield, offers the
 // self-destruct key and draws the pause, game-over and victory overlays,
-// whose Replay and Exit clicks it reports through two flags.
+// whose Replay and Exit clicks it reports through two flags. It plays the
+// level's skill: the share of damage the ship takes and the shield's
+// recharge are that skill's, and a skill other than normal is named on the
+// panel.
 class UI : public Unsolid {
 public:
+    const Skill Difficulty;
     float PlayerHealth = 0;
     float PlayerShield = 0;
     int PlayerMoney = 0;
@@ -38,15 +43,17 @@ public:
     int CannonCost = 0;
     int RapidFireCost = 0;
     int MissileCost = 0;
-    // Time since the last damage; the shield recharges 3 s after it.
+    // Time since the last damage; the shield recharges a while after it
+    // (3 s on normal).
     Timer ShieldClock;
     TTF_Font* BigFont = nullptr;
     TTF_Font* SmallFont = nullptr;
     SDL_Rect ReplayRect{0, 0, 0, 0};
     SDL_Rect ExitRect{0, 0, 0, 0};
 
-    UI();
+    explicit UI(Skill difficulty = Skill::Normal);
     ~UI() override;
+    const SkillRules& Rules() const { return SkillRules::Of(Difficulty); }
     void Load() override;
     bool Update(float seconds) override;
     // The panel, its bars, counters and shop labels.
@@ -58,6 +65,8 @@ public:
 
     // Shield first, the rest to health in whole points.
     void TakeDamage(int amount);
+    // A ramming's or an enemy shot's `damage`, as the skill lets it through.
+    void TakeHit(int damage) { TakeDamage(Rules().ShipDamage(damage)); }
 
     void DrawPauseOverlay(SDL_Surface* target);
     void DrawEndOverlay(SDL_Surface* target);
@@ -67,6 +76,7 @@ private:
     void RunShieldClock();
     void DrawCounters(SDL_Surface* target);
     void DrawShopLabels(SDL_Surface* target);
+    void DrawSkill(SDL_Surface* target);
 
     // The counters, prices and overlay lines as last rendered.
     TextCache Texts;

@@ -16,7 +16,7 @@ constexpr long MaxTenths = 9'999'999'999;                // 999 999 999.9 second
 constexpr size_t MaxLineLength = 1024;
 constexpr size_t MaxReplayName = 255;  // the longest file name Linux allows
 constexpr const char* OutcomeNames[] = {"won", "lost", "left"};
-constexpr const char* Header = "# score money outcome seconds date time replay\n";
+constexpr const char* Header = "# score money outcome seconds date time replay difficulty\n";
 
 bool IsDigits(std::string_view text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -88,11 +88,12 @@ bool IsReplayName(std::string_view name) {
 }
 
 // Fills `run` from one line of the file; what is wrong with it otherwise.
+// Lines without the difficulty, from before the game had them, are normal.
 std::string ReadRun(std::string_view line, Run& run) {
     if (line.size() > MaxLineLength)
         return "line too long";
     const std::vector<std::string_view> word = PlainText::Words(line);
-    if (word.size() != 7)
+    if (word.size() < 7 || word.size() > 8)
         return word.size() < 7 ? "too few fields" : "too many fields";
     if (!ReadCount(word[0], run.Score))
         return "bad score " + PlainText::Quoted(word[0]);
@@ -108,8 +109,14 @@ std::string ReadRun(std::string_view line, Run& run) {
     if (word[6] != "-" && !IsReplayName(word[6]))
         return "bad replay name " + PlainText::Quoted(word[6]);
     run.Replay = word[6] == "-" ? "" : std::string(word[6]);
+    const std::optional<Skill> skill = word.size() == 8 ? SkillNamed(word[7]) : Skill::Normal;
+    if (!skill)
+        return "unknown difficulty " + PlainText::Quoted(word[7]);
+    run.Difficulty = *skill;
     return "";
 }
+
+bool IsSkill(Skill skill) { return skill == Skill::Easy || skill == Skill::Normal || skill == Skill::Hard; }
 
 std::string Seconds(long tenths) { return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10); }
 
@@ -136,7 +143,7 @@ std::string Columns(const std::vector<std::vector<std::string>>& rows, std::stri
 bool ScoreTable::IsValid(const Run& run) {
     return run.Score >= 0 && run.Score <= MaxCount && run.Money >= 0 && run.Money <= MaxCount && run.Tenths >= 0 &&
            run.Tenths <= MaxTenths && IsTimestamp(run.When) && (run.Replay.empty() || IsReplayName(run.Replay)) &&
-           static_cast<size_t>(run.Result) < std::size(OutcomeNames);
+           static_cast<size_t>(run.Result) < std::size(OutcomeNames) && IsSkill(run.Difficulty);
 }
 
 std::string ScoreTable::Timestamp(std::time_t when) {
@@ -166,9 +173,18 @@ std::optional<ScoreTable> ScoreTable::Parse(std::string_view text, std::string* 
     // Stable: of equal scores, the one written first stays ahead.
     std::stable_sort(table.runs_.begin(), table.runs_.end(),
                      [](const Run& a, const Run& b) { return a.Score > b.Score; });
-    if (table.runs_.size() > Capacity)
-        table.runs_.resize(Capacity);
+    table.CutToCapacity();
     return table;
+}
+
+void ScoreTable::CutToCapacity() {
+    size_t kept[3] = {};
+    std::erase_if(runs_, [&kept](const Run& run) { return ++kept[static_cast<size_t>(run.Difficulty)] > Capacity; });
+}
+
+size_t ScoreTable::Kept(Skill difficulty) const {
+    return static_cast<size_t>(
+        std::count_if(runs_.begin(), runs_.end(), [difficulty](const Run& run) { return run.Difficulty == difficulty; }));
 }
 
 ScoreTable ScoreTable::Load(const std::string& path) {
@@ -228,23 +244,42 @@ bool ScoreTable::Save(const std::string& path) const {
 bool ScoreTable::Add(const Run& run) {
     if (run.Score <= 0 || !IsValid(run))
         return false;
-    if (runs_.size() == Capacity && run.Score <= runs_.back().Score)
-        return false;
+    if (Kept(run.Difficulty) == Capacity) {
+        const auto lowest = std::find_if(runs_.rbegin(), runs_.rend(),
+                                         [&run](const Run& r) { return r.Difficulty == run.Difficulty; });
+        if (run.Score <= lowest->Score)
+            return false;
+        runs_.erase(std::next(lowest).base());
+    }
     const auto behindEqualScores = std::upper_bound(runs_.begin(), runs_.end(), run.Score,
                                                     [](long long score, const Run& r) { return score > r.Score; });
     runs_.insert(behindEqualScores, run);
-    if (runs_.size() > Capacity)
-        runs_.pop_back();
-    assert(runs_.size() <= Capacity);
+    assert(Kept(run.Difficulty) <= Capacity);
     return true;
 }
 
-bool ScoreTable::IsNewBest(long long score) const { return score > 0 && (runs_.empty() || score > runs_[0].Score); }
+bool ScoreTable::IsNewBest(long long score, Skill difficulty) const {
+    const Run* best = Best(difficulty);
+    return score > 0 && (best == nullptr || score > best->Score);
+}
+
+const ScoreTable::Run* ScoreTable::Best(Skill difficulty) const {
+    const auto best =
+        std::find_if(runs_.begin(), runs_.end(), [difficulty](const Run& run) { return run.Difficulty == difficulty; });
+    return best == runs_.end() ? nullptr : &*best;
+}
 
 const ScoreTable::Run* ScoreTable::Best() const { return runs_.empty() ? nullptr : &runs_.front(); }
 
-std::optional<long long> ScoreTable::BestScore() const {
-    return runs_.empty() ? std::nullopt : std::optional<long long>(runs_.front().Score);
+bool ScoreTable::IsNewBest(long long score, std::string_view difficulty) const {
+    const std::optional<Skill> skill = SkillNamed(difficulty);
+    return score > 0 && (!skill || IsNewBest(score, *skill));
+}
+
+std::optional<long long> ScoreTable::BestScore(std::string_view difficulty) const {
+    const std::optional<Skill> skill = SkillNamed(difficulty);
+    const Run* best = skill ? Best(*skill) : nullptr;
+    return best == nullptr ? std::nullopt : std::optional<long long>(best->Score);
 }
 
 std::string ScoreTable::Text() const {
@@ -252,19 +287,20 @@ std::string ScoreTable::Text() const {
     for (const Run& run : runs_)
         text += std::to_string(run.Score) + " " + std::to_string(run.Money) + " " +
                 OutcomeNames[static_cast<size_t>(run.Result)] + " " + Seconds(run.Tenths) + " " + run.When + " " +
-                (run.Replay.empty() ? "-" : run.Replay) + "\n";
+                (run.Replay.empty() ? "-" : run.Replay) + " " + SkillName(run.Difficulty) + "\n";
     return text;
 }
 
 std::string ScoreTable::Format() const {
     if (runs_.empty())
         return "No scores yet.\n";
-    std::vector<std::vector<std::string>> rows = {{"#", "Score", "Money", "Outcome", "Seconds", "Date", "Replay"}};
+    std::vector<std::vector<std::string>> rows = {
+        {"#", "Score", "Money", "Outcome", "Difficulty", "Seconds", "Date", "Replay"}};
     for (size_t i = 0; i < runs_.size(); ++i) {
         const Run& run = runs_[i];
         rows.push_back({std::to_string(i + 1), std::to_string(run.Score), std::to_string(run.Money),
-                        OutcomeNames[static_cast<size_t>(run.Result)], Seconds(run.Tenths), run.When,
-                        run.Replay.empty() ? "-" : run.Replay});
+                        OutcomeNames[static_cast<size_t>(run.Result)], SkillName(run.Difficulty), Seconds(run.Tenths),
+                        run.When, run.Replay.empty() ? "-" : run.Replay});
     }
-    return Columns(rows, "rrrlrll");
+    return Columns(rows, "rrrllrll");
 }

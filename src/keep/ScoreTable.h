@@ -7,12 +7,17 @@
 #include <vector>
 
 #include "engine/BestScores.h"
+#include "field/Skill.h"
 
-// The ten best runs, best first, as kept in the player's scores.txt: one
-// line a run (score, money, outcome, seconds played, local date and time,
-// replay file name or "-") under a "#" header. The table owns its runs; it
-// also remembers a file it could not read, so that saving never replaces
-// scores that were there but unreadable.
+// The ten best runs of each difficulty, best first, as kept in the player's
+// scores.txt: one line a run (score, money, outcome, seconds played, local
+// date and time, replay file name or "-", difficulty) under a "#" header. A
+// line written before the game had difficulties ends with the replay and
+// was played on normal. Runs of different difficulties never push one
+// another out of the table, and a best score is always the best of one
+// difficulty. The table owns its runs; it also remembers a file it could
+// not read, so that saving never replaces scores that were there but
+// unreadable.
 class ScoreTable : public BestScores {
 public:
     enum class Outcome { Won, Lost, Left };
@@ -24,15 +29,18 @@ public:
         long Tenths = 0;     // seconds played, in tenths of a second
         std::string When;    // local time, "YYYY-MM-DD HH:MM:SS"
         std::string Replay;  // a file name in the replays folder; empty for none
+        Skill Difficulty = Skill::Normal;
         bool operator==(const Run&) const = default;
     };
 
+    // Runs kept of each difficulty.
     static constexpr size_t Capacity = 10;
-    // Ten lines and generous comments; anything bigger is not this file.
+    // Thirty lines and generous comments; anything bigger is not this file.
     static constexpr size_t MaxFileBytes = 64 * 1024;
 
-    // The table in `text`, sorted and cut to the best ten; nullopt when a line
-    // is damaged, with `problem` (if given) naming the first such line.
+    // The table in `text`, sorted and cut to the best ten of each difficulty;
+    // nullopt when a line is damaged, with `problem` (if given) naming the
+    // first such line.
     static std::optional<ScoreTable> Parse(std::string_view text, std::string* problem = nullptr);
 
     // The scores in `path`. A missing file is an empty table. A damaged one is
@@ -45,17 +53,23 @@ public:
     // failure (or when `path` could not be read at loading).
     bool Save(const std::string& path) const;
 
-    // Enters a run with a score above 0 that beats the lowest of a full table
-    // strictly; a run equal to one in the table goes behind it. Runs that
-    // could not be written back (negative numbers, a bad date or replay name)
-    // never enter. True when the run entered.
+    // Enters a run with a score above 0 that beats strictly the lowest of
+    // its difficulty when ten of those are kept; a run equal to one in the
+    // table goes behind it. Runs that could not be written back (negative
+    // numbers, a bad date or replay name) never enter. True when the run
+    // entered.
     bool Add(const Run& run);
 
-    // True for a positive score above every score in the table.
-    bool IsNewBest(long long score) const override;
-    std::optional<long long> BestScore() const override;
-    // The best run; null for an empty table.
+    // True for a positive score above every kept score of `difficulty`.
+    bool IsNewBest(long long score, Skill difficulty) const;
+    // The best run of `difficulty`; null when none is kept.
+    const Run* Best(Skill difficulty) const;
+    // The best run of any difficulty; null for an empty table.
     const Run* Best() const;
+    // The same for the screens, by the difficulty's name; a name that is no
+    // difficulty's has no runs.
+    bool IsNewBest(long long score, std::string_view difficulty) const override;
+    std::optional<long long> BestScore(std::string_view difficulty) const override;
     const std::vector<Run>& Runs() const { return runs_; }
     bool operator==(const ScoreTable& other) const { return runs_ == other.runs_; }
 
@@ -73,6 +87,9 @@ public:
 private:
     void StartAfresh(const std::string& path, const std::string& problem);
     void KeepFromSaving(const std::string& path, const std::string& reason);
+    size_t Kept(Skill difficulty) const;
+    // Drops the runs of each difficulty beyond its best ten.
+    void CutToCapacity();
 
     std::vector<Run> runs_;
     std::string unsavedPath_;  // a file that was there but could not be read

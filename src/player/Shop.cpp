@@ -8,7 +8,6 @@
 #include "player/Ship.h"
 
 namespace {
-constexpr int RepairPrice = 500;
 // The repair label lights up only with a comfortable reserve, not at the
 // bare price.
 constexpr int RepairLabelMoney = 1000;

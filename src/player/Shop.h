@@ -1,5 +1,6 @@
 #pragma once
 #include "engine/Timer.h"
+#include "field/SkillRules.h"
 
 class Engine;
 class Ship;
@@ -11,6 +12,8 @@ class UI;
 class Shop {
 public:
     class Engine* Engine;
+    // The level sets it from its skill.
+    int RepairPrice = SkillRules::Of(Skill::Normal).RepairPrice;
     int RapidFirePrice = 100;
     int CannonPrice = 100;
     int RapidFireCount = 0;

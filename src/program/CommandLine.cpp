@@ -24,6 +24,7 @@ constexpr Option Table[] = {
     {'\0', "fullscreen", nullptr, "play in full screen"},
     {'\0', "windowed", nullptr, "play in a window"},
     {'\0', "mute", nullptr, "no music and no sound effects for this run"},
+    {'\0', "difficulty", "NAME", "play easy, normal or hard this run (the saved setting is kept)"},
     {'\0', "scores", nullptr, "show the table of best runs and exit"},
     {'\0', "replay", "FILE", "play back the run recorded in FILE"},
     {'\0', "verify", "FILE", "check that the run recorded in FILE plays back as recorded"},
@@ -79,7 +80,10 @@ bool Apply(const Option& option, const std::string& value, Choice& choice) {
         choice.ReplayFile = value;
     else if (name == "verify")
         choice.VerifyFile = value;
-    else if (name == "frames" && !ReadFrames(value, choice.Frames)) {
+    else if (name == "difficulty" && !(choice.Difficulty = SkillNamed(value))) {
+        choice = Refusal("option '--difficulty' takes easy, normal or hard, not " + PlainText::Quoted(value));
+        return false;
+    } else if (name == "frames" && !ReadFrames(value, choice.Frames)) {
         choice = Refusal("option '--frames' needs a positive whole number, not " + PlainText::Quoted(value));
         return false;
     }
@@ -88,7 +92,8 @@ bool Apply(const Option& option, const std::string& value, Choice& choice) {
 
 // Options that cannot go together, each pair named once.
 std::optional<Choice> Conflict(const std::vector<std::string>& given) {
-    static constexpr std::pair<const char*, const char*> pairs[] = {{"replay", "verify"}, {"fullscreen", "windowed"}};
+    static constexpr std::pair<const char*, const char*> pairs[] = {
+        {"replay", "verify"}, {"fullscreen", "windowed"}, {"verify", "difficulty"}};
     for (const auto& [first, second] : pairs)
         if (std::count(given.begin(), given.end(), first) && std::count(given.begin(), given.end(), second))
             return Refusal(std::string("options '--") + first + "' and '--" + second + "' cannot be used together");

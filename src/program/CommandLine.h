@@ -3,6 +3,8 @@
 #include <span>
 #include <string>
 
+#include "field/Skill.h"
+
 // The game's command-line options, GNU style: every option is one row of a
 // single table, from which `--help` is written, and Parse turns the
 // arguments into what to do without touching the process, so that the
@@ -22,6 +24,7 @@ public:
         Action Do = Action::Run;
         std::optional<bool> Fullscreen{};  // set by --fullscreen or --windowed
         bool Mute = false;
+        std::optional<Skill> Difficulty{};  // --difficulty, for this run
         std::string ReplayFile{};  // --replay: play this replay back
         std::string VerifyFile{};  // --verify: check this replay
         long Frames = 0;         // --frames: quit after this many frames; 0 plays on

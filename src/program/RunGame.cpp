@@ -83,9 +83,12 @@ int RunGame(int argc, char** argv) {
         return ReplayModes::Verify(std::move(recorded));
 
     const UserFolders folders;
-    Settings settings = Settings::Load(folders.SettingsFile());
-    settings.Fullscreen = choice.Fullscreen.value_or(settings.Fullscreen);
-    SettingsKeys hotkeys(settings, folders.SettingsFile(), choice.Mute);
+    const Settings saved = Settings::Load(folders.SettingsFile());
+    SettingsKeys hotkeys(saved, folders.SettingsFile(), choice.Mute);
+    Settings thisRun = saved;
+    thisRun.Fullscreen = choice.Fullscreen.value_or(saved.Fullscreen);
+    thisRun.Difficulty = choice.Difficulty.value_or(saved.Difficulty);
+    hotkeys.PlayThisRun(thisRun);
     RunKeeper keeper(folders.ScoresFile(), folders.Replays());
     // Without an explicit choice SDL 1.2 would fall back to drawing the game
     // as ASCII art in the terminal when there is no display; ask for X11 so

@@ -36,6 +36,7 @@ void RunKeeper::Keep(const ReplayFile& run, const LevelOutcome& outcome) {
     entry.Tenths = static_cast<long>(outcome.LevelMs / 100);
     entry.When = ScoreTable::Timestamp(now);
     entry.Replay = replay;
+    entry.Difficulty = run.Difficulty;
     if (!Table.Add(entry))
         return;
     if (ScoresPath.empty())

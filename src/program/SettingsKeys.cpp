@@ -7,9 +7,10 @@
 #include "engine/Engine.h"
 #include "engine/Log.h"
 #include "engine/PictureFit.h"
+#include "field/Stage1.h"
 
-SettingsKeys::SettingsKeys(Settings settings, std::string path, bool muted)
-    : Chosen(settings), Path(std::move(path)), Muted(muted) {}
+SettingsKeys::SettingsKeys(Settings saved, std::string path, bool muted)
+    : Chosen(saved), Saved(saved), Path(std::move(path)), Muted(muted) {}
 
 namespace {
 static_assert(Settings::AutoScale == WindowMode::FitDesktop && Settings::MaxScale == PictureFit::MaxScale);
@@ -30,11 +31,15 @@ bool Open(const WindowMode& mode) {
 }
 }  // namespace
 
+void SettingsKeys::PlayThisRun(const Settings& thisRun) { Chosen = thisRun; }
+
 WindowMode SettingsKeys::Window() const { return WindowFor(Chosen); }
 
 void SettingsKeys::Apply() {
     ApplySound();
-    ShowWindow(Chosen);
+    if (!ShowWindow(Chosen))
+        Chosen.Fullscreen = false;
+    Stage1::SetComingSkill(Chosen.Difficulty);
 }
 
 int SettingsKeys::MixerVolume(bool on, int level) const {
@@ -65,8 +70,13 @@ void SettingsKeys::Change(const Settings& next) {
     Settings applied = next;
     if (!ShowWindow(next))
         applied.Fullscreen = false;
+    // What the player changed is kept; what only this run plays is not.
+    for (const Settings::Choice& choice : Settings::Choices())
+        if (choice.Get(applied) != choice.Get(Chosen))
+            choice.Set(Saved, choice.Get(applied));
     Chosen = applied;
     ApplySound();
+    Stage1::SetComingSkill(Chosen.Difficulty);
     Save();
 }
 
@@ -101,5 +111,5 @@ void SettingsKeys::Save() const {
     if (Path.empty())
         Log::WarnOnce("no home folder: settings are not saved");
     else
-        Chosen.Save(Path);
+        Saved.Save(Path);
 }

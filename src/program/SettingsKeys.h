@@ -11,27 +11,36 @@
 
 // The player's settings at work in the running game: the window (scale,
 // smoothness, full screen), how the keys of play are read, music and sound
-// effects with their volumes, as settings.ini has them (or as the command
-// line overrides them for one run), changed through Change (saved at once),
-// and the keys that change them while playing: F11 full screen, F9 music,
-// F10 sound effects. These keys are taken out of the event stream before
-// the game sees them, so they are no part of play and never of a replay.
-// Keys read by their place reach the game (and a replay's recording) as the
-// key of play they stand for.
+// effects with their volumes, and the difficulty, as settings.ini has them
+// (or as the command line sets them for one run), changed through Change
+// (saved at once), and the keys that change them while playing: F11 full
+// screen, F9 music, F10 sound effects. These keys are taken out of the event
+// stream before the game sees them, so they are no part of play and never of
+// a replay. Keys read by their place reach the game (and a replay's
+// recording) as the key of play they stand for. The difficulty in effect is
+// the one the levels started from then on play (Stage1::SetComingSkill); a
+// level already running keeps its own.
 class SettingsKeys : public EventFilter {
 public:
-    // `path` may be empty: nothing is saved then. A muted run plays without
-    // music and effects whatever the settings say, and does not change them.
-    SettingsKeys(Settings settings, std::string path, bool muted);
+    // `saved` is what settings.ini holds; `path` may be empty: nothing is
+    // saved then. A muted run plays without music and effects whatever the
+    // settings say, and does not change them.
+    SettingsKeys(Settings saved, std::string path, bool muted);
 
+    // The settings of this run only (the command line's --fullscreen,
+    // --windowed, --difficulty), before Apply: each is in effect until the
+    // player changes it through Change; until then settings.ini keeps the
+    // saved one, whatever else is saved meanwhile.
+    void PlayThisRun(const Settings& thisRun);
     // The window the settings ask for, to start the engine with.
     WindowMode Window() const;
-    // Puts the window and the sound as the settings say (the engine is up).
+    // Puts the window, the sound and the coming levels' difficulty as the
+    // settings say (the engine is up).
     void Apply();
     // Takes `next` as the player's settings: what can change at once does
-    // (a new scale or full screen opens the window anew at once), and the
-    // settings are saved. Full screen where the driver refuses it is saved
-    // as off.
+    // (a new scale or full screen opens the window anew at once, the next
+    // level started plays the new difficulty), and what the player changed
+    // is saved. Full screen where the driver refuses it stays off.
     void Change(const Settings& next);
     // True when `event` was one of the settings keys and has been acted on
     // (nothing stands in its place), or a key that reads as another (which
@@ -51,7 +60,9 @@ private:
     bool ShowWindow(const Settings& wanted) const;
     void Save() const;
 
+    // In effect, and as settings.ini is to keep them.
     Settings Chosen;
+    Settings Saved;
     std::string Path;
     bool Muted;
     KeyPlaces Places;

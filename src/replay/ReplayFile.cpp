@@ -172,15 +172,16 @@ bool ReadHeader(Reader& in, ReplayFile& out, std::string& error) {
             error = "not a KORVANTA replay (wrong magic bytes)";
             return false;
         }
-    const uint16_t format = in.Get<uint16_t>();
+    out.Format = in.Get<uint16_t>();
     out.Rules = in.Get<uint16_t>();
+    const uint8_t skill = out.Format >= ReplayFile::SkillFormat ? in.Get<uint8_t>() : 1;
     if (!in.Ok) {
         error = "truncated in its header";
         return false;
     }
-    if (format != ReplayFile::FormatVersion) {
-        error = "written in replay format " + std::to_string(format) + "; this game reads format " +
-                std::to_string(ReplayFile::FormatVersion);
+    if (out.Format < ReplayFile::OldestFormat || out.Format > ReplayFile::FormatVersion) {
+        error = "written in replay format " + std::to_string(out.Format) + "; this game reads formats " +
+                std::to_string(ReplayFile::OldestFormat) + " to " + std::to_string(ReplayFile::FormatVersion);
         return false;
     }
     if (out.Rules != ReplayFile::GameRules) {
@@ -188,6 +189,11 @@ bool ReadHeader(Reader& in, ReplayFile& out, std::string& error) {
                 std::to_string(ReplayFile::GameRules) + ")";
         return false;
     }
+    if (skill > static_cast<uint8_t>(Skill::Hard)) {
+        error = "played at an unknown difficulty (" + std::to_string(skill) + ")";
+        return false;
+    }
+    out.Difficulty = static_cast<Skill>(skill);
     return true;
 }
 
@@ -272,8 +278,11 @@ Timer ReplayFile::TimerState::At(uint32_t now) const {
 std::string ReplayFile::Encode() const {
     Writer out;
     out.Bytes.append(Magic, sizeof Magic);
-    out.Put(FormatVersion);
+    const uint16_t format = Difficulty == Skill::Normal ? Format : FormatVersion;
+    out.Put(format);
     out.Put(Rules);
+    if (format >= SkillFormat)
+        out.Put(static_cast<uint8_t>(Difficulty));
     out.Put(Seed);
     out.Put(StartTime);
     out.Put<uint8_t>(static_cast<uint8_t>((DrawnAtStart ? 1 : 0) | (Paused ? 2 : 0)));

@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "engine/Timer.h"
+#include "field/Skill.h"
 
-// One recorded level session, as kept in a .krp file: the random seed, the
-// state of the input handler and the main loop when the level came up, the
+// One recorded level session, as kept in a .krp file: the difficulty it was
+// played at, the random seed, the state of the input handler and the main loop when the level came up, the
 // game clock of every frame with the events handed over before it, a check
 // value of the world about once a second, and how the run ended. The byte
 // layout is documented in docs/replay-format.md; everything is little-endian
@@ -16,8 +17,12 @@
 // anything is allocated for it.
 class ReplayFile {
 public:
-    // Bumped whenever the layout changes.
-    static constexpr uint16_t FormatVersion = 1;
+    // Bumped whenever the layout changes. Format 1, from before the game had
+    // difficulties, is still read: its runs were played on normal.
+    static constexpr uint16_t FormatVersion = 2;
+    static constexpr uint16_t OldestFormat = 1;
+    // The first format that says which difficulty the run was played at.
+    static constexpr uint16_t SkillFormat = 2;
     // Bumped whenever a rule of play changes what a recorded run does; a
     // replay of other rules cannot be played back and is refused.
     static constexpr uint16_t GameRules = 1;
@@ -46,7 +51,12 @@ public:
         uint64_t Value = 0;
     };
 
+    // The layout this run is written in: a run read from an older file is
+    // written back as it was read, so that it keeps its very bytes; a run
+    // not played on normal is always written in the newest.
+    uint16_t Format = FormatVersion;
     uint16_t Rules = GameRules;
+    Skill Difficulty = Skill::Normal;
     uint32_t Seed = 0;
     // The game clock of the frame in which the level was loaded.
     uint32_t StartTime = 0;

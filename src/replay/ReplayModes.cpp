@@ -17,8 +17,9 @@ namespace {
 std::string Summary(const ReplayPlayer& player) {
     const LevelOutcome& result = player.Result();
     char line[200];
-    std::snprintf(line, sizeof line, "%u frames, %.1f s of play, score %d, money %d, %s, ", player.FramesPlayed(),
-                  result.LevelMs / 1000.0, result.Score, result.Money, LevelOutcome::Name(result.How));
+    std::snprintf(line, sizeof line, "%u frames, %.1f s of play on %s, score %d, money %d, %s, ", player.FramesPlayed(),
+                  result.LevelMs / 1000.0, SkillName(player.Recording().Difficulty), result.Score, result.Money,
+                  LevelOutcome::Name(result.How));
     const uint32_t desync = player.DesyncFrame();
     return line + (desync == 0 ? std::string("in sync") : "desync at frame " + std::to_string(desync));
 }

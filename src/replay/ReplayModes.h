@@ -10,8 +10,8 @@ class ReplayFile;
 class ReplayModes {
 public:
     // Plays `run` with no window and no sound and prints one line: frames,
-    // seconds of play, score, money, how the level ended and whether it
-    // stayed in sync. Returns the exit status: 0 in sync, 1 for a desync.
+    // seconds of play, the difficulty, score, money, how the level ended and
+    // whether it stayed in sync. Returns the exit status: 0 in sync, 1 for a desync.
     static int Verify(ReplayFile run);
 
     // Plays `run` in the running game's window at the pace it was recorded.

@@ -29,7 +29,12 @@ void ReplayPlayer::Start() {
     EscapeTimer = Run.EscapeTimer.At(Run.StartTime);
 
     Waiting = true;
+    // The recorded level plays its own difficulty whatever the player's
+    // settings say; the levels after it play theirs again.
+    const Skill coming = Stage1::ComingSkill();
+    Stage1::SetComingSkill(Run.Difficulty);
     engine.PushScreen(new LoadingScreen(), "LoadingScreen");
+    Stage1::SetComingSkill(coming);
     // Loaded from an update (Replay on an overlay), the level was also drawn
     // in that frame.
     if (Run.DrawnAtStart)

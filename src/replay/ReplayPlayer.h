@@ -6,7 +6,7 @@
 #include "replay/WorldCheck.h"
 
 // Plays a recorded level session back: puts the level up as the recording
-// found it (seed, clock, held keys, pause, pointer), then replays frame after
+// found it (difficulty, seed, clock, held keys, pause, pointer), then replays frame after
 // frame the recorded clock and events through the main loop's own update and
 // render, and compares the world with the recording's checks. The first frame
 // at which they differ is the desync. The player is the engine's watcher

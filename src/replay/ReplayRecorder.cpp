@@ -5,6 +5,7 @@
 #include "engine/MainLoop.h"
 #include "engine/Random.h"
 #include "engine/TickSource.h"
+#include "field/Stage1.h"
 
 namespace {
 // Checks of the world go into the recording about this often.
@@ -22,6 +23,7 @@ void ReplayRecorder::LevelStarted(Stage1& level) {
     const Engine& engine = Engine::Instance();
     Run = ReplayFile();
     Run.Seed = seed;
+    Run.Difficulty = level.Difficulty;
     Run.StartTime = TickSource::Now();
     Run.DrawnAtStart = !Rendering();
     Run.Paused = GamePaused;

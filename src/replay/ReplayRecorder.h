@@ -8,7 +8,8 @@
 
 // Records every level session of the running game as a replay: when a level
 // comes up it seeds the random generator afresh (drawn from the clock as
-// ever) and notes the seed and the state the level starts from; then each
+// ever) and notes the seed, the level's difficulty and the state the level
+// starts from; then each
 // frame's clock and events, and a check of the world about once a second.
 // When the level ends, the finished recording goes to the caller, who keeps
 // it. The recorder changes nothing in play.

@@ -11,6 +11,7 @@
 #include "engine/Layout.h"
 #include "engine/MusicTrack.h"
 #include "engine/Text.h"
+#include "field/Stage1.h"
 #include "screens/LoadingScreen.h"
 
 namespace {
@@ -231,11 +232,14 @@ bool MainScreen::Fire(int button) {
 }
 
 void MainScreen::DrawBestScore(SDL_Surface* target) {
+    // The best of the difficulty that Play would start.
+    const Skill skill = Stage1::ComingSkill();
     const BestScores* scores = Engine::Instance().Scores;
-    const std::optional<long long> best = scores != nullptr ? scores->BestScore() : std::nullopt;
+    const std::optional<long long> best = scores != nullptr ? scores->BestScore(SkillName(skill)) : std::nullopt;
     if (!best)
         return;
-    Texts.DrawCentred(target, TextFont, "Best score: " + std::to_string(*best), TextColour,
+    const std::string on = skill == Skill::Normal ? "" : std::string(" on ") + SkillName(skill);
+    Texts.DrawCentred(target, TextFont, "Best score" + on + ": " + std::to_string(*best), TextColour,
                       Layout::BestScoreTop);
 }
 

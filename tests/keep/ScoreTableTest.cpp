@@ -36,7 +36,7 @@ TEST(ScoreTable, ParsesHandWrittenFilesSortedAndCutToTheBestTen) {
     EXPECT_EQ(table->Runs()[2].Replay, "");
     EXPECT_EQ(ScoreTable::Parse(table->Text()), table);
     EXPECT_EQ(ScoreTable::Parse("1 0 left 0 1999-12-31 00:00:00 -")->Text(),
-              "# score money outcome seconds date time replay\n1 0 left 0.0 1999-12-31 00:00:00 -\n");
+              "# score money outcome seconds date time replay difficulty\n1 0 left 0.0 1999-12-31 00:00:00 - normal\n");
 }
 
 TEST(ScoreTable, OneDamagedLineMakesTheFileUnparseable) {
@@ -59,8 +59,8 @@ TEST(ScoreTable, OneDamagedLineMakesTheFileUnparseable) {
 
 TEST(ScoreTable, AddKeepsTheTenBestWithEarlierRunsAheadOnTies) {
     ScoreTable table;
-    EXPECT_TRUE(table.IsNewBest(1));
-    EXPECT_FALSE(table.IsNewBest(0));
+    EXPECT_TRUE(table.IsNewBest(1, Skill::Normal));
+    EXPECT_FALSE(table.IsNewBest(0, Skill::Normal));
     EXPECT_FALSE(table.Add(Scored(0)));
     ScoreRun run = Scored(5);
     run.When = "yesterday";
@@ -73,8 +73,8 @@ TEST(ScoreTable, AddKeepsTheTenBestWithEarlierRunsAheadOnTies) {
     EXPECT_TRUE(table.Add(Scored(50, "later.kvr")));
     EXPECT_EQ(Scores(table), (std::vector<long long>{100, 90, 80, 70, 60, 50, 50, 40, 30, 20}));
     EXPECT_EQ(table.Runs()[6].Replay, "later.kvr");
-    EXPECT_FALSE(table.IsNewBest(100));
-    EXPECT_TRUE(table.IsNewBest(101));
+    EXPECT_FALSE(table.IsNewBest(100, Skill::Normal));
+    EXPECT_TRUE(table.IsNewBest(101, Skill::Normal));
     EXPECT_EQ(table.Best()->Score, 100);
 }
 
@@ -127,7 +127,78 @@ TEST(ScoreTable, FormatAlignsTheColumns) {
     ScoreTable table;
     table.Add(Scored(123456, "run.kvr"));
     table.Add(Scored(7));
-    EXPECT_EQ(table.Format(), "#   Score  Money  Outcome  Seconds  Date                 Replay\n"
-                              "1  123456     10  lost         9.5  2024-02-29 23:59:60  run.kvr\n"
-                              "2       7     10  lost         9.5  2024-02-29 23:59:60  -\n");
+    ScoreRun hard = Scored(7);
+    hard.Difficulty = Skill::Hard;
+    table.Add(hard);
+    EXPECT_EQ(table.Format(), "#   Score  Money  Outcome  Difficulty  Seconds  Date                 Replay\n"
+                              "1  123456     10  lost     normal          9.5  2024-02-29 23:59:60  run.kvr\n"
+                              "2       7     10  lost     normal          9.5  2024-02-29 23:59:60  -\n"
+                              "3       7     10  lost     hard            9.5  2024-02-29 23:59:60  -\n");
+}
+
+// Lines written before the game had difficulties end with the replay: those
+// runs were played on normal. Every line now says its difficulty.
+TEST(ScoreTable, EachRunKeepsItsDifficultyAndLinesWithoutOneAreNormal) {
+    const std::optional<ScoreTable> table = ScoreTable::Parse(
+        "# score money outcome seconds date time replay\n"
+        "50 1 won 9.0 2024-01-31 10:00:00 old.krp\n"
+        "70 1 won 9.0 2024-01-31 10:00:00 new.krp HARD\n"
+        "60 1 lost 9.0 2024-01-31 10:00:00 - easy\n");
+    ASSERT_TRUE(table);
+    ASSERT_EQ(Scores(*table), (std::vector<long long>{70, 60, 50}));
+    EXPECT_EQ(table->Runs()[0].Difficulty, Skill::Hard);
+    EXPECT_EQ(table->Runs()[1].Difficulty, Skill::Easy);
+    EXPECT_EQ(table->Runs()[2].Difficulty, Skill::Normal);
+    EXPECT_NE(table->Text().find("50 1 won 9.0 2024-01-31 10:00:00 old.krp normal\n"), std::string::npos);
+    EXPECT_EQ(ScoreTable::Parse(table->Text()), table);
+
+    std::string problem;
+    EXPECT_FALSE(ScoreTable::Parse("1 2 won 3.0 2024-01-31 10:00:00 a.krp brutal", &problem));
+    EXPECT_EQ(problem, "line 1: unknown difficulty 'brutal'");
+    EXPECT_FALSE(ScoreTable::Parse("1 2 won 3.0 2024-01-31 10:00:00 a.krp hard x", &problem));
+    EXPECT_EQ(problem, "line 1: too many fields");
+}
+
+// Runs of one difficulty never push those of another out of the table, and
+// a best score is always the best of one difficulty.
+TEST(ScoreTable, TheTenBestOfEachDifficultyAreKeptAndComparedApart) {
+    auto at = [](long long score, Skill skill) {
+        ScoreRun run = Scored(score);
+        run.Difficulty = skill;
+        return run;
+    };
+    ScoreTable table;
+    EXPECT_TRUE(table.IsNewBest(1, Skill::Hard));
+    for (long long i = 1; i <= 10; ++i) {
+        EXPECT_TRUE(table.Add(at(1000 + i, Skill::Easy)));
+        EXPECT_TRUE(table.Add(at(10 + i, Skill::Hard))) << "below every easy run, but among the best hard ones";
+    }
+    EXPECT_FALSE(table.Add(at(11, Skill::Hard)));
+    EXPECT_TRUE(table.Add(at(100, Skill::Hard)));
+    EXPECT_TRUE(table.Add(at(5, Skill::Normal)));
+    ASSERT_EQ(table.Runs().size(), 21u);
+    EXPECT_EQ(table.Runs().back().Score, 5);
+    EXPECT_EQ(table.Runs()[table.Runs().size() - 2].Score, 12) << "the lowest hard run went";
+    EXPECT_EQ(table.Runs()[9].Score, 1001) << "every easy run stayed";
+
+    EXPECT_EQ(table.Best(Skill::Hard)->Score, 100);
+    EXPECT_EQ(table.Best()->Score, 1010);
+    EXPECT_FALSE(table.IsNewBest(100, Skill::Hard));
+    EXPECT_TRUE(table.IsNewBest(101, Skill::Hard));
+    EXPECT_FALSE(table.IsNewBest(1010, Skill::Easy));
+    EXPECT_TRUE(table.IsNewBest(6, Skill::Normal));
+    const BestScores& screens = table;
+    EXPECT_EQ(screens.BestScore("hard"), 100);
+    EXPECT_EQ(screens.BestScore("normal"), 5);
+    EXPECT_TRUE(screens.IsNewBest(101, "hard"));
+    EXPECT_FALSE(screens.IsNewBest(101, "easy"));
+
+    std::string text = table.Text();
+    for (int i = 0; i < 3; ++i)
+        text += "2000 1 won 9.0 2024-01-31 10:00:00 - hard\n";
+    const std::optional<ScoreTable> parsed = ScoreTable::Parse(text);
+    ASSERT_TRUE(parsed);
+    EXPECT_EQ(parsed->Runs().size(), 21u) << "cut to ten of each";
+    EXPECT_EQ(parsed->Best(Skill::Hard)->Score, 2000);
+    EXPECT_EQ(parsed->Best(Skill::Easy)->Score, 1010);
 }

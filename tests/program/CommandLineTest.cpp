@@ -26,6 +26,8 @@ TEST(CommandLine, ChoosesWhatToDo) {
          {.Fullscreen = false, .Mute = true, .Frames = 9223372036854775807}},
         {{"--replay", "--mute", "--frames=1", "--"}, {.ReplayFile = "--mute", .Frames = 1}},
         {{"--verify=a=b", "--frames", "5", "--frames", "6"}, {.VerifyFile = "a=b", .Frames = 6}},
+        {{"--difficulty", "Hard", "--difficulty=easy"}, {.Difficulty = Skill::Easy}},
+        {{"--replay", "a", "--difficulty", "normal"}, {.Difficulty = Skill::Normal, .ReplayFile = "a"}},
     };
     for (const auto& [args, expected] : cases)
         EXPECT_TRUE(Parse(args) == expected) << (args.empty() ? "" : args[0]);
@@ -48,6 +50,9 @@ TEST(CommandLine, UsageErrorsAreOneLineWithAHintAndStatusTwo) {
         {{"--replay", "a", "--verify", "b"}, "options '--replay' and '--verify' cannot be used together"},
         {{"--windowed", "--fullscreen"}, "options '--fullscreen' and '--windowed' cannot be used together"},
         {{"--bogus", "--help"}, "unrecognized option '--bogus'"},
+        {{"--difficulty", "brutal"}, "option '--difficulty' takes easy, normal or hard, not 'brutal'"},
+        {{"--difficulty"}, "option '--difficulty' requires an argument"},
+        {{"--difficulty=hard", "--verify", "a"}, "options '--verify' and '--difficulty' cannot be used together"},
     };
     for (const auto& [args, message] : cases) {
         const CommandLine::Choice got = Parse(args);
@@ -90,6 +95,7 @@ TEST(CommandLineProgram, AnswersWithTheRightStatusAndOpensNoWindowForAMistake) {
         {"--version", 0, "korvanta "},
         {"--scores", 0, "No scores yet."},
         {"--bogus", 2, "unrecognized option '--bogus' (try 'korvanta --help')"},
+        {"--difficulty insane", 2, "option '--difficulty' takes easy, normal or hard, not 'insane'"},
         {"--replay missing.krp", 1, "cannot use replay \"missing.krp\": no such file"},
     };
     for (const auto& c : cases) {

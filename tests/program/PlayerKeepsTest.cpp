@@ -83,7 +83,7 @@ TEST_F(PlayerKeeps, RunsAreKeptAsReplaysAndScoresTheMenuAndOverlaysShowTheBest) 
         ASSERT_NE(Level(), nullptr);
         for (int k = 0; k < kills; ++k)
             ScoreAKill();
-        const bool better = keeper.Scores().IsNewBest(Hud()->PlayerScore);
+        const bool better = keeper.Scores().IsNewBest(Hud()->PlayerScore, Skill::Normal);
         EndTheRun();
         played = LevelTime();
         EXPECT_EQ(CountPixels(newBest, Gold, 2) > 30, better) << kills << " kills";
@@ -203,6 +203,65 @@ TEST_F(PlayerKeeps, WindowSettingsOpenTheWindowAtOnceAndAreSaved) {
     EXPECT_EQ(DisplaySurface->w, 1024);
     Run(5);
     EXPECT_NE(Level(), nullptr);
+}
+
+// A difficulty (or full screen) given for one run plays until the player
+// chooses another and never reaches settings.ini; the menu shows the best
+// score of the difficulty Play would start, and "New best score!" compares a
+// run with the runs of its own difficulty only.
+TEST_F(PlayerKeeps, BestScoresAreOfOneDifficultyAndADifficultyForOneRunIsNotSaved) {
+    const SDL_Rect newBest{262, Layout::NewBestTop, 500, 35}, bestLine{312, Layout::BestScoreTop, 400, 25};
+    const std::string path = Home / "settings.ini";
+    Settings saved;
+    saved.Fullscreen = true;
+    SettingsKeys keys(saved, path, false);
+    Settings thisRun = saved;
+    thisRun.Fullscreen = false;  // --windowed
+    thisRun.Difficulty = Skill::Hard;
+    keys.PlayThisRun(thisRun);
+    TheEngine().Hotkeys = &keys;
+    keys.Apply();
+    const RunKeeper& keeper = Keep();
+    auto playAKill = [this, newBest](bool newBestShown) {
+        Click(Layout::PlayButton);
+        Run(20);
+        ASSERT_NE(Level(), nullptr);
+        ScoreAKill();
+        EndTheRun();
+        EXPECT_EQ(CountPixels(newBest, Gold, 2) > 30, newBestShown);
+        Click(Layout::OverlayExitButton);
+        Run(3);
+        ASSERT_NE(Menu(), nullptr);
+    };
+    Run(2);
+    playAKill(true);
+    ASSERT_EQ(keeper.Scores().Runs().size(), 1u);
+    EXPECT_EQ(keeper.Scores().Runs()[0].Difficulty, Skill::Hard);
+    const int hardLine = CountPixels(bestLine, TextColour);
+    EXPECT_GT(hardLine, 50) << "the best hard score on the menu";
+
+    Tap(SDLK_F9);  // saves the settings, with the difficulty the player chose
+    EXPECT_EQ(Settings::Load(path).Difficulty, Skill::Normal);
+    EXPECT_TRUE(Settings::Load(path).Fullscreen) << "--windowed is for this run only";
+    EXPECT_EQ(keys.Current().Difficulty, Skill::Hard);
+
+    Settings next = keys.Current();
+    next.Difficulty = Skill::Normal;
+    keys.Change(next);
+    Run(2);
+    EXPECT_EQ(CountPixels(bestLine, TextColour), 0) << "no normal run kept yet";
+    playAKill(true);  // the same score as the hard run, the first normal one
+    EXPECT_GT(CountPixels(bestLine, TextColour), 50);
+    EXPECT_LT(CountPixels(bestLine, TextColour), hardLine) << "\"Best score: 50\" is shorter";
+    playAKill(false);  // no better than the normal one
+
+    next.Difficulty = Skill::Easy;
+    keys.Change(next);
+    EXPECT_EQ(Settings::Load(path).Difficulty, Skill::Easy) << "a difficulty chosen is saved";
+    playAKill(true);  // no better than the others, but the first easy one
+    const std::string table = TempFolder::Get(Home / "scores.txt");
+    EXPECT_NE(table.find(" hard\n"), std::string::npos) << table;
+    EXPECT_NE(table.find(" normal\n"), std::string::npos) << table;
 }
 
 // Where the player is decides what a button stands for: Play on the menu,

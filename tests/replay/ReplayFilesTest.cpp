@@ -3,7 +3,9 @@
 #include <vector>
 
 #include "engine/MainLoop.h"
+#include "field/Stage1.h"
 #include "replay/ReplayFile.h"
+#include "replay/ReplayPlayer.h"
 #include "replay/ReplayRecorder.h"
 #include "support/GameProcess.h"
 #include "support/Events.h"
@@ -18,10 +20,13 @@ namespace {
 class ReplayFiles : public Playthrough, protected GameProcess {
 protected:
     // A short recorded run: play, fly and fire for a few seconds, leave.
-    ReplayFile Record() {
+    ReplayFile Record(Skill skill = Skill::Normal) {
         ReplayFile kept;
         ReplayRecorder recorder([&kept](const ReplayFile& run, const LevelOutcome&) { kept = run; });
         TheEngine().Watcher = &recorder;
+        Stage1::SetComingSkill(skill);
+        if (Menu() == nullptr)
+            FreshMenu();
         StartLevel();
         KeyDown(SDLK_d);
         KeyDown(SDLK_SPACE);
@@ -30,6 +35,7 @@ protected:
         Run(30);
         TheEngine().ClearScreens();
         TheEngine().Watcher = nullptr;
+        Stage1::SetComingSkill(Skill::Normal);
         return kept;
     }
     std::string Write(const std::string& name, const std::string& bytes) {
@@ -110,7 +116,10 @@ TEST_F(ReplayFiles, FilesItCannotUseAreRefusedWithTheirReason) {
     for (char& c : garbage)
         c = static_cast<char>(noise());
     std::string hugeCount = good;
-    hugeCount.replace(35, 2, "\xff\xff");  // the count of stored events at the start
+    hugeCount.replace(36, 2, "\xff\xff");  // the count of stored events at the start
+    std::string otherFormat = good, otherSkill = good;
+    otherFormat[4] = 3;
+    otherSkill[8] = 3;  // the difficulty, after the format and the rules
     std::filesystem::create_directories(Path / "folder.krp");
     ReplayFile twice = run, lastKey = run;
     twice.Checks[1].Frame = twice.Checks[0].Frame;
@@ -122,6 +131,8 @@ TEST_F(ReplayFiles, FilesItCannotUseAreRefusedWithTheirReason) {
         {"truncated.krp", good.substr(0, good.size() * 2 / 3), "cut short"},
         {"header.krp", good.substr(0, 7), "truncated in its header"},
         {"magic.krp", "RIFF" + good.substr(4), "not a KORVANTA replay"},
+        {"format.krp", otherFormat, "written in replay format 3; this game reads formats 1 to 2"},
+        {"skill.krp", otherSkill, "played at an unknown difficulty (3)"},
         {"counts.krp", hugeCount, "cut short or damaged: it announces 65535 events"},
         {"noise.krp", garbage, "not a KORVANTA replay"},
         {"trailing.krp", good + "x", "unexpected bytes after its end"},
@@ -139,5 +150,56 @@ TEST_F(ReplayFiles, FilesItCannotUseAreRefusedWithTheirReason) {
         EXPECT_NE(result.Err.find("\"" + c.Name + "\": " + c.Reason), std::string::npos) << c.Name << ": " << result.Err;
         EXPECT_EQ(std::count(result.Err.begin(), result.Err.end(), '\n'), 1) << result.Err;
         EXPECT_TRUE(result.Out.empty()) << result.Out;
+    }
+}
+
+// Each difficulty records its runs, and they play back at the difficulty
+// they were recorded at, whatever difficulty the player has chosen since.
+TEST_F(ReplayFiles, ARunOfEachDifficultyPlaysBackAtItsOwnAndVerifiesInSync) {
+    for (const Skill skill : {Skill::Easy, Skill::Normal, Skill::Hard}) {
+        SCOPED_TRACE(SkillName(skill));
+        const ReplayFile run = Record(skill);
+        ASSERT_EQ(run.Difficulty, skill);
+        const std::string name = std::string(SkillName(skill)) + ".krp";
+        const GameRun result = Verify(Write(name, run.Encode()));
+        EXPECT_EQ(result.Status, 0) << result.Err;
+        EXPECT_NE(result.Out.find(" s of play on " + std::string(SkillName(skill)) + ", "), std::string::npos)
+            << result.Out;
+        EXPECT_NE(result.Out.find(", left, in sync\n"), std::string::npos) << result.Out;
+
+        const Skill chosen = skill == Skill::Hard ? Skill::Easy : Skill::Hard;
+        Stage1::SetComingSkill(chosen);
+        ReplayPlayer player(run);
+        TheEngine().Watcher = &player;
+        player.Start();
+        ASSERT_NE(Level(), nullptr);
+        EXPECT_EQ(Level()->Difficulty, skill);
+        player.Finish();
+        TheEngine().Watcher = nullptr;
+        EXPECT_EQ(player.DesyncFrame(), 0u);
+        EXPECT_EQ(Stage1::ComingSkill(), chosen) << "the next level plays the player's difficulty again";
+    }
+}
+
+// Runs recorded before the game had difficulties were played on normal; they
+// are read so and written back to the very same bytes.
+TEST_F(ReplayFiles, RunsOfTheFormatBeforeDifficultiesReadAsNormalAndKeepTheirBytes) {
+    for (const char* fixture : {"lost-at-boss.krp", "won.krp", "short-pause-shop.krp"}) {
+        const std::string path = std::string(KORVANTA_SOURCE_DIR "/tests/replays/") + fixture;
+        const std::string bytes = Get(path);
+        ASSERT_EQ(bytes.substr(4, 2), std::string("\x01\x00", 2)) << fixture << " is of the old format";
+        ReplayFile run;
+        std::string why;
+        ASSERT_TRUE(ReplayFile::Decode(bytes, run, why)) << fixture << ": " << why;
+        EXPECT_EQ(run.Difficulty, Skill::Normal) << fixture;
+        EXPECT_EQ(run.Encode(), bytes) << fixture;
+
+        run.Difficulty = Skill::Hard;  // what it takes to say so: the newest format
+        ReplayFile again;
+        ASSERT_TRUE(ReplayFile::Decode(run.Encode(), again, why)) << why;
+        EXPECT_EQ(again.Format, ReplayFile::FormatVersion);
+        EXPECT_EQ(again.Difficulty, Skill::Hard);
+        EXPECT_EQ(again.Frames.size(), run.Frames.size());
+        EXPECT_EQ(again.FinalCheck, run.FinalCheck);
     }
 }
