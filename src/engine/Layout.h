@@ -77,6 +77,10 @@ struct Layout {
         return {CentreX, ScoreRowsTop + row * ScoreRowHeight + ScoreRowHeight / 2};
     }
     static constexpr ScreenPoint LastRunEntry{CentreX, 452};
+    // The table shows one difficulty at a time, picked beside the title.
+    static constexpr ScreenPoint ScoreSkillPicker{812, 47};
+    static constexpr int ScoreSkillPickerWidth = 200;
+    static constexpr int ScoreSkillPickerHeight = 40;
 
     // The level's HUD panel across the top: the two bars (a segment every
     // two pixels from BarLeft), the two counters and the four shop labels

@@ -65,8 +65,7 @@ void ListPage::TakeKeys() {
         Move(+1);
     for (const auto& [key, by] : {std::pair{SDLK_LEFT, -1}, std::pair{SDLK_RIGHT, +1}})
         while (input.TakeKeyPress(key))
-            if (Selected < Entries())
-                Step(Selected, by);
+            Step(Selected, by);
     if (!input.TakeEnterPress())
         return;
     if (Selected == Entries()) {
@@ -80,8 +79,13 @@ void ListPage::TakeKeys() {
 void ListPage::TakeClick() {
     EveHandler& input = Engine::Instance().Input;
     const int under = EntryAt(input.MouseX, input.MouseY);
-    if (under < 0 || !input.TakeLeftClick() || Opened.GetTicks() <= ClickSpacingMs)
+    const bool onControl = under < 0 && OnTitleControl(input.MouseX, input.MouseY);
+    if ((under < 0 && !onControl) || !input.TakeLeftClick() || Opened.GetTicks() <= ClickSpacingMs)
         return;
+    if (onControl) {
+        ClickTitleControl(input.MouseX);
+        return;
+    }
     Selected = under;
     if (under == Entries())
         Leaving = true;

@@ -14,7 +14,8 @@
 // chooses what it moves onto and a click works it, by the menu's rules:
 // strict edges, a press made elsewhere works what the pointer then moves
 // onto, and clicks within 250 ms of the page opening are swallowed. ESC
-// leaves the page. Entries that are dimmed are passed over. The page owns
+// leaves the page. A page may have a control beside its title that only
+// the pointer and Left and Right work (the scores page's difficulty). Entries that are dimmed are passed over. The page owns
 // its fonts, its rendered lines and the glass it draws behind them.
 class ListPage : public MenuPage {
 public:
@@ -42,8 +43,12 @@ protected:
     virtual SDL_Rect Area(int entry) const = 0;
     // Enter on the entry (at the middle of its area), or a click at `x` on it.
     virtual void Choose(int entry, float x) = 0;
-    // Left (-1) or Right (+1) on the entry.
+    // Left (-1) or Right (+1) on the entry, or on Back (entry Entries()).
     virtual void Step(int /*entry*/, int /*by*/) {}
+    // A control of the page's own beside its title, which the pointer works
+    // but the entry keys do not choose: whether (x, y) is on it, and a click at x.
+    virtual bool OnTitleControl(float /*x*/, float /*y*/) const { return false; }
+    virtual void ClickTitleControl(float /*x*/) {}
     virtual void DrawEntries(SDL_Surface* target) = 0;
 
     // Chooses the first entry that is not dimmed, or Back.

@@ -6,6 +6,7 @@
 #include "keep/ScoreTable.h"
 #include "program/OptionsPage.h"
 #include "program/ScoresPage.h"
+#include "program/SettingsKeys.h"
 #include "screens/MainScreen.h"
 
 MenuExtras::MenuExtras(SettingsKeys& settings, const ScoreTable& scores, std::string replays,
@@ -17,10 +18,14 @@ MenuExtras::~MenuExtras() { End(); }
 std::unique_ptr<MenuPage> MenuExtras::Open(Page page) {
     if (page == Page::Options)
         return std::make_unique<OptionsPage>(Settings);
+    // The page opens on the difficulty the player plays, or comes back as it was left.
     const int entry = BackToScores ? ScoresEntry : 0;
+    const Skill shown = BackToScores ? ScoresSkill : Settings.Current().Difficulty;
     BackToScores = false;
     return std::make_unique<ScoresPage>(
-        Scores, Replays, [this](const std::string& path, int chosen) { return Watch(path, chosen); }, entry);
+        Scores, Replays,
+        [this](const std::string& path, int chosen, Skill skill) { return Watch(path, chosen, skill); }, shown,
+        entry);
 }
 
 bool MenuExtras::StartDemo() {
@@ -33,7 +38,7 @@ bool MenuExtras::StartDemo() {
     return true;
 }
 
-bool MenuExtras::Watch(const std::string& path, int entry) {
+bool MenuExtras::Watch(const std::string& path, int entry, Skill shown) {
     ReplayFile run;
     std::string why;
     if (Showing || !ReplayFile::Load(path, run, why))
@@ -41,6 +46,7 @@ bool MenuExtras::Watch(const std::string& path, int entry) {
     Begin(std::move(run), path, {.AnyInputStops = false, .DesyncStops = true}, WatchCaption);
     BackToScores = true;
     ScoresEntry = entry;
+    ScoresSkill = shown;
     return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include "engine/MenuPages.h"
 #include "engine/WindowShow.h"
+#include "field/Skill.h"
 #include "replay/ReplayShow.h"
 
 class ScoreTable;
@@ -42,9 +43,9 @@ public:
     void DrawOver(SDL_Surface* target) override;
     void End() override;
 
-    // Plays the kept run in `path`, then brings the scores page back with
-    // `entry` chosen; false when it cannot be played.
-    bool Watch(const std::string& path, int entry);
+    // Plays the kept run in `path`, then brings the scores page back showing
+    // `shown` with `entry` chosen; false when it cannot be played.
+    bool Watch(const std::string& path, int entry, Skill shown);
     // The run showing now; null when none is.
     const ReplayShow* Current() const { return Showing.get(); }
 
@@ -63,5 +64,6 @@ private:
     // Where the show leads back: the scores page and the entry it played.
     bool BackToScores = false;
     int ScoresEntry = 0;
+    Skill ScoresSkill = Skill::Normal;
     std::set<std::string> OutOfSync;
 };

@@ -80,6 +80,8 @@ void OptionsPage::Choose(int entry, float x) {
 }
 
 void OptionsPage::Step(int entry, int by) {
+    if (entry >= Entries())
+        return;
     const Settings::Choice& choice = Rows()[static_cast<size_t>(entry)];
     const int next = choice.Get(Running.Current()) + by;
     if (next >= 0 && next < static_cast<int>(choice.Values.size()))

@@ -14,6 +14,9 @@ using Run = ScoreTable::Run;
 
 constexpr int RowTextDrop = 5;
 constexpr int EmptyLineTop = 250;
+// The difficulty's name and its arrows, on the title's line.
+constexpr int PickerTextDrop = 11;
+constexpr int PickerArrowInset = 8;
 
 std::string Outcome(ScoreTable::Outcome outcome) {
     switch (outcome) {
@@ -52,20 +55,43 @@ const std::vector<ScoresPage::Column>& ScoresPage::Columns() {
     return columns;
 }
 
-ScoresPage::ScoresPage(const ScoreTable& table, const std::string& replays, Watch watch, int entry)
-    : ListPage("SCORES", 96), Play(std::move(watch)) {
-    for (const Run& run : table.Runs()) {
-        const std::string path = replays.empty() || run.Replay.empty() ? "" : replays + "/" + run.Replay;
-        Rows.push_back({run, Plays(path) ? path : ""});
-    }
-    const std::string last = replays.empty() ? "" : replays + "/" + ReplayShelf::LastRun;
+ScoresPage::ScoresPage(const ScoreTable& table, std::string replays, Watch watch, Skill shown, int entry)
+    : ListPage("SCORES", 112), Table(table), Replays(std::move(replays)), ShownSkill(shown), Play(std::move(watch)) {
+    const std::string last = Replays.empty() ? "" : Replays + "/" + ReplayShelf::LastRun;
     if (!last.empty() && IsFile(last)) {
         LastRun = last;
         LastRunPlays = Plays(last);
     }
+    Fill();
     ChooseFirst();
     ChooseEntry(entry);
 }
+
+void ScoresPage::Fill() {
+    Rows.clear();
+    for (const Run& run : Table.Runs()) {
+        if (run.Difficulty != ShownSkill)
+            continue;
+        const std::string path = Replays.empty() || run.Replay.empty() ? "" : Replays + "/" + run.Replay;
+        Rows.push_back({run, Plays(path) ? path : ""});
+    }
+}
+
+void ScoresPage::Step(int, int by) {
+    constexpr int Skills = 3;
+    ShownSkill = static_cast<Skill>((static_cast<int>(ShownSkill) + by + Skills) % Skills);
+    Fill();
+    ChooseFirst();
+}
+
+bool ScoresPage::OnTitleControl(float x, float y) const {
+    const SDL_Rect picker{Layout::ScoreSkillPicker.X - Layout::ScoreSkillPickerWidth / 2,
+                          Layout::ScoreSkillPicker.Y - Layout::ScoreSkillPickerHeight / 2,
+                          Layout::ScoreSkillPickerWidth, Layout::ScoreSkillPickerHeight};
+    return x > picker.x && x < picker.x + picker.w && y > picker.y && y < picker.y + picker.h;
+}
+
+void ScoresPage::ClickTitleControl(float x) { Step(0, x < Layout::ScoreSkillPicker.X ? -1 : +1); }
 
 int ScoresPage::Entries() const { return static_cast<int>(Rows.size()) + (HasLastRun() ? 1 : 0); }
 
@@ -86,7 +112,7 @@ void ScoresPage::Choose(int entry, float) {
     if (!Enabled(entry))
         return;
     const std::string& path = entry == LastRunEntry() ? LastRun : Rows[static_cast<size_t>(entry)].Replay;
-    if (Play(path, entry))
+    if (Play(path, entry, ShownSkill))
         return;
     // The file went or broke since the page opened.
     if (entry == LastRunEntry())
@@ -96,9 +122,13 @@ void ScoresPage::Choose(int entry, float) {
 }
 
 void ScoresPage::DrawEntries(SDL_Surface* target) {
-    if (Rows.empty())
+    DrawPicker(target);
+    if (Table.Runs().empty())
         Texts.DrawCentred(target, TextFont, "No scores yet: every level you play can make the table.", TextColour,
                           EmptyLineTop);
+    else if (Rows.empty())
+        Texts.DrawCentred(target, TextFont, std::string("No scores on ") + SkillName(ShownSkill) + " yet.",
+                          TextColour, EmptyLineTop);
     else
         for (const Column& column : Columns())
             Texts.DrawAt(target, TextFont, column.Heading, DimColour, column.X, Layout::ScoreHeadingsTop,
@@ -121,4 +151,15 @@ void ScoresPage::DrawRow(SDL_Surface* target, const Row& row, int rank) {
     const int top = Area(rank - 1).y + RowTextDrop;
     for (const Column& column : Columns())
         Texts.DrawAt(target, TextFont, column.Cell(row.Run, rank), colour, column.X, top, column.Align);
+}
+
+void ScoresPage::DrawPicker(SDL_Surface* target) {
+    const int left = Layout::ScoreSkillPicker.X - Layout::ScoreSkillPickerWidth / 2;
+    const int right = left + Layout::ScoreSkillPickerWidth;
+    const int top = Layout::ScoreSkillPicker.Y - PickerTextDrop;
+    std::string name = SkillName(ShownSkill);
+    name[0] = static_cast<char>(name[0] - 'a' + 'A');
+    Texts.DrawAt(target, TextFont, "<", TextColour, left + PickerArrowInset, top, Align::Left);
+    Texts.DrawAt(target, TextFont, name, BestColour, Layout::ScoreSkillPicker.X, top, Align::Centre);
+    Texts.DrawAt(target, TextFont, ">", TextColour, right - PickerArrowInset, top, Align::Right);
 }

@@ -288,6 +288,51 @@ TEST_F(MenuPagesTest, AScoreRowPlaysItsRunAndTheScoresPageComesBack) {
     EXPECT_EQ(Kept(), before) << "watching a run changed the kept files";
 }
 
+// The table shows the runs of one difficulty, first the one the player
+// plays; Left and Right, or a click on the arrows beside the title, show
+// another, and a run watched from it comes back to the same difficulty.
+TEST_F(MenuPagesTest, TheScoresPageShowsOneDifficultyAtATime) {
+    Settings chosen = Keys.Current();
+    chosen.Difficulty = Skill::Hard;
+    Keys.Change(chosen);
+    const std::string kept = RecordAShortRun();
+    TempFolder::Put(Home / "scores.txt", "900 10 won 170.2 2026-01-02 10:00:00 - easy\n"
+                                         "800 10 lost 100.0 2026-01-03 10:00:00 - easy\n"
+                                         "700 5 lost 3.2 2026-01-04 10:00:00 " + kept + " hard\n");
+    Keep();
+    chosen.Difficulty = Skill::Easy;
+    Keys.Change(chosen);
+    Click(Layout::ScoresButton);
+    Run(20);
+    ASSERT_NE(Scores(), nullptr);
+    EXPECT_EQ(Scores()->Shown(), Skill::Easy);
+    EXPECT_EQ(Scores()->LastRunEntry(), 2) << "the two easy runs";
+    Tap(SDLK_RIGHT);
+    Run(2);
+    EXPECT_EQ(Scores()->Shown(), Skill::Normal);
+    EXPECT_EQ(Scores()->LastRunEntry(), 0);
+    EXPECT_GT(CountPixels({100, 240, 824, 30}, TextColour, 2), 30) << "no line for a difficulty without runs";
+    const ScreenPoint rightArrow{Layout::ScoreSkillPicker.X + Layout::ScoreSkillPickerWidth / 2 - 5,
+                                Layout::ScoreSkillPicker.Y};
+    Click(rightArrow);
+    Run(2);
+    ASSERT_EQ(Scores()->Shown(), Skill::Hard);
+    ASSERT_EQ(Scores()->LastRunEntry(), 1);
+    EXPECT_EQ(Scores()->Chosen(), 0) << "the hard run, which plays";
+    Tap(SDLK_RETURN);
+    Run(2);
+    ASSERT_NE(Showing(), nullptr);
+    for (int i = 0; i < 600 && Showing() != nullptr; ++i)
+        ASSERT_FALSE(Step());
+    Run(2);
+    ASSERT_NE(Scores(), nullptr);
+    EXPECT_EQ(Scores()->Shown(), Skill::Hard) << "back where the run was chosen";
+    Run(20);
+    Click({rightArrow.X - Layout::ScoreSkillPickerWidth + 10, rightArrow.Y});
+    Run(2);
+    EXPECT_EQ(Scores()->Shown(), Skill::Normal) << "the left arrow";
+}
+
 TEST_F(MenuPagesTest, AnEmptyTableSaysSoAndOnlyBackCanBeChosen) {
     Click(Layout::ScoresButton);
     Run(20);
