@@ -29,12 +29,6 @@ constexpr Key FrA{SDLK_a, 24}, FrZ{SDLK_z, 25}, FrQ{SDLK_q, 38}, FrS{SDLK_s, 39}
 
 class KeysAndVolumes : public Playthrough {
 protected:
-    void TearDown() override {
-        TheEngine().ClearScreens();
-        TheEngine().Watcher = nullptr;
-        TheEngine().Hotkeys = nullptr;
-        Playthrough::TearDown();
-    }
     void Use(Settings settings, bool muted = false) {
         Keys.emplace(settings, Home / "settings.ini", muted);
         TheEngine().Hotkeys = &*Keys;

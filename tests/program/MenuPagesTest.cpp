@@ -38,15 +38,7 @@ protected:
         Run(2);
     }
     void TearDown() override {
-        Extras.reset();  // a run still showing goes first
-        Engine& engine = TheEngine();
-        engine.ClearScreens();
-        engine.Watcher = nullptr;
-        engine.Scores = nullptr;
-        engine.Hotkeys = nullptr;
-        engine.Pad = nullptr;
-        engine.Pages = nullptr;
-        Pad.reset();
+        Extras.reset();  // a run still showing takes the window back first
         Playthrough::TearDown();
     }
     // The program's keeper and pages over the files in Home, as they are now.

@@ -21,15 +21,6 @@ constexpr uint32_t Gold = 0xFFD65A;
 
 class PlayerKeeps : public Playthrough {
 protected:
-    void TearDown() override {
-        Engine& engine = TheEngine();
-        engine.ClearScreens();  // a level still up is kept before the keeper goes
-        engine.Watcher = nullptr;
-        engine.Scores = nullptr;
-        engine.Hotkeys = nullptr;
-        engine.Pad = nullptr;
-        Playthrough::TearDown();
-    }
     // Shoots a mine placed in front of the ship until it is gone: 50 points.
     void ScoreAKill() {
         Spawn<TheFoo>(700.0f, PlayerShip()->CentreY() - 32, 0);
@@ -59,7 +50,6 @@ protected:
     }
 
     TempFolder Home;
-    // Kept by the fixture: the level still up at the end is kept in TearDown.
     std::optional<RunKeeper> Keeper;
     RunKeeper& Keep() {
         Keeper.emplace(Home / "scores.txt", Home / "replays");

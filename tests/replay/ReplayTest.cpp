@@ -22,11 +22,6 @@ struct Session {
 
 class ReplayRoundTrip : public Playthrough, public ::testing::WithParamInterface<unsigned> {
 protected:
-    void TearDown() override {
-        TheEngine().Watcher = nullptr;
-        Playthrough::TearDown();
-    }
-
     // A stretch of play from a seeded script: steering and firing held for
     // a while, shop keys, pauses by ESC and by the focus, stalls, now and
     // then the self-destruct key and a choice on the overlay that follows.

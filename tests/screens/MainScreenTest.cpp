@@ -34,10 +34,6 @@ protected:
         TheEngine().Pages = &Pages;
         TheEngine().PushScreen(new MainScreen(), "MainScreen");
     }
-    void TearDown() override {
-        TheEngine().Pages = nullptr;
-        GameTest::TearDown();
-    }
     FakePages Pages;
     MainScreen& Menu() { return *static_cast<MainScreen*>(TheEngine().FindScreen("MainScreen")); }
     void ClickAt(int x, int y) {

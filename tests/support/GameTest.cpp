@@ -14,7 +14,17 @@
 
 void GameTest::SetUp() { ASSERT_TRUE(TestWorld::Start(false)) << Engine::Instance().LastError; }
 
-void GameTest::TearDown() { TestWorld::Stop(); }
+// The program's hooks are the test's own objects, some gone by now: none
+// may be told of the screens the shutdown clears.
+void GameTest::TearDown() {
+    Engine& engine = Engine::Instance();
+    engine.Watcher = nullptr;
+    engine.Scores = nullptr;
+    engine.Hotkeys = nullptr;
+    engine.Pad = nullptr;
+    engine.Pages = nullptr;
+    TestWorld::Stop();
+}
 
 Engine& GameTest::TheEngine() { return Engine::Instance(); }
 
