@@ -2,7 +2,6 @@
 
 namespace {
 constexpr std::string_view Blanks = " \t\r\v\f";
-constexpr size_t QuotedLength = 40;
 }  // namespace
 
 std::vector<std::string_view> PlainText::Lines(std::string_view text) {
@@ -33,10 +32,3 @@ std::vector<std::string_view> PlainText::Words(std::string_view line) {
 }
 
 bool PlainText::IsBlank(std::string_view line) { return Trim(line).empty(); }
-
-std::string PlainText::Quoted(std::string_view text) {
-    std::string quoted = "'";
-    for (const char c : text.substr(0, QuotedLength))
-        quoted += (c >= ' ' && c <= '~') ? c : '?';
-    return quoted + (text.size() > QuotedLength ? "...'" : "'");
-}

@@ -96,22 +96,22 @@ std::string ReadRun(std::string_view line, Run& run) {
     if (word.size() < 7 || word.size() > 8)
         return word.size() < 7 ? "too few fields" : "too many fields";
     if (!ReadCount(word[0], run.Score))
-        return "bad score " + PlainText::Quoted(word[0]);
+        return "bad score " + Log::Quoted(word[0]);
     if (!ReadCount(word[1], run.Money))
-        return "bad money " + PlainText::Quoted(word[1]);
+        return "bad money " + Log::Quoted(word[1]);
     if (!ReadOutcome(word[2], run.Result))
-        return "unknown outcome " + PlainText::Quoted(word[2]);
+        return "unknown outcome " + Log::Quoted(word[2]);
     if (!ReadTenths(word[3], run.Tenths))
-        return "bad seconds " + PlainText::Quoted(word[3]);
+        return "bad seconds " + Log::Quoted(word[3]);
     run.When = std::string(word[4]) + " " + std::string(word[5]);
     if (!IsTimestamp(run.When))
-        return "bad date " + PlainText::Quoted(run.When);
+        return "bad date " + Log::Quoted(run.When);
     if (word[6] != "-" && !IsReplayName(word[6]))
-        return "bad replay name " + PlainText::Quoted(word[6]);
+        return "bad replay name " + Log::Quoted(word[6]);
     run.Replay = word[6] == "-" ? "" : std::string(word[6]);
     const std::optional<Skill> skill = word.size() == 8 ? SkillNamed(word[7]) : Skill::Normal;
     if (!skill)
-        return "unknown difficulty " + PlainText::Quoted(word[7]);
+        return "unknown difficulty " + Log::Quoted(word[7]);
     run.Difficulty = *skill;
     return "";
 }

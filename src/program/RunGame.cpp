@@ -33,7 +33,7 @@ std::string WorkingDirectory() {
 }
 
 void ReportPicture(const ImageLoadError& error) {
-    Log::Error(std::string(error.what()) + ": cannot load \"" + error.Path + "\" from " + WorkingDirectory() + " (" +
+    Log::Error(std::string(error.what()) + ": cannot load " + Log::Quoted(error.Path) + " from " + Log::Quoted(WorkingDirectory()) + " (" +
                error.Reason + ")");
 }
 

@@ -147,7 +147,7 @@ TEST_F(ReplayFiles, FilesItCannotUseAreRefusedWithTheirReason) {
             Write(c.Name, c.Bytes);
         const GameRun result = Verify(c.Name);
         EXPECT_EQ(result.Status, 1) << c.Name;
-        EXPECT_NE(result.Err.find("\"" + c.Name + "\": " + c.Reason), std::string::npos) << c.Name << ": " << result.Err;
+        EXPECT_NE(result.Err.find("'" + c.Name + "': " + c.Reason), std::string::npos) << c.Name << ": " << result.Err;
         EXPECT_EQ(std::count(result.Err.begin(), result.Err.end(), '\n'), 1) << result.Err;
         EXPECT_TRUE(result.Out.empty()) << result.Out;
     }
