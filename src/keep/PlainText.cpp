@@ -7,9 +7,12 @@ constexpr std::string_view Blanks = " \t\r\v\f";
 std::vector<std::string_view> PlainText::Lines(std::string_view text) {
     std::vector<std::string_view> lines;
     while (!text.empty()) {
-        const size_t end = text.find('\n');
+        const size_t end = text.find_first_of("\r\n");
         lines.push_back(text.substr(0, end));
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (end == std::string_view::npos)
+            break;
+        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        text.remove_prefix(end + (crlf ? 2 : 1));
     }
     return lines;
 }

@@ -4,12 +4,12 @@
 #include <vector>
 
 // Small text helpers for the files a player may edit by hand (the score
-// table, the settings): lines with either line ending, whitespace-separated
-// words. The views returned point into the caller's text.
+// table, the settings): lines with any line ending (LF, CRLF, or CR alone
+// from an old editor) and whitespace-separated words. The views returned
+// point into the caller's text.
 class PlainText {
 public:
-    // The lines of `text`, without their "\n". The "\r" of a CRLF ending is a
-    // blank, dropped by Trim and Words.
+    // The lines of `text`, without their line ends.
     static std::vector<std::string_view> Lines(std::string_view text);
     // `text` without the blanks (spaces, tabs, carriage returns) around it.
     static std::string_view Trim(std::string_view text);
