@@ -14,6 +14,7 @@
 #include "engine/Log.h"
 #include "engine/MainLoop.h"
 #include "engine/TickSource.h"
+#include "keep/AtomicFile.h"
 #include "keep/ScoreTable.h"
 #include "keep/Settings.h"
 #include "keep/UserFolders.h"
@@ -59,6 +60,13 @@ std::optional<int> AnswerWithoutPlaying(const CommandLine::Choice& choice) {
     return std::nullopt;
 }
 
+// What saves cut short in an earlier run left beside the kept files.
+void RemoveLeftovers(const UserFolders& folders) {
+    AtomicFile::RemoveLeftovers(folders.SettingsFile());
+    AtomicFile::RemoveLeftovers(folders.ScoresFile());
+    ReplayShelf(folders.Replays()).RemoveLeftovers();
+}
+
 // The frame loop at 60 frames per second, until the game ends or, with a
 // limit, after that many frames.
 void Play(long frameLimit) {
@@ -83,6 +91,7 @@ int RunGame(int argc, char** argv) {
         return ReplayModes::Verify(std::move(recorded));
 
     const UserFolders folders;
+    RemoveLeftovers(folders);
     const Settings saved = Settings::Load(folders.SettingsFile());
     SettingsKeys hotkeys(saved, folders.SettingsFile(), choice.Mute);
     Settings thisRun = saved;

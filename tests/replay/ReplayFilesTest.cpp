@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <map>
 #include <random>
 #include <vector>
 
@@ -254,4 +255,40 @@ TEST_F(ReplayFiles, AReplayTakesMemoryInProportionToItsFile) {
         if (!ReplayFile::Load(Path / "many-events.krp", run, why) || run.Frames.size() != 128)
             _exit(2);
     }));
+}
+
+// The commands that only read (--scores, --verify, --replay) never rename,
+// move or write a kept file, whatever state the files are in; the game's
+// start removes what saves cut short left behind, and nothing else.
+TEST_F(ReplayFiles, ReadingCommandsChangeNoKeptFileAndAStartClearsLeftovers) {
+    Write("run.krp", Record(Skill::Normal, 20).Encode());
+    const std::string data = Path / "data/korvanta", config = Path / "config/korvanta";
+    std::filesystem::create_directories(data + "/replays");
+    std::filesystem::create_directories(config);
+    Put(data + "/scores.txt", "90 1 won 9.0 2024-01-31 10:00:00 -\n80 1 won 9.0 2024-02-30 10:00:00 -\n"
+                              "70 1 won 9.0 2024-01-31 10:00:00 -\n");
+    Put(config + "/settings.ini", std::string("music = off\n\0", 13));
+    Put(data + "/replays/.notes.txt.Ab12Cd", "the player's");
+    const std::vector<std::string> leftovers = {data + "/.scores.txt.Ab12Cd", config + "/.settings.ini.Zz99Yy",
+                                                data + "/replays/.2026-01-01_00-00-00.krp.x0X0x0"};
+    const auto files = [this] {
+        std::map<std::string, std::string> all;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(Path))
+            if (entry.path().string().find("korvanta/") != std::string::npos && entry.is_regular_file())
+                all[entry.path().string()] = Get(entry.path().string());
+        return all;
+    };
+    for (const std::string& leftover : leftovers)
+        Put(leftover, "cut short");
+    auto before = files();
+    const std::string homes = "XDG_DATA_HOME=" + Path.string() + "/data XDG_CONFIG_HOME=" + Path.string() + "/config";
+    const GameRun scores = Start(homes, "--scores");
+    EXPECT_EQ(std::count(scores.Out.begin(), scores.Out.end(), '\n'), 3) << scores.Out;
+    EXPECT_NE(scores.Err.find("line 2 of '" + data + "/scores.txt' is damaged"), std::string::npos) << scores.Err;
+    EXPECT_EQ(Start(homes, "--verify run.krp").Status, 0);
+    EXPECT_EQ(files(), before);
+    EXPECT_EQ(Start(homes, "--replay run.krp --frames 1").Status, 0);
+    for (const std::string& leftover : leftovers)
+        before.erase(leftover);
+    EXPECT_EQ(files(), before);
 }
