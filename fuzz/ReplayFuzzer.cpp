@@ -1,5 +1,6 @@
 // Arbitrary bytes as a replay file: the reader must refuse what it cannot
-// use with a reason, never crash or allocate beyond what the bytes justify,
+// use with a reason, never crash or allocate beyond what the bytes justify
+// (scripts/fuzz.sh runs it with a memory limit),
 // and what it accepts must write back to the very same bytes.
 #include <cstdlib>
 #include <string>
@@ -15,7 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::abort();  // a refusal must say why
         return 0;
     }
-    if (run.Encode() != bytes)
+    if (run.Encode() != bytes || run.EncodedSize() != bytes.size())
         std::abort();
+    // Every frame's events decode again as they play.
+    for (size_t i = 0; i < run.Frames.size(); ++i)
+        run.EventsOf(i);
     return 0;
 }

@@ -6,8 +6,10 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "keep/PlainText.h"
 #include "keep/ScoreTable.h"
 #include "keep/Settings.h"
+#include "keep/TextLayout.h"
 
 namespace {
 void Require(bool condition) {
@@ -16,24 +18,41 @@ void Require(bool condition) {
 }
 
 void ScoreFile(std::string_view text) {
-    const std::optional<ScoreTable> table = ScoreTable::Parse(text);
-    if (!table)
-        return;
+    const ScoreTable table = ScoreTable::Parse(text);
     for (const Skill skill : {Skill::Easy, Skill::Normal, Skill::Hard})
-        Require(std::count_if(table->Runs().begin(), table->Runs().end(), [skill](const ScoreTable::Run& run) {
+        Require(std::count_if(table.Runs().begin(), table.Runs().end(), [skill](const ScoreTable::Run& run) {
                     return run.Difficulty == skill;
                 }) <= static_cast<long>(ScoreTable::Capacity));
-    const std::optional<ScoreTable> again = ScoreTable::Parse(table->Text());
-    Require(again && *again == *table);
-    for (const ScoreTable::Run& run : table->Runs())
+    const ScoreTable again = ScoreTable::Parse(table.Text());
+    Require(again == table && again.Damaged().empty());
+    for (const ScoreTable::Run& run : table.Runs())
         Require(ScoreTable::IsValid(run));
-    Require(!table->Format().empty());
+    Require(!table.Format().empty());
 }
 
+// The file's settings read back as written, and saving other settings into
+// it says them, once and for all.
 void SettingsFile(std::string_view text) {
     const Settings settings = Settings::Parse(text);
     int stray = -1;
     Require(Settings::Parse(settings.Text(), &stray) == settings && stray == 0);
+    Settings changed = settings;
+    changed.Music = !changed.Music;
+    changed.Difficulty = Skill::Hard;
+    const std::string merged = changed.MergedInto(text);
+    Require(Settings::Parse(merged) == changed);
+    Require(changed.MergedInto(merged) == merged);
+}
+
+// What decodes writes back in its own layout and decodes to the same lines.
+void Layout(std::string_view bytes) {
+    TextLayout layout, again;
+    std::string text, twice, problem;
+    if (!TextLayout::Read(bytes, layout, text, problem))
+        return Require(!problem.empty());
+    Require(TextLayout::Read(layout.Write(text), again, twice, problem));
+    Require((again.ByteOrderMark == TextLayout::Mark::None) == (layout.ByteOrderMark == TextLayout::Mark::None));
+    Require(PlainText::Lines(twice) == PlainText::Lines(text));
 }
 }  // namespace
 
@@ -41,9 +60,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0)
         return 0;
     const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
-    if (data[0] % 2 == 0)
+    if (data[0] % 3 == 0)
         ScoreFile(text);
-    else
+    else if (data[0] % 3 == 1)
         SettingsFile(text);
+    else
+        Layout(text);
     return 0;
 }

@@ -28,21 +28,26 @@ fi
 artifacts="$PWD/$build/artifacts"
 mkdir -p "$artifacts"
 status=0
-# fuzz <target> <seconds> <seed folders...>: new inputs go to build/fuzz/corpus-<target>.
+# fuzz <target> <seconds> <memory limits> <seed folders...>: new inputs go to
+# build/fuzz/corpus-<target>.
 fuzz() {
-    local target="$1" time="$2"
-    shift 2
+    local target="$1" time="$2" limits="$3"
+    shift 3
     local corpus="$PWD/$build/corpus-$target"
     mkdir -p "$corpus"
     echo "Fuzzing $target for ${time} s" >&2
     KORVANTA_FUZZ_ASSETS="$assets" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
-        "$build/korvanta_${target}_fuzzer" -max_total_time="$time" -timeout=60 \
+        "$build/korvanta_${target}_fuzzer" -max_total_time="$time" -timeout=60 $limits \
         -artifact_prefix="$artifacts/$target-" -print_final_stats=1 "$corpus" "$@" || status=$?
 }
 short=$(( seconds / 9 > 1 ? seconds / 9 : 1 ))
-fuzz event $(( seconds - 2 * short )) "$PWD/fuzz/seeds" "$PWD/fuzz/regressions"
-fuzz replay "$short" "$PWD/tests/replays"
-fuzz savefile "$short" "$PWD/fuzz/savefile-seeds"
+# The readers of kept files get inputs of up to 1 MiB and may take no more
+# than a few times that at once: a file never costs much more memory than
+# its size. The whole game gets room for its pictures and sounds.
+readers="-max_len=1048576 -malloc_limit_mb=16 -rss_limit_mb=1024"
+fuzz event $(( seconds - 2 * short )) "-malloc_limit_mb=256 -rss_limit_mb=2048" "$PWD/fuzz/seeds" "$PWD/fuzz/regressions"
+fuzz replay "$short" "$readers" "$PWD/tests/replays"
+fuzz savefile "$short" "$readers" "$PWD/fuzz/savefile-seeds"
 if [[ $status -ne 0 ]]; then
     echo "A fuzzer found a failure (status $status); inputs in $artifacts:" >&2
     ls -1 "$artifacts" >&2 || true

@@ -77,6 +77,8 @@ struct Layout {
         return {CentreX, ScoreRowsTop + row * ScoreRowHeight + ScoreRowHeight / 2};
     }
     static constexpr ScreenPoint LastRunEntry{CentreX, 452};
+    // A short line under it when a chosen run turns out not to play.
+    static constexpr int ScoreNoteTop = 476;
     // The table shows one difficulty at a time, picked beside the title.
     static constexpr ScreenPoint ScoreSkillPicker{812, 47};
     static constexpr int ScoreSkillPickerWidth = 200;

@@ -8,7 +8,7 @@ Mix_Music* MusicTrack::Start(const std::string& path) {
         return nullptr;
     Mix_Music* music = Mix_LoadMUS(path.c_str());
     if (music == nullptr) {
-        Log::WarnOnce("cannot load music \"" + path + "\" (" + Mix_GetError() + "); playing on without it");
+        Log::WarnOnce("cannot load music " + Log::Quoted(path) + " (" + Mix_GetError() + "); playing on without it");
         return nullptr;
     }
     Mix_PlayMusic(music, -1);

@@ -14,7 +14,7 @@ Mix_Chunk* SoundCache::Get(const std::string& path, int volume) {
         return found->second;
     Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromFile(path.c_str(), "rb"), 1);
     if (chunk == nullptr)
-        Log::WarnOnce("cannot load sound \"" + path + "\" (" + Mix_GetError() + "); playing on without it");
+        Log::WarnOnce("cannot load sound " + Log::Quoted(path) + " (" + Mix_GetError() + "); playing on without it");
     else if (volume >= 0)
         Mix_VolumeChunk(chunk, volume);
     Chunks[key] = chunk;

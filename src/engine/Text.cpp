@@ -7,7 +7,7 @@ TTF_Font* Text::OpenFont(const std::string& path, int size) {
         return nullptr;
     TTF_Font* font = TTF_OpenFont(path.c_str(), size);
     if (font == nullptr)
-        Log::WarnOnce("cannot open font \"" + path + "\" (" + TTF_GetError() + "); texts are left out");
+        Log::WarnOnce("cannot open font " + Log::Quoted(path) + " (" + TTF_GetError() + "); texts are left out");
     return font;
 }
 

@@ -1,18 +1,29 @@
 #include "keep/AtomicFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
+
+#include "engine/Log.h"
 
 void (*AtomicFile::BeforeRename)(const std::string&) = nullptr;
 
 namespace {
+// mkstemp's six random letters after the file's own name.
+constexpr size_t TemporaryTail = 7;  // ".XXXXXX"
+// As many links as the kernel follows.
+constexpr int MostLinks = 40;
+
 std::string Failure(const char* what, const std::string& path, int error) {
-    return std::string(what) + " " + path + ": " + std::strerror(error);
+    return std::string(what) + " " + Log::Quoted(path) + ": " + std::strerror(error);
 }
 
 std::string FolderOf(const std::string& path) {
@@ -40,12 +51,13 @@ bool WriteAll(int fd, std::string_view text) {
     return true;
 }
 
-// Reads to the end into `text`: TooLarge past `maxBytes` (the file may have
-// grown since it was measured), Unreadable with `error` set when a read fails.
-AtomicFile::ReadStatus ReadBounded(int fd, size_t maxBytes, std::string& text, int& error) {
-    char chunk[4096];
-    for (;;) {
-        const ssize_t got = read(fd, chunk, sizeof chunk);
+// Reads to the end, or `firstBytes` in all, into `text`: TooLarge past
+// `maxBytes` (the file may have grown since it was measured), Unreadable
+// with `error` set when a read fails.
+AtomicFile::ReadStatus ReadBounded(int fd, size_t maxBytes, size_t firstBytes, std::string& text, int& error) {
+    char chunk[65536];
+    while (text.size() < firstBytes) {
+        const ssize_t got = read(fd, chunk, std::min(sizeof chunk, firstBytes - text.size()));
         if (got == 0)
             return AtomicFile::ReadStatus::Read;
         if (got < 0 && errno != EINTR) {
@@ -57,6 +69,7 @@ AtomicFile::ReadStatus ReadBounded(int fd, size_t maxBytes, std::string& text, i
         if (text.size() > maxBytes)
             return AtomicFile::ReadStatus::TooLarge;
     }
+    return AtomicFile::ReadStatus::Read;
 }
 
 // Makes the rename itself survive a power cut. Not every file system lets a
@@ -91,6 +104,47 @@ bool RenameNoReplace(const std::string& from, const std::string& to) {
     unlink(from.c_str());
     return true;
 }
+
+// A temporary file in `folder` for `name`, written and synced with `mode`;
+// its path, or empty with `reason` set (and nothing left behind).
+std::string WriteTemporary(const std::string& folder, const std::string& name, std::string_view text, mode_t mode,
+                           std::string& reason) {
+    std::string temporary = folder + "/." + name + ".XXXXXX";
+    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) {
+        reason = Failure("cannot create a file in", folder, errno);
+        return "";
+    }
+    if (!FillTemporary(fd, text, mode)) {
+        reason = Failure("cannot write", folder + "/" + name, errno);
+        unlink(temporary.c_str());
+        return "";
+    }
+    return temporary;
+}
+
+// Tries the names after `path` ("<path><suffix>", then ".1", ".2" ... after
+// it) until `place` takes one, which it returns; empty, with `reason` set,
+// when `place` fails otherwise than for a name taken (errno EEXIST). A
+// bound, so a folder full of old files cannot loop for long.
+std::string FirstFreeName(const std::string& path, const std::string& suffix,
+                          const std::function<bool(const std::string&)>& place, std::string& reason) {
+    for (int n = 0; n < 1000; ++n) {
+        std::string target = path + suffix;
+        if (n > 0)
+            target.append(".").append(std::to_string(n));
+        if (place(target))
+            return target;
+        if (errno != EEXIST) {
+            reason = Failure("cannot set aside", path, errno);
+            return "";
+        }
+    }
+    reason = "cannot set aside " + Log::Quoted(path) + ": too many older copies";
+    return "";
+}
+
+bool IsTemporaryLetter(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }
 }  // namespace
 
 bool AtomicFile::MakeFolders(const std::string& folder, std::string& reason) {
@@ -106,34 +160,49 @@ bool AtomicFile::MakeFolders(const std::string& folder, std::string& reason) {
     }
 }
 
+bool AtomicFile::Resolve(const std::string& path, std::string& resolved, std::string& reason) {
+    resolved = path;
+    for (int hops = 0; hops <= MostLinks; ++hops) {
+        struct stat info;
+        if (lstat(resolved.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return true;
+        char target[PATH_MAX];
+        const ssize_t length = readlink(resolved.c_str(), target, sizeof target);
+        if (length <= 0 || static_cast<size_t>(length) >= sizeof target)
+            break;
+        const std::string next(target, static_cast<size_t>(length));
+        resolved = next.front() == '/' ? next : FolderOf(resolved) + "/" + next;
+    }
+    reason = Failure("cannot follow the links of", path, ELOOP);
+    return false;
+}
+
 bool AtomicFile::Write(const std::string& path, std::string_view text, std::string& reason) {
     if (path.empty() || path.back() == '/') {
         reason = "no file name given to write";
         return false;
     }
+    std::string target;
+    if (!Resolve(path, target, reason))
+        return false;
     struct stat old;
-    const bool hadOld = stat(path.c_str(), &old) == 0;
+    const bool hadOld = stat(target.c_str(), &old) == 0;
     if (hadOld && !S_ISREG(old.st_mode)) {
-        reason = path + " is not a regular file";
+        reason = Log::Quoted(target) + " is not a regular file";
         return false;
     }
-    const std::string folder = FolderOf(path);
+    const std::string folder = FolderOf(target);
     if (!MakeFolders(folder, reason))
         return false;
-    std::string temporary = folder + "/." + NameOf(path) + ".XXXXXX";
-    const int fd = mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) {
-        reason = Failure("cannot create a file in", folder, errno);
-        return false;
-    }
     // mkstemp makes the file private; the player's file keeps its mode.
     const mode_t mode = hadOld ? (old.st_mode & 07777) : 0644;
-    bool done = FillTemporary(fd, text, mode);
-    if (done && BeforeRename != nullptr)
+    const std::string temporary = WriteTemporary(folder, NameOf(target), text, mode, reason);
+    if (temporary.empty())
+        return false;
+    if (BeforeRename != nullptr)
         BeforeRename(temporary);
-    done = done && rename(temporary.c_str(), path.c_str()) == 0;
-    if (!done) {
-        reason = Failure("cannot write", path, errno);
+    if (rename(temporary.c_str(), target.c_str()) != 0) {
+        reason = Failure("cannot write", target, errno);
         unlink(temporary.c_str());
         return false;
     }
@@ -141,7 +210,7 @@ bool AtomicFile::Write(const std::string& path, std::string_view text, std::stri
     return true;
 }
 
-AtomicFile::Contents AtomicFile::Read(const std::string& path, size_t maxBytes) {
+AtomicFile::Contents AtomicFile::Read(const std::string& path, size_t maxBytes, size_t firstBytes) {
     Contents contents;
     struct stat info;
     // O_NONBLOCK: opening a named pipe must not wait for a writer.
@@ -155,16 +224,19 @@ AtomicFile::Contents AtomicFile::Read(const std::string& path, size_t maxBytes) 
         return contents;
     }
     int error = 0;
-    if (!S_ISREG(info.st_mode))
+    if (!S_ISREG(info.st_mode)) {
         contents.Status = ReadStatus::NotRegular;
-    else if (static_cast<size_t>(info.st_size) > maxBytes)
+    } else if (static_cast<size_t>(info.st_size) > maxBytes) {
         contents.Status = ReadStatus::TooLarge;
-    else
-        contents.Status = ReadBounded(fd, maxBytes, contents.Text, error);
+    } else {
+        // Room for the whole at once: a large file is not copied as it grows.
+        contents.Text.reserve(std::min(static_cast<size_t>(info.st_size), firstBytes));
+        contents.Status = ReadBounded(fd, maxBytes, firstBytes, contents.Text, error);
+    }
     if (contents.Status == ReadStatus::NotRegular)
-        contents.Reason = path + " is not a regular file";
+        contents.Reason = Log::Quoted(path) + " is not a regular file";
     else if (contents.Status == ReadStatus::TooLarge)
-        contents.Reason = path + " is too large (over " + std::to_string(maxBytes) + " bytes)";
+        contents.Reason = Log::Quoted(path) + " is too large (over " + std::to_string(maxBytes) + " bytes)";
     else if (contents.Status == ReadStatus::Unreadable)
         contents.Reason = Failure("cannot read", path, error);
     if (contents.Status != ReadStatus::Read)
@@ -174,18 +246,54 @@ AtomicFile::Contents AtomicFile::Read(const std::string& path, size_t maxBytes) 
 }
 
 std::string AtomicFile::MoveAside(const std::string& path, const std::string& suffix, std::string& reason) {
-    // A bound, so a folder full of old damaged files cannot loop for long.
-    for (int n = 0; n < 1000; ++n) {
-        std::string target = path + suffix;
-        if (n > 0)
-            target.append(".").append(std::to_string(n));
-        if (RenameNoReplace(path, target))
-            return target;
-        if (errno != EEXIST) {
-            reason = Failure("cannot move aside", path, errno);
-            return "";
-        }
+    std::string damaged;
+    if (!Resolve(path, damaged, reason))
+        return "";
+    return FirstFreeName(
+        damaged, suffix, [&damaged](const std::string& target) { return RenameNoReplace(damaged, target); }, reason);
+}
+
+std::string AtomicFile::WriteAside(const std::string& path, const std::string& suffix, std::string_view text,
+                                   std::string& reason) {
+    std::string near;
+    if (!Resolve(path, near, reason) || !MakeFolders(FolderOf(near), reason))
+        return "";
+    const std::string temporary = WriteTemporary(FolderOf(near), NameOf(near), text, 0644, reason);
+    if (temporary.empty())
+        return "";
+    const std::string placed = FirstFreeName(
+        near, suffix, [&temporary](const std::string& target) { return RenameNoReplace(temporary, target); }, reason);
+    if (placed.empty())
+        unlink(temporary.c_str());
+    else
+        SyncFolder(FolderOf(near));
+    return placed;
+}
+
+int AtomicFile::RemoveLeftovers(const std::string& folder, const std::function<bool(std::string_view)>& ours) {
+    DIR* listing = opendir(folder.c_str());
+    if (listing == nullptr)
+        return 0;
+    int removed = 0;
+    while (const dirent* entry = readdir(listing)) {
+        const std::string_view name = entry->d_name;
+        if (name.size() <= TemporaryTail + 1 || name.front() != '.' || name[name.size() - TemporaryTail] != '.' ||
+            !std::all_of(name.end() - (TemporaryTail - 1), name.end(), IsTemporaryLetter) ||
+            !ours(name.substr(1, name.size() - TemporaryTail - 1)))
+            continue;
+        const std::string path = folder + "/" + std::string(name);
+        struct stat info;
+        if (lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && unlink(path.c_str()) == 0)
+            ++removed;
     }
-    reason = "cannot move aside " + path + ": too many older copies";
-    return "";
+    closedir(listing);
+    return removed;
+}
+
+int AtomicFile::RemoveLeftovers(const std::string& path) {
+    std::string target, ignored;
+    if (path.empty() || !Resolve(path, target, ignored))
+        return 0;
+    const std::string name = NameOf(target);
+    return RemoveLeftovers(FolderOf(target), [&name](std::string_view leftover) { return leftover == name; });
 }

@@ -2,15 +2,17 @@
 
 namespace {
 constexpr std::string_view Blanks = " \t\r\v\f";
-constexpr size_t QuotedLength = 40;
 }  // namespace
 
 std::vector<std::string_view> PlainText::Lines(std::string_view text) {
     std::vector<std::string_view> lines;
     while (!text.empty()) {
-        const size_t end = text.find('\n');
+        const size_t end = text.find_first_of("\r\n");
         lines.push_back(text.substr(0, end));
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (end == std::string_view::npos)
+            break;
+        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        text.remove_prefix(end + (crlf ? 2 : 1));
     }
     return lines;
 }
@@ -33,10 +35,3 @@ std::vector<std::string_view> PlainText::Words(std::string_view line) {
 }
 
 bool PlainText::IsBlank(std::string_view line) { return Trim(line).empty(); }
-
-std::string PlainText::Quoted(std::string_view text) {
-    std::string quoted = "'";
-    for (const char c : text.substr(0, QuotedLength))
-        quoted += (c >= ' ' && c <= '~') ? c : '?';
-    return quoted + (text.size() > QuotedLength ? "...'" : "'");
-}

@@ -4,13 +4,12 @@
 #include <vector>
 
 // Small text helpers for the files a player may edit by hand (the score
-// table, the settings): lines with either line ending, whitespace-separated
-// words, and file contents quoted safely in a one-line warning. The views
-// returned point into the caller's text.
+// table, the settings): lines with any line ending (LF, CRLF, or CR alone
+// from an old editor) and whitespace-separated words. The views returned
+// point into the caller's text.
 class PlainText {
 public:
-    // The lines of `text`, without their "\n". The "\r" of a CRLF ending is a
-    // blank, dropped by Trim and Words.
+    // The lines of `text`, without their line ends.
     static std::vector<std::string_view> Lines(std::string_view text);
     // `text` without the blanks (spaces, tabs, carriage returns) around it.
     static std::string_view Trim(std::string_view text);
@@ -18,7 +17,4 @@ public:
     static std::vector<std::string_view> Words(std::string_view line);
     // True for lines that are empty or blank.
     static bool IsBlank(std::string_view line);
-    // `text` in single quotes for a warning: control characters and other
-    // bytes that could work the terminal become '?', and a long text is cut.
-    static std::string Quoted(std::string_view text);
 };

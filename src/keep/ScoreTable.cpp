@@ -7,6 +7,7 @@
 #include "keep/AtomicFile.h"
 #include "engine/Log.h"
 #include "keep/PlainText.h"
+#include "keep/TextLayout.h"
 
 namespace {
 using Run = ScoreTable::Run;
@@ -96,24 +97,39 @@ std::string ReadRun(std::string_view line, Run& run) {
     if (word.size() < 7 || word.size() > 8)
         return word.size() < 7 ? "too few fields" : "too many fields";
     if (!ReadCount(word[0], run.Score))
-        return "bad score " + PlainText::Quoted(word[0]);
+        return "bad score " + Log::Quoted(word[0]);
     if (!ReadCount(word[1], run.Money))
-        return "bad money " + PlainText::Quoted(word[1]);
+        return "bad money " + Log::Quoted(word[1]);
     if (!ReadOutcome(word[2], run.Result))
-        return "unknown outcome " + PlainText::Quoted(word[2]);
+        return "unknown outcome " + Log::Quoted(word[2]);
     if (!ReadTenths(word[3], run.Tenths))
-        return "bad seconds " + PlainText::Quoted(word[3]);
+        return "bad seconds " + Log::Quoted(word[3]);
     run.When = std::string(word[4]) + " " + std::string(word[5]);
     if (!IsTimestamp(run.When))
-        return "bad date " + PlainText::Quoted(run.When);
+        return "bad date " + Log::Quoted(run.When);
     if (word[6] != "-" && !IsReplayName(word[6]))
-        return "bad replay name " + PlainText::Quoted(word[6]);
+        return "bad replay name " + Log::Quoted(word[6]);
     run.Replay = word[6] == "-" ? "" : std::string(word[6]);
     const std::optional<Skill> skill = word.size() == 8 ? SkillNamed(word[7]) : Skill::Normal;
     if (!skill)
-        return "unknown difficulty " + PlainText::Quoted(word[7]);
+        return "unknown difficulty " + Log::Quoted(word[7]);
     run.Difficulty = *skill;
     return "";
+}
+
+// "line 3 of 'path' is" or "lines 3, 7 and 9 of 'path' are" (the verb left
+// out when `verb` is false); a long list is cut.
+std::string DamagedLines(const std::string& path, const std::vector<ScoreTable::DamagedLine>& lines, bool verb = true) {
+    constexpr size_t Named = 10;
+    std::string numbers;
+    for (size_t i = 0; i < lines.size() && i < Named; ++i) {
+        const bool last = i + 1 == lines.size();
+        numbers += (i == 0 ? "" : last ? " and " : ", ") + std::to_string(lines[i].Number);
+    }
+    if (lines.size() > Named)
+        numbers += " and " + std::to_string(lines.size() - Named) + " more";
+    const bool one = lines.size() == 1;
+    return (one ? "line " : "lines ") + numbers + " of " + Log::Quoted(path) + (verb ? (one ? " is" : " are") : "");
 }
 
 bool IsSkill(Skill skill) { return skill == Skill::Easy || skill == Skill::Normal || skill == Skill::Hard; }
@@ -154,7 +170,7 @@ std::string ScoreTable::Timestamp(std::time_t when) {
     return text;
 }
 
-std::optional<ScoreTable> ScoreTable::Parse(std::string_view text, std::string* problem) {
+ScoreTable ScoreTable::Parse(std::string_view text) {
     ScoreTable table;
     const std::vector<std::string_view> lines = PlainText::Lines(text);
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -163,12 +179,10 @@ std::optional<ScoreTable> ScoreTable::Parse(std::string_view text, std::string* 
             continue;
         Run run;
         const std::string fault = ReadRun(line, run);
-        if (!fault.empty()) {
-            if (problem != nullptr)
-                *problem = "line " + std::to_string(i + 1) + ": " + fault;
-            return std::nullopt;
-        }
-        table.runs_.push_back(std::move(run));
+        if (fault.empty())
+            table.runs_.push_back(std::move(run));
+        else
+            table.damaged_.push_back({static_cast<int>(i + 1), std::string(lines[i]), fault});
     }
     // Stable: of equal scores, the one written first stays ahead.
     std::stable_sort(table.runs_.begin(), table.runs_.end(),
@@ -189,18 +203,26 @@ size_t ScoreTable::Kept(Skill difficulty) const {
 
 ScoreTable ScoreTable::Load(const std::string& path) {
     ScoreTable table;
-    AtomicFile::Contents file = AtomicFile::Read(path, MaxFileBytes);
-    std::string problem;
+    const AtomicFile::Contents file = AtomicFile::Read(path, MaxFileBytes);
+    TextLayout layout;
+    std::string text, problem;
     switch (file.Status) {
     case AtomicFile::ReadStatus::Missing:
         break;
     case AtomicFile::ReadStatus::Read:
-        if (std::optional<ScoreTable> parsed = Parse(file.Text, &problem))
-            return *parsed;
-        table.StartAfresh(path, problem);
-        break;
+        if (TextLayout::Read(file.Text, layout, text, problem)) {
+            table = Parse(text);
+            if (!table.damaged_.empty())
+                Log::Warn(DamagedLines(path, table.damaged_) + " damaged (" + table.damaged_.front().Problem +
+                          "); the other runs are kept");
+            table.unreadPath_ = table.damaged_.empty() ? "" : path;
+            break;
+        }
+        [[fallthrough]];
     case AtomicFile::ReadStatus::TooLarge:
-        table.StartAfresh(path, "too large");
+        table.unreadPath_ = path;
+        Log::Warn("the scores in " + Log::Quoted(path) + " cannot be read (" +
+                  (problem.empty() ? file.Reason : problem) + "); a new table starts and the file is kept");
         break;
     case AtomicFile::ReadStatus::NotRegular:
     case AtomicFile::ReadStatus::Unreadable:
@@ -211,30 +233,48 @@ ScoreTable ScoreTable::Load(const std::string& path) {
     return table;
 }
 
-// The damaged file is kept for the player to look at, never deleted.
-void ScoreTable::StartAfresh(const std::string& path, const std::string& problem) {
-    std::string reason;
-    const std::string aside = AtomicFile::MoveAside(path, ".bad", reason);
-    const std::string damaged = "the scores in " + path + " are damaged (" + problem + ")";
-    if (!aside.empty()) {
-        Log::Warn(damaged + "; kept them as " + aside + " and started a new table");
-        return;
-    }
-    KeepFromSaving(path, reason);
-    Log::Warn(damaged + " and " + reason + "; new scores will not be saved");
-}
-
 void ScoreTable::KeepFromSaving(const std::string& path, const std::string& reason) {
     unsavedPath_ = path;
     unsavedReason_ = reason;
 }
 
-bool ScoreTable::Save(const std::string& path) const {
+// Damaged lines are copied, the rest of the file stays until the table
+// replaces it; a file that was no table is moved whole. Either is kept for
+// the player to look at, never deleted.
+bool ScoreTable::SetAside(const std::string& path, std::string& reason) {
+    if (unreadPath_.empty() || path != unreadPath_)
+        return true;
+    std::string aside, kept;
+    if (damaged_.empty()) {
+        aside = AtomicFile::MoveAside(path, ".bad", reason);
+        kept = "moved the scores it could not read from " + Log::Quoted(path);
+    } else {
+        std::string lines = "# " + DamagedLines(path, damaged_) + " damaged, left out of the table\n";
+        for (const DamagedLine& line : damaged_)
+            lines += line.Text + "\n";
+        aside = AtomicFile::WriteAside(path, ".bad", lines, reason);
+        kept = "copied " + DamagedLines(path, damaged_, false);
+    }
+    if (aside.empty())
+        return false;
+    Log::Warn(kept + " to " + Log::Quoted(aside));
+    unreadPath_.clear();
+    damaged_.clear();
+    return true;
+}
+
+bool ScoreTable::Save(const std::string& path) {
     if (!unsavedPath_.empty() && path == unsavedPath_) {
-        Log::Warn("not saving the scores over " + path + ", which could not be loaded (" + unsavedReason_ + ")");
+        Log::Warn("not saving the scores over " + Log::Quoted(path) + ", which could not be loaded (" +
+                  unsavedReason_ + ")");
         return false;
     }
     std::string reason;
+    if (!SetAside(path, reason)) {
+        Log::Warn("not saving the scores over " + Log::Quoted(path) + ", whose unread part cannot be kept (" +
+                  reason + ")");
+        return false;
+    }
     if (AtomicFile::Write(path, Text(), reason))
         return true;
     Log::Warn("cannot save the scores: " + reason);

@@ -15,9 +15,10 @@
 // line written before the game had difficulties ends with the replay and
 // was played on normal. Runs of different difficulties never push one
 // another out of the table, and a best score is always the best of one
-// difficulty. The table owns its runs; it also remembers a file it could
-// not read, so that saving never replaces scores that were there but
-// unreadable.
+// difficulty. The table owns its runs. Loading never changes the file: the
+// table remembers what it could not read (damaged lines, a file too large
+// or no text, a file it may not read) and saving first sets that aside, or
+// refuses, so that no score that was there is ever lost.
 class ScoreTable : public BestScores {
 public:
     enum class Outcome { Won, Lost, Left };
@@ -35,23 +36,33 @@ public:
 
     // Runs kept of each difficulty.
     static constexpr size_t Capacity = 10;
+    // A line of the file that is no run, left out of the table.
+    struct DamagedLine {
+        int Number = 0;  // from 1
+        std::string Text;
+        std::string Problem;
+    };
+
     // Thirty lines and generous comments; anything bigger is not this file.
     static constexpr size_t MaxFileBytes = 64 * 1024;
 
-    // The table in `text`, sorted and cut to the best ten of each difficulty;
-    // nullopt when a line is damaged, with `problem` (if given) naming the
-    // first such line.
-    static std::optional<ScoreTable> Parse(std::string_view text, std::string* problem = nullptr);
+    // The runs of the good lines of `text`, sorted and cut to the best ten of
+    // each difficulty; the damaged lines are in Damaged.
+    static ScoreTable Parse(std::string_view text);
 
-    // The scores in `path`. A missing file is an empty table. A damaged one is
-    // moved aside to "<path>.bad" (or ".bad.1", ...) with one warning, and the
-    // table starts empty. An unreadable path gives one warning and an empty
-    // table that refuses to be saved over it.
+    // The scores in `path`, which is never changed here. A missing file is an
+    // empty table. Damaged lines cost one warning naming them, and the good
+    // ones make the table. A file too large or no text gives one warning and
+    // an empty table; one that may not be read, one warning and a table that
+    // refuses to be saved over it.
     static ScoreTable Load(const std::string& path);
 
-    // Writes the table to `path` whole or not at all; one warning and false on
-    // failure (or when `path` could not be read at loading).
-    bool Save(const std::string& path) const;
+    // Writes the table to `path` whole or not at all. What Load left out of
+    // that file goes aside first, never replacing an older copy: the damaged
+    // lines copied to "<path>.bad" (or ".bad.1", ...), a file it could not
+    // read moved there; one warning says where. One warning and false when
+    // that or the writing fails, or `path` could not be read at loading.
+    bool Save(const std::string& path);
 
     // Enters a run with a score above 0 that beats strictly the lowest of
     // its difficulty when ten of those are kept; a run equal to one in the
@@ -71,6 +82,7 @@ public:
     bool IsNewBest(long long score, std::string_view difficulty) const override;
     std::optional<long long> BestScore(std::string_view difficulty) const override;
     const std::vector<Run>& Runs() const { return runs_; }
+    const std::vector<DamagedLine>& Damaged() const { return damaged_; }
     bool operator==(const ScoreTable& other) const { return runs_ == other.runs_; }
 
     // The file's text: the header line and one line per run, best first.
@@ -85,13 +97,16 @@ public:
     static std::string Timestamp(std::time_t when);
 
 private:
-    void StartAfresh(const std::string& path, const std::string& problem);
     void KeepFromSaving(const std::string& path, const std::string& reason);
+    // Sets aside what Load left out of `path`; false, with `reason`, when it cannot.
+    bool SetAside(const std::string& path, std::string& reason);
     size_t Kept(Skill difficulty) const;
     // Drops the runs of each difficulty beyond its best ten.
     void CutToCapacity();
 
     std::vector<Run> runs_;
-    std::string unsavedPath_;  // a file that was there but could not be read
+    std::vector<DamagedLine> damaged_;
+    std::string unsavedPath_;  // a file that was there but may not be read
     std::string unsavedReason_;
+    std::string unreadPath_;   // a file Load left damaged lines of, or all of, out
 };

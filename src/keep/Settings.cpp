@@ -4,10 +4,12 @@
 #include <cctype>
 #include <charconv>
 #include <optional>
+#include <set>
 
 #include "engine/Log.h"
 #include "keep/AtomicFile.h"
 #include "keep/PlainText.h"
+#include "keep/TextLayout.h"
 
 namespace {
 std::string Lower(std::string_view text) {
@@ -16,6 +18,7 @@ std::string Lower(std::string_view text) {
     return lower;
 }
 
+constexpr std::string_view OurSection = "[korvanta]";
 const std::vector<std::string> OffOn{"off", "on"};
 
 const std::vector<std::string>& Volumes() {
@@ -109,7 +112,7 @@ Settings Settings::Parse(std::string_view text, int* firstStrayLine) {
         const std::string_view line = PlainText::Trim(lines[i]);
         bool understood = line.empty() || line.front() == '#' || line.front() == ';';
         if (!understood && line.front() == '[') {
-            inOurSection = Lower(line) == "[korvanta]";
+            inOurSection = Lower(line) == OurSection;
             understood = inOurSection;
         } else if (!understood) {
             understood = inOurSection && Assign(settings, line);
@@ -122,37 +125,127 @@ Settings Settings::Parse(std::string_view text, int* firstStrayLine) {
     return settings;
 }
 
+bool Settings::Owns(std::string_view key) {
+    static const std::set<std::string> owned = [] {
+        std::set<std::string> keys;
+        for (const auto& [key, word] : Settings().Entries())
+            keys.insert(key);
+        return keys;
+    }();
+    return owned.count(Lower(key)) != 0;
+}
+
+std::vector<std::pair<std::string, std::string>> Settings::Entries() const {
+    std::vector<std::pair<std::string, std::string>> entries;
+    for (const Choice& choice : Choices()) {
+        // A value set out of range in code is written as the nearest one the file takes.
+        const int last = static_cast<int>(choice.Values.size()) - 1;
+        const int index = std::clamp(choice.Get(*this), 0, last);
+        entries.emplace_back(choice.Key, choice.Values[static_cast<size_t>(index)]);
+    }
+    return entries;
+}
+
 Settings Settings::Load(const std::string& path) {
     const AtomicFile::Contents file = AtomicFile::Read(path, MaxFileBytes);
     if (file.Status == AtomicFile::ReadStatus::Missing)
         return Settings();
-    if (file.Status != AtomicFile::ReadStatus::Read) {
-        Log::Warn("cannot load the settings: " + file.Reason + "; using the defaults");
+    TextLayout layout;
+    std::string text, problem;
+    if (file.Status != AtomicFile::ReadStatus::Read || !TextLayout::Read(file.Text, layout, text, problem)) {
+        const std::string why = file.Status == AtomicFile::ReadStatus::Read ? Log::Quoted(path) + ": " + problem
+                                                                            : file.Reason;
+        Log::Warn("cannot load the settings: " + why + "; using the defaults, and the file is never written over");
         return Settings();
     }
     int firstStray = 0;
-    const Settings settings = Parse(file.Text, &firstStray);
+    const Settings settings = Parse(text, &firstStray);
     if (firstStray != 0)
-        Log::Warn("ignoring the lines of " + path + " that are not settings (the first is line " +
+        Log::Warn("ignoring the lines of " + Log::Quoted(path) + " that are not settings (the first is line " +
                   std::to_string(firstStray) + ")");
     return settings;
 }
 
 bool Settings::Save(const std::string& path) const {
-    std::string reason;
-    if (AtomicFile::Write(path, Text(), reason))
-        return true;
-    Log::Warn("cannot save the settings: " + reason);
-    return false;
+    const AtomicFile::Contents file = AtomicFile::Read(path, MaxFileBytes);
+    TextLayout layout;
+    std::string text, problem, reason;
+    bool saved = false;
+    if (file.Status == AtomicFile::ReadStatus::Missing) {
+        saved = AtomicFile::Write(path, Text(), reason);
+    } else if (file.Status == AtomicFile::ReadStatus::Read && TextLayout::Read(file.Text, layout, text, problem)) {
+        saved = AtomicFile::Write(path, layout.Write(MergedInto(text)), reason);
+    } else if (file.Status == AtomicFile::ReadStatus::NotRegular) {
+        reason = file.Reason;
+    } else {
+        const std::string why = file.Status == AtomicFile::ReadStatus::Read ? problem : file.Reason;
+        const std::string aside = AtomicFile::MoveAside(path, ".bad", reason);
+        if (aside.empty()) {
+            Log::Warn("not saving the settings over " + Log::Quoted(path) + ", which could not be read (" + why +
+                      ") nor moved aside (" + reason + ")");
+            return false;
+        }
+        saved = AtomicFile::Write(path, Text(), reason);
+        Log::Warn("the settings in " + Log::Quoted(path) + " could not be read (" + why + "); moved them to " +
+                  Log::Quoted(aside) + (saved ? " and saved the new ones" : ""));
+    }
+    if (!saved)
+        Log::Warn("cannot save the settings: " + reason);
+    return saved;
 }
 
 std::string Settings::Text() const {
-    std::string text = "# KORVANTA settings; korvanta(6) says what each key takes\n[korvanta]\n";
-    for (const Choice& choice : Choices()) {
-        // A value set out of range in code is written as the nearest one the file takes.
-        const int last = static_cast<int>(choice.Values.size()) - 1;
-        const int index = std::clamp(choice.Get(*this), 0, last);
-        text += std::string(choice.Key) + " = " + choice.Values[static_cast<size_t>(index)] + "\n";
-    }
+    std::string text = "# KORVANTA settings; korvanta(6) says what each key takes\n" + std::string(OurSection) + "\n";
+    for (const auto& [key, word] : Entries())
+        text += key + " = " + word + "\n";
     return text;
+}
+
+std::string Settings::MergedInto(std::string_view text) const {
+    std::vector<std::string> lines;
+    for (const std::string_view line : PlainText::Lines(text))
+        lines.emplace_back(line);
+    if (std::all_of(lines.begin(), lines.end(), PlainText::IsBlank))
+        return Text();
+    const auto entries = Entries();
+    std::set<std::string> said;
+    bool inOurs = true;
+    std::optional<size_t> endOfOurs;  // the last line of the game's part that is not blank
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view line = PlainText::Trim(lines[i]);
+        if (line.starts_with('[')) {
+            inOurs = Lower(line) == OurSection;
+            if (inOurs)
+                endOfOurs = i;
+            continue;
+        }
+        if (!inOurs || line.empty())
+            continue;
+        endOfOurs = i;
+        const size_t equals = line.find('=');
+        const std::string key = Lower(PlainText::Trim(line.substr(0, equals)));
+        if (line.front() == '#' || line.front() == ';' || equals == std::string_view::npos || !Owns(key))
+            continue;
+        said.insert(key);
+        Settings read = *this;
+        if (Assign(read, line) && read == *this)
+            continue;
+        const auto entry = std::find_if(entries.begin(), entries.end(), [&key](const auto& e) { return e.first == key; });
+        lines[i] = lines[i].substr(0, lines[i].find('=') + 1) + " " + entry->second;
+    }
+    std::vector<std::string> missing;
+    for (const auto& [key, word] : entries)
+        if (said.count(key) == 0)
+            missing.push_back(key + " = " + word);
+    if (!missing.empty()) {
+        if (!endOfOurs) {
+            lines.emplace_back(OurSection);
+            endOfOurs = lines.size() - 1;
+        }
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*endOfOurs) + 1, missing.begin(), missing.end());
+    }
+    std::string merged;
+    for (const std::string& line : lines)
+        merged += line + "\n";
+    return merged;
 }

@@ -12,6 +12,14 @@
 // missing or partly understood file costs nothing but the defaults for what
 // it does not say. Every key of the file is one Choice: a name and the
 // words it may take, in the order a player steps through them.
+//
+// The file is the player's as much as the game's. The game owns the keys
+// Owns names in its own part of the file ("[korvanta]", and the lines before
+// any section); saving rewrites those where they stand and keeps every other
+// line (comments, unknown keys, other programs' sections) where the player
+// put them, in the file's own byte-order mark and line ends. Loading never
+// changes the file, and a file the game could not read is never written
+// over: saving sets it aside first.
 class Settings {
 public:
     // How W, A, S, D, Q, H, B, N, M and Space are read: by their place on the
@@ -46,24 +54,40 @@ public:
     // The choice called `key` (any letter case); null for another name.
     static const Choice* Find(std::string_view key);
 
-    static constexpr size_t MaxFileBytes = 64 * 1024;
+    // True for the keys the game reads and writes (any letter case): those
+    // of Entries. Every other key in the file is left as the player wrote it.
+    static bool Owns(std::string_view key);
+    // Every owned key and the word the file says for what these settings
+    // hold, in the order a new file lists them.
+    std::vector<std::pair<std::string, std::string>> Entries() const;
+
+    // Far beyond any settings file with comments; a bigger one is not read.
+    static constexpr size_t MaxFileBytes = 1024 * 1024;
 
     // The settings `text` gives over the defaults. Lines it does not
     // understand are skipped; `firstStrayLine` (if given) gets the number of
     // the first of them, 0 when there is none.
     static Settings Parse(std::string_view text, int* firstStrayLine = nullptr);
 
-    // The settings in `path`: the defaults when it is missing, silently. Stray
-    // lines cost one warning in all, naming the file and the first of them; an
-    // unreadable or oversized file, one warning and the defaults.
+    // The settings in `path` (UTF-8 or UTF-16 with its mark, any line ends):
+    // the defaults when it is missing, silently. Stray lines cost one warning
+    // in all, naming the file and the first of them; a file that cannot be
+    // read, one warning and the defaults.
     static Settings Load(const std::string& path);
 
-    // Writes every key to `path` whole or not at all; one warning and false
-    // when that fails.
+    // Writes every owned key into `path` whole or not at all, keeping the
+    // other lines. A file there that cannot be read is first moved aside to
+    // "<path>.bad" (or ".bad.1", ...), with one warning naming both files.
+    // One warning and false when the settings cannot be saved.
     bool Save(const std::string& path) const;
 
-    // The file's text, every key written out.
+    // A new file's text, every key written out.
     std::string Text() const;
+    // `text`, a settings file as the player left it, with the owned keys
+    // saying these settings: rewritten where they stand (a line that already
+    // says it is kept as written), the missing ones added at the end of the
+    // game's part; every other line stays.
+    std::string MergedInto(std::string_view text) const;
 
     bool operator==(const Settings&) const = default;
 };

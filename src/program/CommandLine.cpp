@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/Log.h"
 #include "keep/PlainText.h"
 
 #ifndef KORVANTA_VERSION
@@ -81,10 +82,10 @@ bool Apply(const Option& option, const std::string& value, Choice& choice) {
     else if (name == "verify")
         choice.VerifyFile = value;
     else if (name == "difficulty" && !(choice.Difficulty = SkillNamed(value))) {
-        choice = Refusal("option '--difficulty' takes easy, normal or hard, not " + PlainText::Quoted(value));
+        choice = Refusal("option '--difficulty' takes easy, normal or hard, not " + Log::Quoted(value));
         return false;
     } else if (name == "frames" && !ReadFrames(value, choice.Frames)) {
-        choice = Refusal("option '--frames' needs a positive whole number, not " + PlainText::Quoted(value));
+        choice = Refusal("option '--frames' needs a positive whole number, not " + Log::Quoted(value));
         return false;
     }
     return true;
@@ -110,7 +111,7 @@ Choice CommandLine::Parse(int argc, const char* const* argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (optionsEnded || argument.size() < 2 || argument[0] != '-')
-            return Refusal("unexpected argument " + PlainText::Quoted(argument));
+            return Refusal("unexpected argument " + Log::Quoted(argument));
         if (argument == "--") {
             optionsEnded = true;
             continue;
@@ -120,7 +121,7 @@ Choice CommandLine::Parse(int argc, const char* const* argv) {
         const std::string name = isLong ? argument.substr(2, equals - 2) : argument.substr(1);
         const Option* option = isLong ? Find(name) : (name.size() == 1 ? FindShort(name[0]) : nullptr);
         if (option == nullptr)
-            return Refusal((isLong ? "unrecognized option " : "invalid option ") + PlainText::Quoted(argument));
+            return Refusal((isLong ? "unrecognized option " : "invalid option ") + Log::Quoted(argument));
         const std::string shown = "'--" + std::string(option->Long) + "'";
         std::string value;
         if (option->Argument == nullptr && equals != std::string::npos)

@@ -41,8 +41,13 @@ bool MenuExtras::StartDemo() {
 bool MenuExtras::Watch(const std::string& path, int entry, Skill shown) {
     ReplayFile run;
     std::string why;
-    if (Showing || !ReplayFile::Load(path, run, why))
+    if (Showing)
         return false;
+    if (!ReplayFile::Load(path, run, why)) {
+        OutOfSync.insert(path);
+        Log::WarnOnce("cannot play the replay " + Log::Quoted(path) + ": " + why);
+        return false;
+    }
     Begin(std::move(run), path, {.AnyInputStops = false, .DesyncStops = true}, WatchCaption);
     BackToScores = true;
     ScoresEntry = entry;
@@ -50,20 +55,27 @@ bool MenuExtras::Watch(const std::string& path, int entry, Skill shown) {
     return true;
 }
 
-bool MenuExtras::FindDemo(ReplayFile& run, std::string& path) const {
+bool MenuExtras::FindDemo(ReplayFile& run, std::string& path) {
+    // The kept runs are looked at by their headers; only the one chosen is
+    // read whole, and if it turns out damaged it is passed over from then on.
     std::string why;
     for (const ScoreTable::Run& kept : Scores.Runs()) {
         path = Replays + "/" + kept.Replay;
         if (!Replays.empty() && !kept.Replay.empty() && OutOfSync.count(path) == 0 &&
-            ReplayFile::Load(path, run, why))
-            return true;
+            ReplayFile::Peek(path, run, why)) {
+            if (ReplayFile::Load(path, run, why))
+                return true;
+            OutOfSync.insert(path);
+            Log::WarnOnce("cannot show the replay " + Log::Quoted(path) + " as the demo: " + why);
+            break;
+        }
     }
     path = Shipped;
     if (OutOfSync.count(path) != 0)
         return false;
     if (ReplayFile::Load(path, run, why))
         return true;
-    Log::WarnOnce("no demo to show: cannot use \"" + path + "\": " + why);
+    Log::WarnOnce("no demo to show: cannot use " + Log::Quoted(path) + ": " + why);
     return false;
 }
 

@@ -50,9 +50,9 @@ public:
     const ReplayShow* Current() const { return Showing.get(); }
 
 private:
-    // The demo's run and its path: the best kept one that loads under
+    // The demo's run and its path: the best kept one that plays under
     // today's rules and has kept in sync, else the shipped one.
-    bool FindDemo(ReplayFile& run, std::string& path) const;
+    bool FindDemo(ReplayFile& run, std::string& path);
     void Begin(ReplayFile run, const std::string& path, ReplayShow::Rules rules, const char* caption);
 
     SettingsKeys& Settings;
@@ -65,5 +65,6 @@ private:
     bool BackToScores = false;
     int ScoresEntry = 0;
     Skill ScoresSkill = Skill::Normal;
+    // Runs not shown again this session: out of sync, or damaged.
     std::set<std::string> OutOfSync;
 };

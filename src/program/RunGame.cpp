@@ -14,6 +14,7 @@
 #include "engine/Log.h"
 #include "engine/MainLoop.h"
 #include "engine/TickSource.h"
+#include "keep/AtomicFile.h"
 #include "keep/ScoreTable.h"
 #include "keep/Settings.h"
 #include "keep/UserFolders.h"
@@ -33,7 +34,7 @@ std::string WorkingDirectory() {
 }
 
 void ReportPicture(const ImageLoadError& error) {
-    Log::Error(std::string(error.what()) + ": cannot load \"" + error.Path + "\" from " + WorkingDirectory() + " (" +
+    Log::Error(std::string(error.what()) + ": cannot load " + Log::Quoted(error.Path) + " from " + Log::Quoted(WorkingDirectory()) + " (" +
                error.Reason + ")");
 }
 
@@ -57,6 +58,13 @@ std::optional<int> AnswerWithoutPlaying(const CommandLine::Choice& choice) {
         break;
     }
     return std::nullopt;
+}
+
+// What saves cut short in an earlier run left beside the kept files.
+void RemoveLeftovers(const UserFolders& folders) {
+    AtomicFile::RemoveLeftovers(folders.SettingsFile());
+    AtomicFile::RemoveLeftovers(folders.ScoresFile());
+    ReplayShelf(folders.Replays()).RemoveLeftovers();
 }
 
 // The frame loop at 60 frames per second, until the game ends or, with a
@@ -83,6 +91,7 @@ int RunGame(int argc, char** argv) {
         return ReplayModes::Verify(std::move(recorded));
 
     const UserFolders folders;
+    RemoveLeftovers(folders);
     const Settings saved = Settings::Load(folders.SettingsFile());
     SettingsKeys hotkeys(saved, folders.SettingsFile(), choice.Mute);
     Settings thisRun = saved;

@@ -34,11 +34,12 @@ bool IsFile(const std::string& path) {
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-// A replay on the shelf that today's game can play.
+// A replay on the shelf that today's game can play, as far as its header
+// and its size tell.
 bool Plays(const std::string& path) {
-    ReplayFile run;
+    ReplayFile header;
     std::string why;
-    return !path.empty() && ReplayFile::Load(path, run, why);
+    return !path.empty() && ReplayFile::Peek(path, header, why);
 }
 }  // namespace
 
@@ -80,6 +81,7 @@ void ScoresPage::Fill() {
 void ScoresPage::Step(int, int by) {
     constexpr int Skills = 3;
     ShownSkill = static_cast<Skill>((static_cast<int>(ShownSkill) + by + Skills) % Skills);
+    NoteLine.clear();
     Fill();
     ChooseFirst();
 }
@@ -114,11 +116,12 @@ void ScoresPage::Choose(int entry, float) {
     const std::string& path = entry == LastRunEntry() ? LastRun : Rows[static_cast<size_t>(entry)].Replay;
     if (Play(path, entry, ShownSkill))
         return;
-    // The file went or broke since the page opened.
+    // Damaged past its header, or gone or broken since the page opened.
     if (entry == LastRunEntry())
         LastRunPlays = false;
     else
         Rows[static_cast<size_t>(entry)].Replay.clear();
+    NoteLine = Unplayable;
 }
 
 void ScoresPage::DrawEntries(SDL_Surface* target) {
@@ -139,6 +142,8 @@ void ScoresPage::DrawEntries(SDL_Surface* target) {
         const SDL_Color colour = LastRunPlays ? TextColour : DimColour;
         Texts.DrawCentred(target, TextFont, "Watch the last run", colour, Area(LastRunEntry()).y + RowTextDrop);
     }
+    if (!NoteLine.empty())
+        Texts.DrawCentred(target, TextFont, NoteLine, DimColour, Layout::ScoreNoteTop);
     if (Chosen() < Entries())
         Outline(target, Area(Chosen()));
 }

@@ -13,12 +13,16 @@
 // arrows). A row whose replay is on the shelf and plays under today's rules
 // can be chosen to watch that run again; one whose replay is gone, damaged
 // or of other rules is dimmed and cannot. An empty table says so. What is
-// on the shelf is looked at as the page opens and as the difficulty changes.
+// on the shelf is looked at as the page opens and as the difficulty changes,
+// by the replays' headers and sizes only, so that a shelf of huge files
+// opens as fast as an empty one; a row whose replay turns out damaged when
+// it is chosen is dimmed then, with a short line under the table.
 class ScoresPage : public ListPage {
 public:
     // Plays the replay at `path` in the window, and comes back to this page
     // showing `shown` with `entry` chosen when it is over; false when it
     // cannot be played.
+    static constexpr const char* Unplayable = "That replay is damaged and cannot be watched.";
     using Watch = std::function<bool(const std::string& path, int entry, Skill shown)>;
 
     // One column of the table: its heading, the x its cells are placed on
@@ -41,6 +45,8 @@ public:
     // The entry that plays the last run, when there is one.
     int LastRunEntry() const { return static_cast<int>(Rows.size()); }
     bool HasLastRun() const { return !LastRun.empty(); }
+    // The line under the table; empty when there is none.
+    const std::string& Note() const { return NoteLine; }
 
 protected:
     int Entries() const override;
@@ -69,5 +75,6 @@ private:
     std::vector<Row> Rows;
     std::string LastRun;  // last.krp's path when it is on the shelf
     bool LastRunPlays = false;
+    std::string NoteLine;
     Watch Play;
 };

@@ -1,14 +1,12 @@
 #include "replay/ReplayFile.h"
 
+#include <cassert>
 #include <cstring>
-#include <fstream>
-#include <sstream>
-#include <sys/stat.h>
+
+#include "keep/AtomicFile.h"
 
 namespace {
 const char Magic[4] = {'K', 'R', 'P', 'L'};
-// Bigger than any run we record: the reader refuses it before reading.
-constexpr off_t MaxFileBytes = 256 * 1024 * 1024;
 // The least bytes a frame and a check take, to bound counts by the file.
 constexpr size_t FrameBytes = 6;
 constexpr size_t CheckBytes = 12;
@@ -65,7 +63,7 @@ public:
 
 class Reader {
 public:
-    explicit Reader(const std::string& bytes) : Bytes(bytes) {}
+    explicit Reader(std::string_view bytes) : Bytes(bytes) {}
 
     template <class T>
     T Get() {
@@ -139,6 +137,16 @@ public:
             events.push_back(Event());
         return events;
     }
+    // Reads a count and its events as Events does, keeping nothing: the
+    // bytes read, to be decoded again when they play.
+    std::string_view PassEvents() {
+        const size_t start = At;
+        const uint16_t count = Get<uint16_t>();
+        if (Fits(count, 1, "events"))
+            for (uint16_t i = 0; i < count && Ok; ++i)
+                Event();
+        return Bytes.substr(start, At - start);
+    }
     // True when `count` records of at least `each` bytes can still follow.
     bool Fits(uint64_t count, size_t each, const char* what) {
         const size_t room = (Bytes.size() - At) / each;
@@ -157,12 +165,13 @@ public:
         Ok = false;
     }
     bool AtEnd() const { return At == Bytes.size(); }
+    size_t Left() const { return Bytes.size() - At; }
 
     bool Ok = true;
     std::string Why;
 
 private:
-    const std::string& Bytes;
+    std::string_view Bytes;
     size_t At = 0;
 };
 
@@ -228,6 +237,8 @@ void ReadFrames(Reader& in, ReplayFile& out, std::string& where) {
     if (!in.Fits(count, FrameBytes, "frames"))
         return;
     out.Frames.reserve(count);
+    // The events cannot take more than what is left, and so never move as they grow.
+    out.EventBytes.reserve(in.Left());
     uint32_t previous = out.StartTime;
     for (uint32_t i = 0; i < count && in.Ok; ++i) {
         ReplayFile::Frame frame;
@@ -236,8 +247,9 @@ void ReadFrames(Reader& in, ReplayFile& out, std::string& where) {
         if (in.Ok && frame.Time < previous)
             in.Bad("its clock goes back in time");
         previous = frame.Time;
-        frame.Events = in.Events();
-        out.Frames.push_back(std::move(frame));
+        frame.EventsAt = static_cast<uint32_t>(out.EventBytes.size());
+        out.EventBytes.append(in.PassEvents());
+        out.Frames.push_back(frame);
         if (!in.Ok)
             where = " in frame " + std::to_string(i + 1);
     }
@@ -275,31 +287,61 @@ Timer ReplayFile::TimerState::At(uint32_t now) const {
     return timer;
 }
 
+void ReplayFile::AddFrame(uint32_t time, const std::vector<SDL_Event>& events) {
+    Writer out;
+    out.Events(events);
+    Frames.push_back({time, static_cast<uint32_t>(EventBytes.size())});
+    EventBytes += out.Bytes;
+}
+
+std::vector<SDL_Event> ReplayFile::EventsOf(size_t index) const {
+    assert(index < Frames.size());
+    Reader in(std::string_view(EventBytes).substr(Frames[index].EventsAt));
+    std::vector<SDL_Event> events = in.Events();
+    assert(in.Ok);
+    return events;
+}
+
+namespace {
+// Everything before the frames.
+void EncodeStart(const ReplayFile& run, Writer& out) {
+    out.Bytes.append(Magic, sizeof Magic);
+    const uint16_t format = run.Difficulty == Skill::Normal ? run.Format : ReplayFile::FormatVersion;
+    out.Put(format);
+    out.Put(run.Rules);
+    if (format >= ReplayFile::SkillFormat)
+        out.Put(static_cast<uint8_t>(run.Difficulty));
+    out.Put(run.Seed);
+    out.Put(run.StartTime);
+    out.Put<uint8_t>(static_cast<uint8_t>((run.DrawnAtStart ? 1 : 0) | (run.Paused ? 2 : 0)));
+    out.Timer(run.FrameTimer);
+    out.Timer(run.EscapeTimer);
+    out.Float(run.MouseX);
+    out.Float(run.MouseY);
+    out.Events(run.Stored);
+    out.Put(run.Ending);
+    out.Put(run.Score);
+    out.Put(run.Money);
+    out.Put(run.LevelMs);
+    out.Put(run.FinalCheck);
+}
+}  // namespace
+
+size_t ReplayFile::EncodedSize() const {
+    Writer start;
+    EncodeStart(*this, start);
+    return start.Bytes.size() + 4 + Frames.size() * 4 + EventBytes.size() + 4 + Checks.size() * CheckBytes;
+}
+
 std::string ReplayFile::Encode() const {
     Writer out;
-    out.Bytes.append(Magic, sizeof Magic);
-    const uint16_t format = Difficulty == Skill::Normal ? Format : FormatVersion;
-    out.Put(format);
-    out.Put(Rules);
-    if (format >= SkillFormat)
-        out.Put(static_cast<uint8_t>(Difficulty));
-    out.Put(Seed);
-    out.Put(StartTime);
-    out.Put<uint8_t>(static_cast<uint8_t>((DrawnAtStart ? 1 : 0) | (Paused ? 2 : 0)));
-    out.Timer(FrameTimer);
-    out.Timer(EscapeTimer);
-    out.Float(MouseX);
-    out.Float(MouseY);
-    out.Events(Stored);
-    out.Put(Ending);
-    out.Put(Score);
-    out.Put(Money);
-    out.Put(LevelMs);
-    out.Put(FinalCheck);
+    out.Bytes.reserve(EncodedSize());
+    EncodeStart(*this, out);
     out.Put(static_cast<uint32_t>(Frames.size()));
-    for (const Frame& frame : Frames) {
-        out.Put(frame.Time);
-        out.Events(frame.Events);
+    for (size_t i = 0; i < Frames.size(); ++i) {
+        out.Put(Frames[i].Time);
+        const size_t end = i + 1 < Frames.size() ? Frames[i + 1].EventsAt : EventBytes.size();
+        out.Bytes.append(EventBytes, Frames[i].EventsAt, end - Frames[i].EventsAt);
     }
     out.Put(static_cast<uint32_t>(Checks.size()));
     for (const Check& check : Checks) {
@@ -309,7 +351,7 @@ std::string ReplayFile::Encode() const {
     return out.Bytes;
 }
 
-bool ReplayFile::Decode(const std::string& bytes, ReplayFile& out, std::string& error) {
+bool ReplayFile::Decode(std::string_view bytes, ReplayFile& out, std::string& error) {
     out = ReplayFile();
     Reader in(bytes);
     if (!ReadHeader(in, out, error))
@@ -330,29 +372,45 @@ bool ReplayFile::Decode(const std::string& bytes, ReplayFile& out, std::string& 
     return true;
 }
 
-bool ReplayFile::Load(const std::string& path, ReplayFile& out, std::string& error) {
-    struct stat info;
-    if (stat(path.c_str(), &info) != 0) {
+namespace {
+// The file's first `firstBytes` (all of it by default), or false with the reason.
+bool ReadReplay(const std::string& path, std::string& bytes, std::string& error, size_t firstBytes = SIZE_MAX) {
+    AtomicFile::Contents file = AtomicFile::Read(path, ReplayFile::MaxFileBytes, firstBytes);
+    switch (file.Status) {
+    case AtomicFile::ReadStatus::Read:
+        break;
+    case AtomicFile::ReadStatus::Missing:
         error = "no such file";
         return false;
-    }
-    if (!S_ISREG(info.st_mode)) {
+    case AtomicFile::ReadStatus::NotRegular:
         error = "not a regular file";
         return false;
-    }
-    if (info.st_size > MaxFileBytes) {
-        error = "too large for a replay";
+    case AtomicFile::ReadStatus::TooLarge:
+        error = "too large for a replay (over " + std::to_string(ReplayFile::MaxFileBytes >> 20) + " MiB)";
         return false;
-    }
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    if (!(bytes << in.rdbuf()) && info.st_size != 0) {
+    case AtomicFile::ReadStatus::Unreadable:
         error = "cannot be read";
         return false;
     }
-    if (bytes.str().empty()) {
+    if (file.Text.empty()) {
         error = "empty";
         return false;
     }
-    return Decode(bytes.str(), out, error);
+    bytes = std::move(file.Text);
+    return true;
+}
+}  // namespace
+
+bool ReplayFile::Load(const std::string& path, ReplayFile& out, std::string& error) {
+    std::string bytes;
+    return ReadReplay(path, bytes, error) && Decode(bytes, out, error);
+}
+
+bool ReplayFile::Peek(const std::string& path, ReplayFile& out, std::string& error) {
+    out = ReplayFile();
+    std::string bytes;
+    if (!ReadReplay(path, bytes, error, HeaderBytes))
+        return false;
+    Reader in(bytes);
+    return ReadHeader(in, out, error);
 }

@@ -1,8 +1,10 @@
 #pragma once
 #include <SDL/SDL.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/Timer.h"
@@ -14,7 +16,9 @@
 // value of the world about once a second, and how the run ended. The byte
 // layout is documented in docs/replay-format.md; everything is little-endian
 // and every count is checked against what the file can still hold before
-// anything is allocated for it.
+// anything is allocated for it. The frames' events stay as the file writes
+// them and are decoded frame by frame as they play, so a run in memory
+// takes little more than its file, and no file over MaxFileBytes is read.
 class ReplayFile {
 public:
     // Bumped whenever the layout changes. Format 1, from before the game had
@@ -28,6 +32,11 @@ public:
     static constexpr uint16_t GameRules = 1;
     // More frames than a day and a half of play is no recording of ours.
     static constexpr uint32_t MaxFrames = 8'000'000;
+    // No replay is read or kept beyond this: a level of three minutes takes
+    // about 100 KB, MaxFrames frames without events 48 MB.
+    static constexpr size_t MaxFileBytes = 64 * 1024 * 1024;
+    // All that Peek reads of a file.
+    static constexpr size_t HeaderBytes = 64;
 
     // A Timer of the main loop, as elapsed time at the level's start.
     struct TimerState {
@@ -43,8 +52,9 @@ public:
     struct Frame {
         // The game clock during the frame.
         uint32_t Time = 0;
-        // Handed to the input handler before the frame's update, in order.
-        std::vector<SDL_Event> Events;
+        // Where in EventBytes the events handed to the input handler before
+        // the frame's update begin (see EventsOf).
+        uint32_t EventsAt = 0;
     };
     struct Check {
         uint32_t Frame = 0;  // 1-based: checked after this frame was drawn
@@ -78,12 +88,26 @@ public:
     uint64_t FinalCheck = 0;
 
     std::vector<Frame> Frames;
+    // Every frame's events as the file writes them: a u16 count, then each.
+    std::string EventBytes;
     std::vector<Check> Checks;
+
+    // Adds a frame of the game clock `time` with the events handed over before it.
+    void AddFrame(uint32_t time, const std::vector<SDL_Event>& events);
+    // The events of frame `index` (from 0), in order.
+    std::vector<SDL_Event> EventsOf(size_t index) const;
+    // The bytes Encode gives.
+    size_t EncodedSize() const;
 
     std::string Encode() const;
     // Fills `out` from `bytes`; false with a short reason ("truncated inside
     // frame 12", "recorded with other game rules (2; this game plays 1)").
-    static bool Decode(const std::string& bytes, ReplayFile& out, std::string& error);
-    // Reads and decodes a file; the reason names what is wrong with it.
+    static bool Decode(std::string_view bytes, ReplayFile& out, std::string& error);
+    // Reads and decodes a file; the reason names what is wrong with it. A
+    // file over MaxFileBytes is refused before anything of it is read.
     static bool Load(const std::string& path, ReplayFile& out, std::string& error);
+    // Reads no more than the header of `path` (format, rules, difficulty)
+    // into `out`, and its size: false with the reason when it cannot be a
+    // run this game plays. Only Load tells a damaged file from a good one.
+    static bool Peek(const std::string& path, ReplayFile& out, std::string& error);
 };

@@ -29,7 +29,7 @@ bool ReplayModes::Load(const std::string& path, ReplayFile& run) {
     std::string why;
     if (ReplayFile::Load(path, run, why))
         return true;
-    Log::Error("cannot use replay \"" + path + "\": " + why);
+    Log::Error("cannot use replay " + Log::Quoted(path) + ": " + why);
     return false;
 }
 
@@ -52,7 +52,7 @@ int ReplayModes::Verify(ReplayFile run) {
         std::printf("%s\n", Summary(player).c_str());
         status = player.DesyncFrame() == 0 ? 0 : 1;
     } catch (const ImageLoadError& error) {
-        Log::Error(std::string(error.what()) + ": cannot load \"" + error.Path + "\" (" + error.Reason + ")");
+        Log::Error(std::string(error.what()) + ": cannot load " + Log::Quoted(error.Path) + " (" + error.Reason + ")");
     }
     Engine::Instance().Watcher = nullptr;
     Engine::Instance().Shutdown();

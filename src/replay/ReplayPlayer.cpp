@@ -60,10 +60,10 @@ bool ReplayPlayer::Step() {
         Ended = true;
         return false;
     }
-    const ReplayFile::Frame& frame = Run.Frames[Next++];
-    TickSource::HoldAt(frame.Time);
-    for (const SDL_Event& event : frame.Events)
+    TickSource::HoldAt(Run.Frames[Next].Time);
+    for (const SDL_Event& event : Run.EventsOf(Next))
         HandlePolledEvent(new SDL_Event(event));
+    ++Next;
     UpdateFrame();
     RenderFrame();
     return !Ended;

@@ -47,13 +47,16 @@ void ReplayRecorder::EventHandled(const SDL_Event& event) {
 void ReplayRecorder::FrameStarted(uint32_t now) {
     if (Level == nullptr || TooLong)
         return;
-    if (Run.Frames.size() >= ReplayFile::MaxFrames) {
-        TooLong = true;
-        Log::Warn("this run is longer than a replay can hold; it will not be kept");
-        return;
-    }
-    Run.Frames.push_back({now, std::move(Pending)});
+    Run.AddFrame(now, Pending);
     Pending.clear();
+    CheckLength();
+}
+
+void ReplayRecorder::CheckLength() {
+    if (TooLong || (Run.Frames.size() <= ReplayFile::MaxFrames && Run.EncodedSize() <= ReplayFile::MaxFileBytes))
+        return;
+    TooLong = true;
+    Log::Warn("this run is longer than a replay can hold; it will not be kept");
 }
 
 void ReplayRecorder::FrameEnded() {
@@ -76,6 +79,7 @@ void ReplayRecorder::LevelEnding(Stage1& level) {
     Run.Money = outcome.Money;
     Run.LevelMs = outcome.LevelMs;
     Level = nullptr;
+    CheckLength();
     if (!TooLong && WhenFinished)
         WhenFinished(Run, outcome);
     Run = ReplayFile();

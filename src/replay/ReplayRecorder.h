@@ -29,6 +29,9 @@ public:
     uint32_t FramesRecorded() const { return static_cast<uint32_t>(Run.Frames.size()); }
 
 private:
+    // Gives the run up, with one warning, once it is more than a replay holds.
+    void CheckLength();
+
     Finished WhenFinished;
     ReplayFile Run;
     Stage1* Level = nullptr;

@@ -1,5 +1,7 @@
 #include "replay/ReplayShelf.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <regex>
@@ -52,15 +54,47 @@ std::string ReplayShelf::Keep(const std::string& bytes, std::time_t when) {
         Log::WarnOnce("no home folder: replays are not kept");
         return "";
     }
-    std::string reason;
-    const std::string name = FreeName(when);
-    if (!AtomicFile::Write((fs::path(Where) / name).string(), bytes, reason) ||
-        !AtomicFile::Write((fs::path(Where) / LastRun).string(), bytes, reason)) {
-        Log::Warn("cannot keep the replay of this run in " + Where + ": " + reason);
-        return "";
-    }
-    Prune();
+    std::string reason, lastReason;
+    std::string name = FreeName(when);
+    if (!AtomicFile::Write((fs::path(Where) / name).string(), bytes, reason))
+        name.clear();
+    const bool last = KeepAsLast(name, bytes, lastReason);
+    if (name.empty())
+        Log::Warn("cannot keep the replay of this run in " + Log::Quoted(Where) + ": " + reason +
+                  (last ? "; it is kept as " + std::string(LastRun) + " only" : ""));
+    else if (!last)
+        Log::Warn("cannot keep the replay of this run as " + std::string(LastRun) + ": " + lastReason +
+                  "; it is kept as " + Log::Quoted(name));
+    if (!name.empty())
+        Prune();
     return name;
+}
+
+bool ReplayShelf::KeepAsLast(const std::string& dated, const std::string& bytes, std::string& reason) const {
+    const std::string last = (fs::path(Where) / LastRun).string();
+    if (!dated.empty()) {
+        // A second name takes no room; it goes in place in one rename. Named
+        // as a cut-short write's leftover, to go as one at the next start.
+        const std::string temporary = (fs::path(Where) / ("." + std::string(LastRun) + ".linked")).string();
+        std::error_code error;
+        fs::remove(temporary, error);
+        if (link((fs::path(Where) / dated).c_str(), temporary.c_str()) == 0) {
+            if (rename(temporary.c_str(), last.c_str()) == 0)
+                return true;
+            unlink(temporary.c_str());
+        }
+    }
+    if (AtomicFile::Write(last, bytes, reason))
+        return true;
+    // Better no last run than an older one under its name.
+    std::error_code error;
+    fs::remove(last, error);
+    return false;
+}
+
+void ReplayShelf::RemoveLeftovers() const {
+    if (!Where.empty())
+        AtomicFile::RemoveLeftovers(Where, [](std::string_view name) { return name.ends_with(".krp"); });
 }
 
 void ReplayShelf::Prune() const {

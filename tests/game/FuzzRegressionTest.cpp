@@ -27,7 +27,7 @@ protected:
 }  // namespace
 
 TEST_F(FuzzRegression, EverySavedInputPlaysThrough) {
-    const fs::path fuzz = fs::path(__FILE__).parent_path().parent_path().parent_path() / "fuzz";
+    const fs::path fuzz = fs::path(KORVANTA_SOURCE_DIR) / "fuzz";
     std::set<fs::path> inputs;
     for (const char* folder : {"seeds", "regressions"})
         if (fs::is_directory(fuzz / folder))

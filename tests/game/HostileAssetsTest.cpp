@@ -120,7 +120,7 @@ protected:
             wrong += titled ? "text drawn without a font\n" : "no text\n";
         for (const std::string& file : c.Files) {
             const bool warn = named(c.Lenient, file) ? !LibraryPlays(file) : named(c.Warned, file);
-            if ((said.find('"' + file + '"') != std::string::npos) != warn)
+            if ((said.find("'" + file + "'") != std::string::npos) != warn)
                 wrong += file + (warn ? " was not warned about\n" : " was warned about\n");
         }
         TestWorld::Stop();

@@ -95,3 +95,40 @@ TEST(AtomicFile, MoveAsideNeverReplacesAnOlderDamagedFile) {
     EXPECT_EQ(AtomicFile::MoveAside(path, ".bad", reason), "");
     EXPECT_FALSE(reason.empty());
 }
+
+// A save through a symbolic link (relative, in a chain, or to a file not
+// made yet) replaces the file at its end, in that file's folder, and the
+// links stay, as they do when that file is moved aside. A loop is refused.
+TEST(AtomicFile, WritesThroughSymbolicLinksAndTheLinksStay) {
+    TempFolder dir;
+    fs::create_directories(dir.Path / "config");
+    fs::create_directories(dir.Path / "dotfiles");
+    fs::create_symlink("../dotfiles/settings.ini", dir.Path / "config/settings.ini");
+    fs::create_symlink(dir.Path / "config/settings.ini", dir.Path / "chain.ini");
+    fs::create_symlink("dotfiles/new.ini", dir.Path / "dangling.ini");
+    fs::create_symlink("loop", dir.Path / "loop");
+    std::string reason;
+    for (const char* name : {"config/settings.ini", "chain.ini", "dangling.ini"})
+        ASSERT_TRUE(AtomicFile::Write(dir / name, name, reason)) << reason;
+    EXPECT_FALSE(AtomicFile::Write(dir / "loop", "x", reason));
+    EXPECT_EQ(TempFolder::Get(dir / "dotfiles/settings.ini"), "chain.ini");
+    EXPECT_EQ(TempFolder::Get(dir / "dotfiles/new.ini"), "dangling.ini");
+    EXPECT_FALSE(AtomicFile::MoveAside(dir / "chain.ini", ".bad", reason).empty()) << reason;
+    EXPECT_EQ(TempFolder::Get(dir / "dotfiles/settings.ini.bad"), "chain.ini");
+    for (const char* name : {"config/settings.ini", "chain.ini", "dangling.ini", "loop"})
+        EXPECT_TRUE(fs::is_symlink(dir.Path / name)) << name;
+    EXPECT_EQ(Entries(dir.Path / "dotfiles"), 2u);
+}
+
+// What a write cut short leaves is its file's name between a dot and six
+// letters or digits; only those go, beside the file a link leads to.
+TEST(AtomicFile, RemovesOnlyTheLeftoversOfItsOwnWrites) {
+    TempFolder dir;
+    fs::create_directories(dir.Path / "dotfiles/.settings.ini.Qw12Er");
+    fs::create_symlink("dotfiles/settings.ini", dir.Path / "settings.ini");
+    for (const char* kept : {"settings.ini", ".settings.ini.Ab12C", ".settings.ini.Ab_2Cd", ".notes.txt.Ab12Cd",
+                             ".settings.ini.Ab12Cd", ".settings.ini.zzzzzz"})
+        TempFolder::Put(dir / ("dotfiles/" + std::string(kept)), "");
+    EXPECT_EQ(AtomicFile::RemoveLeftovers(dir / "settings.ini"), 2);
+    EXPECT_EQ(Entries(dir.Path / "dotfiles"), 5u);
+}

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <set>
@@ -11,6 +12,7 @@
 #include "program/SettingsKeys.h"
 #include "replay/ReplayFile.h"
 #include "screens/MainScreen.h"
+#include "support/HostileReplay.h"
 #include "support/StageHelpers.h"
 #include "support/TempFolder.h"
 
@@ -335,6 +337,51 @@ TEST_F(MenuPagesTest, AnEmptyTableSaysSoAndOnlyBackCanBeChosen) {
     Tap(SDLK_RETURN);
     Run(2);
     EXPECT_TRUE(OnButtons());
+}
+
+// Over a shelf of huge replays the scores page opens as fast as over an
+// empty one, looking at their headers and sizes only. A row whose replay
+// turns out damaged when chosen is dimmed, with a short line, and nothing
+// plays; the demo reads one such run whole, not every one, and falls back
+// on the run shipped with the game.
+TEST_F(MenuPagesTest, HugeReplaysNeitherStallThePageNorTheDemoAndADamagedOneIsDimmedWhenChosen) {
+    TempFolder::Put(Home / "scores.txt", "900 10 won 170.2 2026-01-02 10:00:00 a.krp\n"
+                                         "800 10 lost 100.0 2026-01-03 10:00:00 b.krp\n"
+                                         "700 5 lost 3.2 2026-01-04 10:00:00 c.krp\n");
+    Keep();
+    const auto opening = [this] {
+        const auto start = std::chrono::steady_clock::now();
+        Click(Layout::ScoresButton);
+        Run(2);
+        EXPECT_NE(Scores(), nullptr);
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
+    const double overNothing = opening();
+    Tap(SDLK_ESCAPE);
+    Run(20);
+    fs::create_directories(Home.Path / "replays");
+    TempFolder::Put(Home / "replays/a.krp", HostileReplay(128, true));
+    fs::create_hard_link(Home.Path / "replays/a.krp", Home.Path / "replays/b.krp");
+    fs::create_hard_link(Home.Path / "replays/a.krp", Home.Path / "replays/c.krp");
+    const auto before = Kept();
+    EXPECT_LT(opening() - overNothing, 6 / 60.0) << "the page took more than six frames longer to open";
+    ASSERT_EQ(Scores()->Chosen(), 0) << "the header said it plays";
+
+    const SDL_Rect note{100, Layout::ScoreNoteTop, 824, 24}, firstRow{112, Layout::ScoreRowsTop, 800, 30};
+    ::testing::internal::CaptureStderr();
+    Run(20);
+    Click(Layout::ScoreRow(0));
+    Run(2);
+    EXPECT_EQ(Showing(), nullptr);
+    EXPECT_GT(CountPixels(note, 0x687486), 30) << "no short line";
+    EXPECT_EQ(CountPixels(firstRow, Gold), 0) << "the row is not dimmed";
+    Tap(SDLK_ESCAPE);
+    Run(2);
+    ASSERT_NO_FATAL_FAILURE(AwaitTheDemo());
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 2) << said;
+    EXPECT_NE(said.find("'" + Home / "replays/b.krp" + "' as the demo"), std::string::npos) << said;
+    EXPECT_EQ(Kept(), before) << "a damaged run changed the kept files";
 }
 
 // A minute alone on the menu and no sooner: the clock starts again at any

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <map>
 #include <random>
 #include <vector>
 
@@ -7,20 +8,43 @@
 #include "replay/ReplayFile.h"
 #include "replay/ReplayPlayer.h"
 #include "replay/ReplayRecorder.h"
-#include "support/GameProcess.h"
 #include "support/Events.h"
+#include "support/GameProcess.h"
 #include "support/GameTest.h"
+#include "support/HostileReplay.h"
 
 // Replay files through the real program: a recording verifies in sync in
 // another process, a changed check value is caught at its frame, and every
 // kind of file it cannot use is refused with one line naming the file and
 // what is wrong, and the status 1.
 namespace {
+size_t StatusKilobytes(const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with(field + ":"))
+            return std::stoul(line.substr(field.size() + 1));
+    return 0;
+}
+
+// Whether `work` adds less than `most` bytes of resident memory to a
+// process: measured in a child of its own, whose peak is counted afresh.
+bool GrowsLessThan(size_t most, const std::function<void()>& work) {
+    const pid_t child = fork();
+    if (child == 0) {
+        std::ofstream("/proc/self/clear_refs") << "5";
+        const size_t before = StatusKilobytes("VmRSS");
+        work();
+        _exit(StatusKilobytes("VmHWM") < before + most / 1024 ? 0 : 1);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 
 class ReplayFiles : public Playthrough, protected GameProcess {
 protected:
     // A short recorded run: play, fly and fire for a few seconds, leave.
-    ReplayFile Record(Skill skill = Skill::Normal) {
+    ReplayFile Record(Skill skill = Skill::Normal, int frames = 240) {
         ReplayFile kept;
         ReplayRecorder recorder([&kept](const ReplayFile& run, const LevelOutcome&) { kept = run; });
         TheEngine().Watcher = &recorder;
@@ -30,7 +54,7 @@ protected:
         StartLevel();
         KeyDown(SDLK_d);
         KeyDown(SDLK_SPACE);
-        Run(240);
+        Run(frames);
         Tap(SDLK_ESCAPE);
         Run(30);
         TheEngine().ClearScreens();
@@ -43,6 +67,19 @@ protected:
         return name;
     }
     GameRun Verify(const std::string& name) { return Start("", "--verify '" + name + "'"); }
+    // `run` with `event` handed over last before frame `index` (from 0).
+    static ReplayFile WithEvent(const ReplayFile& run, size_t index, const SDL_Event& event) {
+        ReplayFile changed = run;
+        changed.Frames.clear();
+        changed.EventBytes.clear();
+        for (size_t i = 0; i < run.Frames.size(); ++i) {
+            std::vector<SDL_Event> events = run.EventsOf(i);
+            if (i == index)
+                events.push_back(event);
+            changed.AddFrame(run.Frames[i].Time, events);
+        }
+        return changed;
+    }
 };
 
 }  // namespace
@@ -62,7 +99,7 @@ TEST_F(ReplayFiles, ARecordingVerifiesInSyncAndAChangedCheckIsFoundAtItsFrame) {
         << result.Out;
 
     run.Checks[1].Value ^= 0xFF00;
-    run.Frames[5].Events.push_back(Events::Key(true, SDLK_q));  // input the recorded world never saw
+    run = WithEvent(run, 5, Events::Key(true, SDLK_q));  // input the recorded world never saw
     result = Verify(Write("other-input.krp", run.Encode()));
     EXPECT_EQ(result.Status, 1);
     EXPECT_NE(result.Out.find("desync at frame"), std::string::npos) << result.Out;
@@ -93,8 +130,8 @@ TEST_F(ReplayFiles, ARunPlayedInALargerWindowVerifiesInAWindowOfAnySize) {
     ASSERT_EQ(StackNames(), std::vector<std::string>{"MainScreen"}) << "Exit did not take the click";
     TheEngine().Watcher = nullptr;
     int pointer = 0;
-    for (const auto& frame : kept.Frames)
-        for (const SDL_Event& e : frame.Events)
+    for (size_t i = 0; i < kept.Frames.size(); ++i)
+        for (const SDL_Event& e : kept.EventsOf(i))
             if (e.type == SDL_MOUSEBUTTONDOWN) {
                 ++pointer;
                 EXPECT_EQ(e.button.x, Layout::OverlayExitButton.X);
@@ -121,9 +158,9 @@ TEST_F(ReplayFiles, FilesItCannotUseAreRefusedWithTheirReason) {
     otherFormat[4] = 3;
     otherSkill[8] = 3;  // the difficulty, after the format and the rules
     std::filesystem::create_directories(Path / "folder.krp");
-    ReplayFile twice = run, lastKey = run;
+    ReplayFile twice = run;
     twice.Checks[1].Frame = twice.Checks[0].Frame;
-    lastKey.Frames[1].Events.push_back(Events::Key(true, SDLK_LAST));
+    const ReplayFile lastKey = WithEvent(run, 1, Events::Key(true, SDLK_LAST));
     const struct {
         std::string Name, Bytes, Reason;
     } cases[] = {
@@ -141,13 +178,16 @@ TEST_F(ReplayFiles, FilesItCannotUseAreRefusedWithTheirReason) {
         {"checked-twice.krp", twice.Encode(), "a check of a frame out of order"},
         {"last-key.krp", lastKey.Encode(), "an unknown key in frame 2"},
         {"missing.krp", "", "no such file"},
+        {"huge.krp", good.substr(0, ReplayFile::HeaderBytes), "too large for a replay (over 64 MiB)"},
     };
     for (const auto& c : cases) {
         if (c.Name != "folder.krp" && c.Name != "missing.krp")
             Write(c.Name, c.Bytes);
+        if (c.Name == "huge.krp")  // refused unread
+            std::filesystem::resize_file(Path / c.Name, 255'000'000);
         const GameRun result = Verify(c.Name);
         EXPECT_EQ(result.Status, 1) << c.Name;
-        EXPECT_NE(result.Err.find("\"" + c.Name + "\": " + c.Reason), std::string::npos) << c.Name << ": " << result.Err;
+        EXPECT_NE(result.Err.find("'" + c.Name + "': " + c.Reason), std::string::npos) << c.Name << ": " << result.Err;
         EXPECT_EQ(std::count(result.Err.begin(), result.Err.end(), '\n'), 1) << result.Err;
         EXPECT_TRUE(result.Out.empty()) << result.Out;
     }
@@ -202,4 +242,53 @@ TEST_F(ReplayFiles, RunsOfTheFormatBeforeDifficultiesReadAsNormalAndKeepTheirByt
         EXPECT_EQ(again.Frames.size(), run.Frames.size());
         EXPECT_EQ(again.FinalCheck, run.FinalCheck);
     }
+}
+
+// A file of many one-byte events is read in memory proportional to it, not
+// a whole event in memory for each byte.
+TEST_F(ReplayFiles, AReplayTakesMemoryInProportionToItsFile) {
+    const std::string bytes = HostileReplay(128);
+    Write("many-events.krp", bytes);
+    EXPECT_TRUE(GrowsLessThan(4 * bytes.size(), [this] {
+        ReplayFile run;
+        std::string why;
+        if (!ReplayFile::Load(Path / "many-events.krp", run, why) || run.Frames.size() != 128)
+            _exit(2);
+    }));
+}
+
+// The commands that only read (--scores, --verify, --replay) never rename,
+// move or write a kept file, whatever state the files are in; the game's
+// start removes what saves cut short left behind, and nothing else.
+TEST_F(ReplayFiles, ReadingCommandsChangeNoKeptFileAndAStartClearsLeftovers) {
+    Write("run.krp", Record(Skill::Normal, 20).Encode());
+    const std::string data = Path / "data/korvanta", config = Path / "config/korvanta";
+    std::filesystem::create_directories(data + "/replays");
+    std::filesystem::create_directories(config);
+    Put(data + "/scores.txt", "90 1 won 9.0 2024-01-31 10:00:00 -\n80 1 won 9.0 2024-02-30 10:00:00 -\n"
+                              "70 1 won 9.0 2024-01-31 10:00:00 -\n");
+    Put(config + "/settings.ini", std::string("music = off\n\0", 13));
+    Put(data + "/replays/.notes.txt.Ab12Cd", "the player's");
+    const std::vector<std::string> leftovers = {data + "/.scores.txt.Ab12Cd", config + "/.settings.ini.Zz99Yy",
+                                                data + "/replays/.2026-01-01_00-00-00.krp.x0X0x0"};
+    const auto files = [this] {
+        std::map<std::string, std::string> all;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(Path))
+            if (entry.path().string().find("korvanta/") != std::string::npos && entry.is_regular_file())
+                all[entry.path().string()] = Get(entry.path().string());
+        return all;
+    };
+    for (const std::string& leftover : leftovers)
+        Put(leftover, "cut short");
+    auto before = files();
+    const std::string homes = "XDG_DATA_HOME=" + Path.string() + "/data XDG_CONFIG_HOME=" + Path.string() + "/config";
+    const GameRun scores = Start(homes, "--scores");
+    EXPECT_EQ(std::count(scores.Out.begin(), scores.Out.end(), '\n'), 3) << scores.Out;
+    EXPECT_NE(scores.Err.find("line 2 of '" + data + "/scores.txt' is damaged"), std::string::npos) << scores.Err;
+    EXPECT_EQ(Start(homes, "--verify run.krp").Status, 0);
+    EXPECT_EQ(files(), before);
+    EXPECT_EQ(Start(homes, "--replay run.krp --frames 1").Status, 0);
+    for (const std::string& leftover : leftovers)
+        before.erase(leftover);
+    EXPECT_EQ(files(), before);
 }

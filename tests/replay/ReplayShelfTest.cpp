@@ -1,7 +1,16 @@
 #include "replay/ReplayShelf.h"
 
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/statvfs.h>
+#include <sys/wait.h>
+
+#include <csignal>
 #include <filesystem>
 #include <set>
+
+#include "engine/Log.h"
 
 #include "support/TempFolder.h"
 
@@ -36,4 +45,44 @@ TEST(ReplayShelf, KeepsTheLastRunAndTheNewestFiftyDatedOnes) {
         shelf.Keep("newer", when + 60 + i);
     EXPECT_FALSE(std::filesystem::exists(home.Path / "replays" / first));
     EXPECT_TRUE(std::filesystem::exists(home.Path / "replays" / second));
+}
+
+// On a nearly full disk a run that fits once is kept under its date and as
+// the last run, so the score can name it; one that does not fit at all costs
+// one warning, and the last run is never an older one. The disk is a small
+// tmpfs in the mount namespace of a child process, which goes with it; where
+// the child may not mount, a limit on the size of every file it writes.
+TEST(ReplayShelf, ANearlyFullDiskNeverOrphansARunNorShowsAnOlderOneAsTheLast) {
+    TempFolder home;
+    const std::string folder = home / "replays";
+    std::filesystem::create_directories(folder);
+    const pid_t child = fork();
+    if (child == 0) {
+        const size_t room = 12 * 1024;
+        struct statvfs disk;
+        if (unshare(CLONE_NEWNS) == 0 && mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+            mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=256k") == 0 && statvfs(folder.c_str(), &disk) == 0) {
+            TempFolder::Put(folder + "/filler", std::string(disk.f_bavail * disk.f_frsize - room, 'f'));
+        } else {
+            const rlimit most{room, room};
+            signal(SIGXFSZ, SIG_IGN);
+            setrlimit(RLIMIT_FSIZE, &most);
+        }
+        ReplayShelf shelf(folder);
+        const std::string fits(8 * 1024, 'a');
+        const std::string kept = shelf.Keep(fits, 1796000000);
+        const bool keptBoth = !kept.empty() && TempFolder::Get(folder + "/" + kept) == fits &&
+                              TempFolder::Get(folder + "/last.krp") == fits;
+        const int warnings = Log::WarningCount();
+        const bool refused = shelf.Keep(std::string(20 * 1024, 'b'), 1796000100).empty();
+        _exit((keptBoth ? 0 : 1) | (TempFolder::Get(folder + "/last.krp") == fits ? 2 : 0) | (refused ? 0 : 4) |
+              (Log::WarningCount() == warnings + 1 ? 0 : 8));
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_FALSE(WEXITSTATUS(status) & 1) << "a run that fits once is not kept under its date and as the last";
+    EXPECT_FALSE(WEXITSTATUS(status) & 2) << "the last run is an older one";
+    EXPECT_FALSE(WEXITSTATUS(status) & 4) << "a run that does not fit was named";
+    EXPECT_FALSE(WEXITSTATUS(status) & 8) << "not one warning for a run that could not be kept";
 }
