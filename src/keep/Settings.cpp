@@ -112,11 +112,12 @@ Settings Settings::Parse(std::string_view text, int* firstStrayLine) {
             inOurSection = Lower(line) == "[korvanta]";
             understood = inOurSection;
         } else if (!understood) {
-            understood = inOurSection && Assign(settings, line);
+            understood = inOurSection && (Assign(settings, line) || settings.Bindings.Read(line));
         }
         if (!understood && firstStray == 0)
             firstStray = static_cast<int>(i + 1);
     }
+    settings.Bindings.Settle();
     if (firstStrayLine != nullptr)
         *firstStrayLine = firstStray;
     return settings;
@@ -154,5 +155,5 @@ std::string Settings::Text() const {
         const int index = std::clamp(choice.Get(*this), 0, last);
         text += std::string(choice.Key) + " = " + choice.Values[static_cast<size_t>(index)] + "\n";
     }
-    return text;
+    return text + Bindings.Text();
 }
