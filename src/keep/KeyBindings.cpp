@@ -364,15 +364,22 @@ bool KeyBindings::SendClashesBack() {
     return !back.empty();
 }
 
-std::string KeyBindings::Text() const {
-    std::string text;
+std::vector<std::pair<std::string, std::string>> KeyBindings::Entries() const {
+    std::vector<std::pair<std::string, std::string>> entries;
     for (const Action action : All) {
         std::string keys = Key(action, 0) == SDLK_UNKNOWN ? "none" : KeyName(Key(action, 0));
         if (Key(action, 1) != SDLK_UNKNOWN)
             keys += ", " + KeyName(Key(action, 1));
-        text += "bind_" + std::string(Name(action)) + " = " + keys + "\n";
+        entries.emplace_back("bind_" + std::string(Name(action)), keys);
     }
     for (const Action action : All)
-        text += "pad_" + std::string(Name(action)) + " = " + ButtonName(Button(action)) + "\n";
+        entries.emplace_back("pad_" + std::string(Name(action)), ButtonName(Button(action)));
+    return entries;
+}
+
+std::string KeyBindings::Text() const {
+    std::string text;
+    for (const auto& [key, word] : Entries())
+        text += key + " = " + word + "\n";
     return text;
 }

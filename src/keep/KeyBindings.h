@@ -7,6 +7,8 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 // The player's controls: for every action of play, two keys and one pad
 // button, as settings.ini keeps them (`bind_fire = space, left ctrl`,
@@ -92,7 +94,10 @@ public:
     void Settle();
     // The names of the lines left on their defaults (bind_fire, pad_pause...).
     const std::set<std::string>& Refused() const { return RefusedLines; }
-    // The file's lines, every action's keys, then every action's button.
+    // The file's keys and their words: every action's keys, then every
+    // action's button.
+    std::vector<std::pair<std::string, std::string>> Entries() const;
+    // Those as the file's lines.
     std::string Text() const;
 
     // Compares what is bound, not what the file had wrong.
