@@ -1,9 +1,11 @@
 // Arbitrary bytes as the player's saved files: the first byte picks the
 // score table or the settings, the rest is the file. Nothing may crash,
-// leak or hang, and whatever parses must survive being written back.
+// leak or hang, whatever parses must survive being written back, and the
+// controls it leaves are ones the game can play.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <set>
 #include <string_view>
 
 #include "keep/PlainText.h"
@@ -30,6 +32,23 @@ void ScoreFile(std::string_view text) {
     Require(!table.Format().empty());
 }
 
+// Whatever the file says, no key or pad button is bound twice and none the
+// game keeps for itself is bound at all.
+void Controls(const KeyBindings& bindings) {
+    std::set<SDLKey> keys;
+    std::set<int> buttons;
+    for (const KeyBindings::Action action : KeyBindings::All) {
+        for (int slot = 0; slot < KeyBindings::KeySlots; ++slot) {
+            const SDLKey key = bindings.Key(action, slot);
+            Require(key == SDLK_UNKNOWN ||
+                    (keys.insert(key).second && KeyBindings::Refusal(action, key) == nullptr));
+        }
+        const int button = bindings.Button(action);
+        Require(button == KeyBindings::NoButton || buttons.insert(button).second);
+    }
+    Require(!(buttons.count(KeyBindings::StartButton) && (buttons.count(7) || buttons.count(9))));
+}
+
 // The file's settings read back as written, and saving other settings into
 // it says them, once and for all.
 void SettingsFile(std::string_view text) {
@@ -42,6 +61,7 @@ void SettingsFile(std::string_view text) {
     const std::string merged = changed.MergedInto(text);
     Require(Settings::Parse(merged) == changed);
     Require(changed.MergedInto(merged) == merged);
+    Controls(settings.Bindings);
 }
 
 // What decodes writes back in its own layout and decodes to the same lines.

@@ -16,6 +16,7 @@ class Entity;
 class EventFilter;
 class MenuPages;
 class SessionWatcher;
+class ShopLabels;
 class WindowShow;
 
 // The one program-wide object: it starts SDL, the window, fonts and sound,
@@ -43,14 +44,16 @@ public:
     // tools run without): the watcher of level sessions (the replays), the
     // best scores shown on the menu and the overlays, the two filters that
     // see events first (the settings keys, then the game pad), the pages and
-    // the demo the menu opens, and the show that has the window instead of
-    // the game while a recorded run plays. None is owned by the engine.
+    // the demo the menu opens, the show that has the window instead of the
+    // game while a recorded run plays, and the shop buttons' labels of the
+    // player's keys. None is owned by the engine.
     SessionWatcher* Watcher = nullptr;
     const BestScores* Scores = nullptr;
     EventFilter* Hotkeys = nullptr;
     EventFilter* Pad = nullptr;
     MenuPages* Pages = nullptr;
     WindowShow* Show = nullptr;
+    const ShopLabels* Labels = nullptr;
 
     static Engine& Instance();
 

@@ -54,7 +54,7 @@ struct Layout {
     // One row a setting: the label from its left edge, the value centred
     // between two small arrows.
     static constexpr int OptionRowsTop = 92;
-    static constexpr int OptionRowHeight = 40;
+    static constexpr int OptionRowHeight = 38;
     static constexpr int OptionLabelLeft = 200;
     static constexpr int OptionValueX = 700;
     static constexpr int OptionArrowGap = 130;
@@ -83,6 +83,21 @@ struct Layout {
     static constexpr ScreenPoint ScoreSkillPicker{812, 47};
     static constexpr int ScoreSkillPickerWidth = 200;
     static constexpr int ScoreSkillPickerHeight = 40;
+    // The controls page: a row an action, its label on the left, then its
+    // two keys and its pad button in three columns; "Reset to defaults"
+    // under them, and a box in the middle for what the page asks.
+    static constexpr int ControlLabelLeft = 130;
+    static constexpr int ControlHeadingsTop = 92;
+    static constexpr int ControlRowsTop = 116;
+    static constexpr int ControlRowHeight = 28;
+    static constexpr int ControlColumnX[3] = {480, 670, 840};
+    static constexpr int ControlColumnWidth = 176;
+    static constexpr ScreenPoint ControlSlot(int row, int column) {
+        return {ControlColumnX[column], ControlRowsTop + row * ControlRowHeight + ControlRowHeight / 2};
+    }
+    static constexpr ScreenPoint ControlReset{CentreX, 452};
+    static constexpr ScreenPoint ControlYes{412, 330};
+    static constexpr ScreenPoint ControlNo{612, 330};
 
     // The level's HUD panel across the top: the two bars (a segment every
     // two pixels from BarLeft), the two counters and the four shop labels

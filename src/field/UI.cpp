@@ -9,6 +9,7 @@
 #include "engine/Image.h"
 #include "engine/ImageButton.h"
 #include "engine/Layout.h"
+#include "engine/ShopLabels.h"
 #include "engine/Text.h"
 
 namespace {
@@ -17,6 +18,11 @@ const SDL_Color Gold{255, 214, 90, 0};
 
 const char* const ShopButtonPaths[] = {"Image/ButtonH.png", "Image/ButtonB.png", "Image/ButtonN.png",
                                        "Image/ButtonM.png"};
+constexpr SDLKey ShopKeys[] = {SDLK_h, SDLK_b, SDLK_n, SDLK_m};
+// A shop button without its letter, for the key the player bought with
+// instead, and the ink of that key's label in each of the button's states.
+const char* const KeyButtonPath = "Image/ButtonKey.png";
+const SDL_Color KeyInk[] = {{105, 114, 127, 0}, {255, 255, 255, 0}, {154, 90, 90, 0}};
 const char* const ReplayPath = "Image/Replay.png";
 const char* const ExitPath = "Image/ExitButton.png";
 
@@ -28,6 +34,7 @@ UI::UI(Skill difficulty) : Difficulty(difficulty) {
     // Loaded now so that the first frames of play do not stall on them.
     for (const char* path : ShopButtonPaths)
         Picture(path);
+    Picture(KeyButtonPath);
     Picture(ReplayPath);
     Picture(ExitPath);
 }
@@ -35,6 +42,7 @@ UI::UI(Skill difficulty) : Difficulty(difficulty) {
 UI::~UI() {
     Text::CloseFont(BigFont);
     Text::CloseFont(SmallFont);
+    Text::CloseFont(KeyFont);
 }
 
 void UI::Load() {
@@ -45,6 +53,7 @@ void UI::Load() {
     ShieldBar.Build(*ShieldImage, Layout::BarLeft);
     for (const char* path : ShopButtonPaths)
         Picture(path)->SetFrames(0, 0, 25, 25, 3);
+    Picture(KeyButtonPath)->SetFrames(0, 0, 25, 25, 3);
     Image* exit = Picture(ExitPath);
     Image* replay = Picture(ReplayPath);
     exit->SetFrames(0, 0, 128, 100, 2);
@@ -62,8 +71,10 @@ void UI::Load() {
     Texts.Clear();
     Text::CloseFont(BigFont);
     Text::CloseFont(SmallFont);
+    Text::CloseFont(KeyFont);
     BigFont = Text::OpenFont("pirulen.ttf", 28);
     SmallFont = Text::OpenFont("pirulen.ttf", 8);
+    KeyFont = Text::OpenFont("pirulen.ttf", 12);
 }
 
 bool UI::Update(float seconds) {
@@ -139,10 +150,26 @@ void UI::DrawShopLabels(SDL_Surface* target) {
         {MissileState, MissileCost, Layout::MissileLabel},
     };
     for (int i = 0; i < 4; ++i)
-        Picture(ShopButtonPaths[i])->Draw(target, labels[i].State, labels[i].At.X, labels[i].At.Y);
+        DrawShopButton(target, i, labels[i].State, labels[i].At);
     for (const Label& label : labels)
         Texts.Draw(target, SmallFont, std::to_string(label.Cost), White, label.At.X,
                    label.At.Y - Layout::PriceAboveButton);
+}
+
+// The button with its own letter, or the letterless one with the key the
+// player buys with instead; a label of two or three letters is drawn smaller
+// to fit.
+void UI::DrawShopButton(SDL_Surface* target, int button, int state, ScreenPoint at) {
+    const std::string key = Engine->Labels != nullptr ? Engine->Labels->ShopLabel(ShopKeys[button]) : "";
+    if (key.empty()) {
+        Picture(ShopButtonPaths[button])->Draw(target, state, at.X, at.Y);
+        return;
+    }
+    Picture(KeyButtonPath)->Draw(target, state, at.X, at.Y);
+    TTF_Font* font = key.size() > 1 ? SmallFont : KeyFont;
+    const int height = font != nullptr ? TTF_FontHeight(font) : 0;
+    Texts.DrawAt(target, font, key, KeyInk[std::clamp(state, 0, 2)], at.X + 13, at.Y + 13 - height / 2,
+                 TextCache::Align::Centre);
 }
 
 void UI::DrawSkill(SDL_Surface* target) {

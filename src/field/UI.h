@@ -1,6 +1,7 @@
 #pragma once
 #include <SDL/SDL_ttf.h>
 
+#include "engine/Layout.h"
 #include "engine/TextCache.h"
 #include "engine/Timer.h"
 #include "field/BarStrip.h"
@@ -11,7 +12,8 @@ class Image;
 
 // The level's head-up display and the keeper of the player's numbers:
 // health, shield, money and score. It draws the panel with the bars, the
-// counters and the shop labels, recharges the shield, offers the
+// counters and the shop labels (each with the key the player buys with where
+// it is not the game's own), recharges the shield, offers the
 // self-destruct key and draws the pause, game-over and victory overlays,
 // whose Replay and Exit clicks it reports through two flags. It plays the
 // level's skill: the share of damage the ship takes and the shield's
@@ -48,6 +50,7 @@ public:
     Timer ShieldClock;
     TTF_Font* BigFont = nullptr;
     TTF_Font* SmallFont = nullptr;
+    TTF_Font* KeyFont = nullptr;
     SDL_Rect ReplayRect{0, 0, 0, 0};
     SDL_Rect ExitRect{0, 0, 0, 0};
 
@@ -76,6 +79,7 @@ private:
     void RunShieldClock();
     void DrawCounters(SDL_Surface* target);
     void DrawShopLabels(SDL_Surface* target);
+    void DrawShopButton(SDL_Surface* target, int button, int state, ScreenPoint at);
     void DrawSkill(SDL_Surface* target);
 
     // The counters, prices and overlay lines as last rendered.

@@ -115,11 +115,12 @@ Settings Settings::Parse(std::string_view text, int* firstStrayLine) {
             inOurSection = Lower(line) == OurSection;
             understood = inOurSection;
         } else if (!understood) {
-            understood = inOurSection && Assign(settings, line);
+            understood = inOurSection && (Assign(settings, line) || settings.Bindings.Read(line));
         }
         if (!understood && firstStray == 0)
             firstStray = static_cast<int>(i + 1);
     }
+    settings.Bindings.Settle();
     if (firstStrayLine != nullptr)
         *firstStrayLine = firstStray;
     return settings;
@@ -143,6 +144,8 @@ std::vector<std::pair<std::string, std::string>> Settings::Entries() const {
         const int index = std::clamp(choice.Get(*this), 0, last);
         entries.emplace_back(choice.Key, choice.Values[static_cast<size_t>(index)]);
     }
+    for (auto& entry : Bindings.Entries())
+        entries.push_back(std::move(entry));
     return entries;
 }
 
@@ -228,7 +231,9 @@ std::string Settings::MergedInto(std::string_view text) const {
             continue;
         said.insert(key);
         Settings read = *this;
-        if (Assign(read, line) && read == *this)
+        // A line that already says what these settings hold is kept as written;
+        // a binding the file had wrong is written out as it now stands.
+        if ((Assign(read, line) || read.Bindings.Read(line)) && read == *this && read.Bindings.Refused().empty())
             continue;
         const auto entry = std::find_if(entries.begin(), entries.end(), [&key](const auto& e) { return e.first == key; });
         lines[i] = lines[i].substr(0, lines[i].find('=') + 1) + " " + entry->second;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "field/Skill.h"
+#include "keep/KeyBindings.h"
 
 // The player's choices that outlive a run, kept in settings.ini: full screen
 // or window, the window's scale and enlargement, how the flying keys are
@@ -40,6 +41,8 @@ public:
     int MusicVolume = MaxVolume;
     int EffectsVolume = MaxVolume;
     Skill Difficulty = Skill::Normal;
+    // The keys and pad buttons of play, each a line of its own in the file.
+    KeyBindings Bindings{};
 
     // One key of the file and the words it takes, in stepping order.
     struct Choice {

@@ -4,6 +4,7 @@
 #include "engine/MainLoop.h"
 #include "field/Stage1.h"
 #include "field/UI.h"
+#include "program/SettingsKeys.h"
 #include "screens/MainScreen.h"
 
 namespace {
@@ -23,7 +24,7 @@ GamepadInput::Context WherePlayerIs() {
 }
 }  // namespace
 
-Gamepad::Gamepad() {
+Gamepad::Gamepad(const SettingsKeys* settings) : settings_(settings) {
     if (SDL_WasInit(SDL_INIT_JOYSTICK) == 0) {
         if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0)
             return;
@@ -54,6 +55,7 @@ bool Gamepad::Take(const SDL_Event& event, std::vector<SDL_Event>& instead) {
     // thinking it is left alone.
     if (event.type == SDL_JOYBUTTONDOWN || event.type == SDL_JOYBUTTONUP)
         Engine::Instance().Input.NoteInput();
-    instead = input_.Translate(event, WherePlayerIs());
+    instead = settings_ != nullptr ? input_.Translate(event, WherePlayerIs(), settings_->Current().Bindings)
+                                   : input_.Translate(event, WherePlayerIs());
     return true;
 }

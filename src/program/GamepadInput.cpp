@@ -7,8 +7,6 @@ using Context = GamepadInput::Context;
 
 // Start on the common Xbox-style layout under Linux, and on generic pads.
 constexpr Uint8 StartButtons[] = {7, 9};
-// The level's shop keys on buttons 1 to 4: missile, rapid fire, cannon, repair.
-constexpr SDLKey ShopKeys[] = {SDLK_m, SDLK_n, SDLK_b, SDLK_h};
 
 struct Point {
     Uint16 X, Y;
@@ -56,11 +54,12 @@ bool GamepadInput::IsPadEvent(const SDL_Event& event) {
            event.type == SDL_JOYBUTTONUP;
 }
 
-std::vector<SDL_Event> GamepadInput::Translate(const SDL_Event& event, Context context) {
+std::vector<SDL_Event> GamepadInput::Translate(const SDL_Event& event, Context context,
+                                              const KeyBindings& bindings) {
     switch (event.type) {
     case SDL_JOYAXISMOTION: return MoveStick(event.jaxis, context);
     case SDL_JOYHATMOTION: return MoveHat(event.jhat, context);
-    case SDL_JOYBUTTONDOWN: return Press(event.jbutton.button, context);
+    case SDL_JOYBUTTONDOWN: return Press(event.jbutton.button, context, bindings);
     case SDL_JOYBUTTONUP: return Release(event.jbutton.button);
     default: return {};
     }
@@ -126,28 +125,32 @@ std::vector<SDL_Event> GamepadInput::Steer(Context context) {
     return releases;
 }
 
-std::vector<SDL_Event> GamepadInput::Press(Uint8 button, Context context) {
+// In the level a button is the game's key of the action it is bound to. On
+// an overlay the pause button resumes (ESC), and buttons 0 and 1 are Replay
+// and Exit.
+std::vector<SDL_Event> GamepadInput::Press(Uint8 button, Context context, const KeyBindings& bindings) {
     if (releases_.count(button) != 0)
         return {};  // a second press without a release in between
+    const std::optional<KeyBindings::Action> action = bindings.OfButton(button);
     switch (context) {
     case Context::Menu:
     case Context::Page:
     case Context::Show:
         return PressOffLevel(button, context);
     case Context::Level:
-        if (button == 0)
-            return PressKey(button, SDLK_SPACE);
-        if (button >= 1 && button <= 4)
-            return PressKey(button, ShopKeys[button - 1]);
+        if (action)
+            return PressKey(button, KeyBindings::GameKey(*action));
         break;
     case Context::Overlay:
+        if (action == KeyBindings::Action::Pause)
+            return PressKey(button, SDLK_ESCAPE);
         if (button == 0)
             return Click(button, ReplayButton.X, ReplayButton.Y);
         if (button == 1)
             return Click(button, ExitButton.X, ExitButton.Y);
         break;
     }
-    return IsStart(button) ? PressKey(button, SDLK_ESCAPE) : std::vector<SDL_Event>{};
+    return {};
 }
 
 // Off the level the pad works the menu and its pages by the keys: button 0

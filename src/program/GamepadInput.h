@@ -4,10 +4,13 @@
 #include <map>
 #include <vector>
 
+#include "keep/KeyBindings.h"
+
 // Translates a game pad's joystick events into the keys and left clicks the
 // game already understands, so the pad plays by the keyboard's and the
 // mouse's rules. It remembers what the stick, the d-pad and each button hold,
-// so that every press it reports is followed by exactly one release.
+// so that every press it reports is followed by exactly one release. In the
+// level the buttons do what the player bound them to.
 class GamepadInput {
 public:
     // Where the player is: the main menu's buttons (or the instructions and
@@ -19,9 +22,11 @@ public:
     // Stick positions nearer the centre than this count as the centre.
     static constexpr Sint16 DeadZone = 8000;
 
-    // The keyboard and mouse events `event` stands for in `context`; none for
-    // events of other kinds and for pad parts the game has no use for.
-    std::vector<SDL_Event> Translate(const SDL_Event& event, Context context);
+    // The keyboard and mouse events `event` stands for in `context` with the
+    // player's `bindings`; none for events of other kinds and for pad parts
+    // the game has no use for.
+    std::vector<SDL_Event> Translate(const SDL_Event& event, Context context,
+                                     const KeyBindings& bindings = KeyBindings());
 
 
     static bool IsPadEvent(const SDL_Event& event);
@@ -36,7 +41,7 @@ private:
     std::vector<SDL_Event> MoveHat(const SDL_JoyHatEvent& hat, Context context);
     std::vector<SDL_Event> Steer(Context context);
     std::vector<SDL_Event> PressOffLevel(Uint8 button, Context context);
-    std::vector<SDL_Event> Press(Uint8 button, Context context);
+    std::vector<SDL_Event> Press(Uint8 button, Context context, const KeyBindings& bindings);
     std::vector<SDL_Event> PressKey(Uint8 button, SDLKey key);
     std::vector<SDL_Event> Click(Uint8 button, Uint16 x, Uint16 y);
     std::vector<SDL_Event> Release(Uint8 button);

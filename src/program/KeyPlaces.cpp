@@ -1,27 +1,26 @@
 #include "program/KeyPlaces.h"
 
 #include <algorithm>
-#include <array>
-#include <utility>
+#include <cstring>
+#include <iterator>
 
 namespace {
-// X key codes of the keys of play on a US keyboard (the same under evdev and
-// the older XFree86 key codes).
-constexpr std::array<std::pair<Uint8, SDLKey>, 10> UsPlaces{{
-    {24, SDLK_q},
-    {25, SDLK_w},
-    {38, SDLK_a},
-    {39, SDLK_s},
-    {40, SDLK_d},
-    {43, SDLK_h},
-    {56, SDLK_b},
-    {57, SDLK_n},
-    {58, SDLK_m},
-    {65, SDLK_SPACE},
-}};
+// The keys of a US keyboard's main block, row by row, from the X key code
+// of the first (the same under evdev and the older XFree86 key codes).
+struct KeyRow {
+    Uint8 First;
+    const char* Keys;  // each key's symbol is its character
+};
+constexpr KeyRow UsRows[] = {{10, "1234567890-="}, {24, "qwertyuiop[]"}, {38, "asdfghjkl;'`"}, {51, "\\zxcvbnm,./"}};
+constexpr Uint8 UsSpace = 65;
 
+// Whether a key of that symbol has a place on a US keyboard.
 bool IsKeyOfPlay(SDLKey key) {
-    return std::any_of(UsPlaces.begin(), UsPlaces.end(), [key](const auto& place) { return place.second == key; });
+    if (key == SDLK_SPACE)
+        return true;
+    return key != SDLK_UNKNOWN && key < 128 && std::any_of(std::begin(UsRows), std::end(UsRows), [key](const KeyRow& row) {
+               return std::strchr(row.Keys, static_cast<int>(key)) != nullptr;
+           });
 }
 
 // Keys that print a character (a letter of any script included) or have no
@@ -35,9 +34,11 @@ bool IsCharacterKey(SDLKey key) {
 }  // namespace
 
 SDLKey KeyPlaces::KeyOfPlayAt(Uint8 scancode) {
-    for (const auto& [place, key] : UsPlaces)
-        if (place == scancode)
-            return key;
+    if (scancode == UsSpace)
+        return SDLK_SPACE;
+    for (const KeyRow& row : UsRows)
+        if (scancode >= row.First && scancode < row.First + std::strlen(row.Keys))
+            return static_cast<SDLKey>(row.Keys[scancode - row.First]);
     return SDLK_UNKNOWN;
 }
 
@@ -54,7 +55,7 @@ bool KeyPlaces::Held::Is(const SDL_keysym& key) const {
     return key.scancode != 0 ? key.scancode == Place : Place == 0 && key.sym == Symbol;
 }
 
-SDL_Event KeyPlaces::Read(const SDL_Event& event, Settings::KeyReading reading) {
+SDL_Event KeyPlaces::Read(const SDL_Event& event, Settings::KeyReading reading, const Meaning& meaning) {
     if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP)
         return event;
     SDL_Event read = event;
@@ -63,6 +64,8 @@ SDL_Event KeyPlaces::Read(const SDL_Event& event, Settings::KeyReading reading) 
     // A key pressed again before its release (a repeat, or a release that
     // went to another window) still reads as it did when first pressed.
     read.key.keysym.sym = held != Down.end() ? held->ReadAs : ReadPress(key, reading);
+    if (held == Down.end() && meaning)
+        read.key.keysym.sym = meaning(read.key.keysym.sym);
     if (event.type == SDL_KEYUP && held != Down.end())
         Down.erase(held);
     else if (event.type == SDL_KEYDOWN && held == Down.end())

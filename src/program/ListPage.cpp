@@ -43,6 +43,12 @@ ListPage::~ListPage() {
 
 bool ListPage::Update() {
     EveHandler& input = Engine::Instance().Input;
+    // The pointer moved meanwhile chooses nothing once the step is over.
+    if (TakeInputFirst()) {
+        LastX = input.MouseX;
+        LastY = input.MouseY;
+        return true;
+    }
     if (input.TakeKeyPress(SDLK_ESCAPE))
         return false;
     // Only a pointer that moves chooses: one left resting does not undo the keys.

@@ -8,7 +8,7 @@
 #include "engine/TextCache.h"
 #include "engine/Timer.h"
 
-// What the options and the scores pages share: a title, a list of entries
+// What the options, controls and scores pages share: a title, a list of entries
 // and the Back button under them. Up and Down choose an entry (Back comes
 // after the last), Left and Right step it, Enter chooses it; the pointer
 // chooses what it moves onto and a click works it, by the menu's rules:
@@ -50,6 +50,9 @@ protected:
     virtual bool OnTitleControl(float /*x*/, float /*y*/) const { return false; }
     virtual void ClickTitleControl(float /*x*/) {}
     virtual void DrawEntries(SDL_Surface* target) = 0;
+    // A step of the page's own that takes the frame's input before the list
+    // does (a key awaited, a question asked): true while it lasts.
+    virtual bool TakeInputFirst() { return false; }
 
     // Chooses the first entry that is not dimmed, or Back.
     void ChooseFirst();

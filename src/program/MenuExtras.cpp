@@ -4,7 +4,9 @@
 #include "engine/Log.h"
 #include "engine/MainLoop.h"
 #include "keep/ScoreTable.h"
+#include "program/ControlsPage.h"
 #include "program/OptionsPage.h"
+#include "program/PageTrail.h"
 #include "program/ScoresPage.h"
 #include "program/SettingsKeys.h"
 #include "screens/MainScreen.h"
@@ -16,8 +18,13 @@ MenuExtras::MenuExtras(SettingsKeys& settings, const ScoreTable& scores, std::st
 MenuExtras::~MenuExtras() { End(); }
 
 std::unique_ptr<MenuPage> MenuExtras::Open(Page page) {
-    if (page == Page::Options)
-        return std::make_unique<OptionsPage>(Settings);
+    if (page == Page::Options) {
+        // The options page leads on to the controls page, over it.
+        auto trail = std::make_unique<PageTrail>();
+        trail->Open(std::make_unique<OptionsPage>(
+            Settings, [this, pages = trail.get()] { pages->Open(std::make_unique<ControlsPage>(Settings)); }));
+        return trail;
+    }
     // The page opens on the difficulty the player plays, or comes back as it was left.
     const int entry = BackToScores ? ScoresEntry : 0;
     const Skill shown = BackToScores ? ScoresSkill : Settings.Current().Difficulty;

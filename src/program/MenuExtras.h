@@ -11,8 +11,9 @@
 class ScoreTable;
 class SettingsKeys;
 
-// The program's side of the menu: its options and scores pages, and the
-// recorded runs it shows in the window. A kept run chosen on the scores
+// The program's side of the menu: its options page (and the controls page
+// it leads to) and its scores page, and the recorded runs it shows in the
+// window. A kept run chosen on the scores
 // page plays until it ends or ESC, then the scores page comes back. The
 // demo plays when the menu is left alone: the best kept run that plays
 // under today's rules, otherwise the run shipped with the game; any key,

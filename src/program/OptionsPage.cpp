@@ -36,7 +36,10 @@ constexpr int ArrowReach = 24;
 constexpr int RowTextDrop = 9;
 }  // namespace
 
-OptionsPage::OptionsPage(SettingsKeys& settings) : ListPage("OPTIONS", 64), Running(settings) { ChooseFirst(); }
+OptionsPage::OptionsPage(SettingsKeys& settings, std::function<void()> openControls)
+    : ListPage("OPTIONS", 64), Running(settings), OpenControls(std::move(openControls)) {
+    ChooseFirst();
+}
 
 std::string OptionsPage::Label(const Settings::Choice& choice) {
     const Wording* wording = WordingOf(choice);
@@ -56,7 +59,7 @@ std::string OptionsPage::Shown(const Settings::Choice& choice, const std::string
     return shown;
 }
 
-int OptionsPage::Entries() const { return static_cast<int>(Rows().size()); }
+int OptionsPage::Entries() const { return static_cast<int>(Rows().size()) + (OpenControls ? 1 : 0); }
 
 SDL_Rect OptionsPage::Area(int entry) const {
     const ScreenPoint left = Layout::OptionLeftArrow(entry);
@@ -69,7 +72,9 @@ SDL_Rect OptionsPage::Area(int entry) const {
 // The arrows step down and up; the value itself steps on, round to the
 // first word after the last.
 void OptionsPage::Choose(int entry, float x) {
-    if (x < Layout::OptionLeftArrow(entry).X + ArrowReach) {
+    if (entry == ControlsRow()) {
+        OpenControls();
+    } else if (x < Layout::OptionLeftArrow(entry).X + ArrowReach) {
         Step(entry, -1);
     } else if (x > Layout::OptionRightArrow(entry).X - ArrowReach) {
         Step(entry, +1);
@@ -80,7 +85,9 @@ void OptionsPage::Choose(int entry, float x) {
 }
 
 void OptionsPage::Step(int entry, int by) {
-    if (entry >= Entries())
+    if (entry == ControlsRow() && by > 0)
+        OpenControls();
+    if (entry >= static_cast<int>(Rows().size()))
         return;
     const Settings::Choice& choice = Rows()[static_cast<size_t>(entry)];
     const int next = choice.Get(Running.Current()) + by;
@@ -97,7 +104,16 @@ void OptionsPage::Set(int entry, int index) {
 void OptionsPage::DrawEntries(SDL_Surface* target) {
     using Align = TextCache::Align;
     const Settings& now = Running.Current();
-    for (int entry = 0; entry < Entries(); ++entry) {
+    if (ControlsRow() >= 0) {
+        const int row = ControlsRow();
+        const int top = Layout::OptionRowsTop + row * Layout::OptionRowHeight + RowTextDrop;
+        const SDL_Color colour = Chosen() == row ? BestColour : TextColour;
+        Texts.DrawAt(target, TextFont, "Controls", colour, Layout::OptionLabelLeft, top, Align::Left);
+        Texts.DrawAt(target, TextFont, ">", colour, Layout::OptionRightArrow(row).X, top, Align::Centre);
+        if (Chosen() == row)
+            OutlineRow(target, row);
+    }
+    for (int entry = 0; entry < static_cast<int>(Rows().size()); ++entry) {
         const Settings::Choice& choice = Rows()[static_cast<size_t>(entry)];
         const int index = choice.Get(now);
         const int last = static_cast<int>(choice.Values.size()) - 1;
@@ -112,11 +128,14 @@ void OptionsPage::DrawEntries(SDL_Surface* target) {
                      Align::Centre);
         Texts.DrawAt(target, TextFont, ">", index < last ? colour : DimColour, Layout::OptionRightArrow(entry).X, top,
                      Align::Centre);
-        if (chosen) {
-            SDL_Rect row = Area(entry);
-            row.w = static_cast<Uint16>(row.x + row.w - (Layout::OptionLabelLeft - 16));
-            row.x = static_cast<Sint16>(Layout::OptionLabelLeft - 16);
-            Outline(target, row);
-        }
+        if (chosen)
+            OutlineRow(target, entry);
     }
+}
+
+void OptionsPage::OutlineRow(SDL_Surface* target, int entry) const {
+    SDL_Rect row = Area(entry);
+    row.w = static_cast<Uint16>(row.x + row.w - (Layout::OptionLabelLeft - 16));
+    row.x = static_cast<Sint16>(Layout::OptionLabelLeft - 16);
+    Outline(target, row);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "keep/Settings.h"
@@ -11,10 +12,12 @@ class SettingsKeys;
 // Right (and the arrows) step a value up and down its words, Enter and a
 // click on the value step it on, round to the first word after the last.
 // Every change goes through the running settings at once, which apply what
-// they can and save the file whole. The page does not own the settings.
+// they can and save the file whole. A last row, "Controls", leads to the
+// controls page. The page does not own the settings.
 class OptionsPage : public ListPage {
 public:
-    explicit OptionsPage(SettingsKeys& settings);
+    // `openControls` opens the controls page; without it there is no such row.
+    explicit OptionsPage(SettingsKeys& settings, std::function<void()> openControls = {});
 
     // What the player reads for a setting, and for one of its words.
     static std::string Label(const Settings::Choice& choice);
@@ -31,5 +34,10 @@ private:
     // Gives the setting of row `entry` its word number `index`.
     void Set(int entry, int index);
 
+    // The frame around row `entry`, its label included.
+    void OutlineRow(SDL_Surface* target, int entry) const;
+    int ControlsRow() const { return OpenControls ? static_cast<int>(Settings::Choices().size()) : -1; }
+
     SettingsKeys& Running;
+    std::function<void()> OpenControls;
 };

@@ -106,11 +106,12 @@ int RunGame(int argc, char** argv) {
     Engine& engine = Engine::Instance();
     engine.Scores = &keeper.Scores();
     engine.Hotkeys = &hotkeys;
+    engine.Labels = &hotkeys;
     int status = 0;
     try {
         if (StartGame(hotkeys.Window())) {
             hotkeys.Apply();
-            Gamepad pad;
+            Gamepad pad(&hotkeys);
             engine.Pad = &pad;
             MenuExtras extras(hotkeys, keeper.Scores(), folders.Replays());
             engine.Pages = &extras;
@@ -140,6 +141,7 @@ int RunGame(int argc, char** argv) {
     engine.Shutdown();
     engine.Watcher = nullptr;
     engine.Hotkeys = nullptr;
+    engine.Labels = nullptr;
     engine.Scores = nullptr;
     engine.Pad = nullptr;
     engine.Pages = nullptr;

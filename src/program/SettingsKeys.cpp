@@ -3,6 +3,7 @@
 #include <SDL/SDL_mixer.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "engine/Engine.h"
 #include "engine/Log.h"
@@ -10,7 +11,14 @@
 #include "field/Stage1.h"
 
 SettingsKeys::SettingsKeys(Settings saved, std::string path, bool muted)
-    : Chosen(saved), Saved(saved), Path(std::move(path)), Muted(muted) {}
+    : Chosen(saved), Saved(saved), Path(std::move(path)), Muted(muted) {
+    std::string refused;
+    for (const std::string& line : saved.Bindings.Refused())
+        refused += (refused.empty() ? "" : ", ") + line;
+    if (!refused.empty())
+        Log::Warn("keeping the default controls for " + refused + " in " + Path +
+                  ": a key the game does not know or keeps for itself, or one bound twice");
+}
 
 namespace {
 static_assert(Settings::AutoScale == WindowMode::FitDesktop && Settings::MaxScale == PictureFit::MaxScale);
@@ -74,6 +82,8 @@ void SettingsKeys::Change(const Settings& next) {
     for (const Settings::Choice& choice : Settings::Choices())
         if (choice.Get(applied) != choice.Get(Chosen))
             choice.Set(Saved, choice.Get(applied));
+    if (applied.Bindings != Chosen.Bindings)
+        Saved.Bindings = applied.Bindings;
     Chosen = applied;
     ApplySound();
     Stage1::SetComingSkill(Chosen.Difficulty);
@@ -81,6 +91,8 @@ void SettingsKeys::Change(const Settings& next) {
 }
 
 bool SettingsKeys::Take(const SDL_Event& event, std::vector<SDL_Event>& instead) {
+    if (Catch(event))
+        return true;
     if (event.type != SDL_KEYDOWN && event.type != SDL_KEYUP)
         return false;
     const SDLKey key = event.key.keysym.sym;
@@ -99,11 +111,51 @@ bool SettingsKeys::Take(const SDL_Event& event, std::vector<SDL_Event>& instead)
     return true;
 }
 
+namespace {
+// In the level, not while a recorded run shows there.
+bool InPlay() {
+    const Engine& engine = Engine::Instance();
+    return engine.Show == nullptr && engine.HasScreen("Stage1");
+}
+
+bool SameKey(const SDL_keysym& a, const SDL_keysym& b) {
+    return a.scancode != 0 || b.scancode != 0 ? a.scancode == b.scancode : a.sym == b.sym;
+}
+}  // namespace
+
 bool SettingsKeys::ReadKey(const SDL_Event& event, std::vector<SDL_Event>& instead) {
-    const SDL_Event read = Places.Read(event, Chosen.Keys);
+    const KeyBindings& bindings = Chosen.Bindings;
+    const SDL_Event read =
+        Places.Read(event, Chosen.Keys, [&bindings](SDLKey key) { return InPlay() ? bindings.InPlay(key) : key; });
     if (read.key.keysym.sym == event.key.keysym.sym)
         return false;
     instead.push_back(read);
+    return true;
+}
+
+std::string SettingsKeys::ShopLabel(SDLKey gameKey) const { return Chosen.Bindings.ShopLabel(gameKey); }
+
+void SettingsKeys::Await(Awaited what) {
+    Awaiting = what;
+    Caught.reset();
+}
+
+std::optional<SDL_Event> SettingsKeys::TakeAwaited() { return std::exchange(Caught, std::nullopt); }
+
+bool SettingsKeys::Catch(const SDL_Event& event) {
+    if (event.type == SDL_KEYUP && Swallowed && SameKey(event.key.keysym, *Swallowed)) {
+        Swallowed.reset();
+        return true;
+    }
+    const bool key = Awaiting == Awaited::Key && event.type == SDL_KEYDOWN;
+    if (!key && !(Awaiting == Awaited::PadButton && event.type == SDL_JOYBUTTONDOWN))
+        return false;
+    Caught = event;
+    if (key) {
+        Caught->key.keysym.sym = KeyPlaces::ReadPress(event.key.keysym, Chosen.Keys);
+        Swallowed = event.key.keysym;
+    }
+    Awaiting = Awaited::Nothing;
     return true;
 }
 

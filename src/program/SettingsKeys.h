@@ -1,10 +1,12 @@
 #pragma once
 #include <SDL/SDL.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/EventFilter.h"
+#include "engine/ShopLabels.h"
 #include "engine/WindowMode.h"
 #include "keep/Settings.h"
 #include "program/KeyPlaces.h"
@@ -17,10 +19,13 @@
 // screen, F9 music, F10 sound effects. These keys are taken out of the event
 // stream before the game sees them, so they are no part of play and never of
 // a replay. Keys read by their place reach the game (and a replay's
-// recording) as the key of play they stand for. The difficulty in effect is
-// the one the levels started from then on play (Stage1::SetComingSkill); a
-// level already running keeps its own.
-class SettingsKeys : public EventFilter {
+// recording) as the key of play they stand for, and in play every key bound
+// to an action as the game's own key of that action (KeyBindings::InPlay),
+// so a replay holds actions, never the player's keys. The difficulty in
+// effect is the one the levels started from then on play
+// (Stage1::SetComingSkill); a level already running keeps its own. The
+// controls page has the next key or pad button pressed taken for it here.
+class SettingsKeys : public EventFilter, public ShopLabels {
 public:
     // `saved` is what settings.ini holds; `path` may be empty: nothing is
     // saved then. A muted run plays without music and effects whatever the
@@ -30,7 +35,8 @@ public:
     // The settings of this run only (the command line's --fullscreen,
     // --windowed, --difficulty), before Apply: each is in effect until the
     // player changes it through Change; until then settings.ini keeps the
-    // saved one, whatever else is saved meanwhile.
+    // saved one, whatever else is saved meanwhile. Controls that settings.ini
+    // gets wrong cost one warning here.
     void PlayThisRun(const Settings& thisRun);
     // The window the settings ask for, to start the engine with.
     WindowMode Window() const;
@@ -48,12 +54,24 @@ public:
     bool Take(const SDL_Event& event, std::vector<SDL_Event>& instead) override;
 
     const Settings& Current() const { return Chosen; }
+    std::string ShopLabel(SDLKey gameKey) const override;
+
+    // What the controls page waits for: the next key pressed (read by place
+    // as the settings say, but not bound), or the next pad button. It is
+    // taken before anything acts on it, the settings keys included, and its
+    // release goes nowhere.
+    enum class Awaited { Nothing, Key, PadButton };
+    void Await(Awaited what);
+    // The press taken while awaiting (SDL_KEYDOWN or SDL_JOYBUTTONDOWN), once.
+    std::optional<SDL_Event> TakeAwaited();
 
 private:
     void ApplySound() const;
     // The mixer's volume (0..128) for a sound switched `on` at `level` (0..100).
     int MixerVolume(bool on, int level) const;
     bool ReadKey(const SDL_Event& event, std::vector<SDL_Event>& instead);
+    // True when `event` is the awaited press, or the release of the key taken.
+    bool Catch(const SDL_Event& event);
     // Opens the window as `wanted` asks where it is not so already. Where
     // full screen is refused (one warning), a window at its scale instead,
     // and false.
@@ -66,4 +84,8 @@ private:
     std::string Path;
     bool Muted;
     KeyPlaces Places;
+    Awaited Awaiting = Awaited::Nothing;
+    std::optional<SDL_Event> Caught;
+    // The key taken for the page, until its release.
+    std::optional<SDL_keysym> Swallowed;
 };

@@ -211,9 +211,10 @@ TEST_F(MenuPagesTest, EverySettingChangedOnThePageIsInSettingsIni) {
         Click(Layout::OptionRightArrow(r));
         check(row, std::min(last, std::max(0, (first == last ? 0 : first + 1) - 2) + 1), "right arrow");
     }
-    // The pointer away, the keys from the second row on: Back comes after the last.
+    // The pointer away, the keys from the second row on: Controls and Back
+    // come after the last.
     MouseTo(10, 10);
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 4; ++i)
         Tap(SDLK_DOWN);
     for (size_t row = 1; row < rows.size(); ++row) {
         const int last = static_cast<int>(rows[row].Values.size()) - 1;
@@ -225,6 +226,7 @@ TEST_F(MenuPagesTest, EverySettingChangedOnThePageIsInSettingsIni) {
         Tap(SDLK_DOWN);
     }
     EXPECT_TRUE(PageOpen());
+    Tap(SDLK_DOWN);
     Tap(SDLK_RETURN);  // on Back
     Run(2);
     EXPECT_TRUE(OnButtons());

@@ -127,10 +127,12 @@ inline void Play(const uint8_t* data, size_t size) {
         Run(EventBytes::Decode(data + 1, size - 1));
 }
 
+// The menu and its page go first: a page may still be waiting on the
+// settings for a key.
 inline void Shutdown() {
-    TheExtras().reset();
     Engine::Instance().Pages = nullptr;
     TestWorld::Stop();
+    TheExtras().reset();
 }
 
 }  // namespace EventSession

@@ -23,6 +23,7 @@ void GameTest::TearDown() {
     engine.Hotkeys = nullptr;
     engine.Pad = nullptr;
     engine.Pages = nullptr;
+    engine.Labels = nullptr;
     TestWorld::Stop();
 }
 

@@ -53,7 +53,7 @@ const std::tuple<const char*, int, int> Strips[] = {
     {"Image/Back.png", 128 * 2, 64}, {"Image/BigExplosion.png", 40 * 14, 40}, {"Image/MedExplosion.png", 20 * 9, 21},
     {"Image/SmallExplosion.png", 21 * 7, 21}, {"Image/ship.png", 64 * 3, 64}, {"Image/Rocket.png", 18 * 2, 10},
     {"Image/TheBoss.png", 260 * 2, 127}, {"Image/ButtonH.png", 25 * 3, 25}, {"Image/ButtonB.png", 25 * 3, 25},
-    {"Image/ButtonN.png", 25 * 3, 25}, {"Image/ButtonM.png", 25 * 3, 25}, {"Image/ChargingBeam.png", 100, 6},
+    {"Image/ButtonN.png", 25 * 3, 25}, {"Image/ButtonM.png", 25 * 3, 25}, {"Image/ButtonKey.png", 25 * 3, 25}, {"Image/ChargingBeam.png", 100, 6},
     {"Image/Ray.png", 75, 22}, {"Image/GreenBullet.png", 16, 16}, {"Image/RedBullet.png", 16, 16},
     {"Image/BigRock.png", 96, 96}, {"Image/SpaceRockMedium.png", 60, 60}, {"Image/SpaceRockSmall.png", 34, 34},
     {"Image/smallmine.png", 64, 64}, {"Image/BigBug.png", 64, 64}, {"Image/SmallBug.png", 20, 20},

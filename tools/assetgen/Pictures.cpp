@@ -25,6 +25,7 @@ const std::vector<Picture>& allPictures()
         {"Image/ButtonB.png", [] { return paintShopButton("B"); }},
         {"Image/ButtonN.png", [] { return paintShopButton("N"); }},
         {"Image/ButtonM.png", [] { return paintShopButton("M"); }},
+        {"Image/ButtonKey.png", [] { return paintShopButton(""); }},
         {"Image/UIBackground.png", paintHudPanel},
         {"Image/Health.png", [] { return paintBarSegment(true); }},
         {"Image/Shield.png", [] { return paintBarSegment(false); }},
