@@ -6,6 +6,7 @@
 
 #include "program/Gamepad.h"
 #include "program/MenuExtras.h"
+#include "program/OptionsPage.h"
 #include "program/RunKeeper.h"
 #include "program/ScoresPage.h"
 #include "program/SettingsKeys.h"
@@ -226,6 +227,26 @@ TEST_F(MenuPagesTest, EverySettingChangedOnThePageIsInSettingsIni) {
     Tap(SDLK_RETURN);  // on Back
     Run(2);
     EXPECT_TRUE(OnButtons());
+}
+
+// On a 1920 x 1080 desktop only the scales whose window fits are offered,
+// and a larger one from the file says what it shows. One entry is lit at a
+// time: Back under a resting pointer goes dark once the keys choose a row.
+TEST_F(MenuPagesTest, TheOptionsPageOffersTheScalesThatFitAndLightsOneEntry) {
+    TheEngine().Window.AssumeDesktop(1920, 1080);
+    Click(Layout::OptionsButton);
+    Run(20);
+    const SDL_Rect back{448, Layout::SecondRowTop, 128, 64};
+    const uint64_t unlit = Look(back);
+    MouseTo(Layout::BackButton.X, Layout::BackButton.Y);
+    Run(2);
+    EXPECT_NE(Look(back), unlit);
+    Tap(SDLK_UP);
+    EXPECT_EQ(Look(back), unlit);
+    for (int i = 0; i < 2; ++i)
+        Click(Layout::OptionRightArrow(1));
+    EXPECT_EQ(Keys.Current().Scale, 1) << "auto, then 1, and no further";
+    EXPECT_EQ(OptionsPage::Value(*Settings::Find("scale"), 3), "3x (too large here: 1x)");
 }
 
 // Rows whose replay is gone or of other rules are dimmed and do nothing;

@@ -42,6 +42,11 @@ protected:
     }
     void ClickOn(const SDL_Rect& r) { ClickAt(r.x + r.w / 2, r.y + r.h / 2); }
     bool OnlyScreenIs(const char* name) { return TheEngine().Screens.size() == 1 && TheEngine().Screens[0]->GetName() == name; }
+    void Press(SDLKey key) {
+        KeyDown(key);
+        Frame();
+        KeyUp(key);
+    }
 };
 
 TEST_F(MenuTest, EdgesAndEmptySpaceTakeNoClickButAHeldPressFiresTheButtonItMovesOnto) {
@@ -100,6 +105,38 @@ TEST_F(MenuTest, ArrowKeysWalkTheTwoRowsAndEnterFiresTheButtonReached) {
     EXPECT_TRUE(TheEngine().HasScreen("Stage1")) << "Enter before any arrow plays";
 }
 
+// One button is lit at a time, the one the last input chose (the pointer
+// moving onto it, an arrow key), and Enter fires that one.
+TEST_F(MenuTest, TheLastInputLightsOneButtonAndEnterFiresIt) {
+    Frame();
+    const uint64_t scoresUnlit = Look(Menu().ScoresRect);
+    MouseTo(Layout::ScoresButton.X, Layout::ScoresButton.Y);
+    Frame();
+    EXPECT_NE(Look(Menu().ScoresRect), scoresUnlit) << "the pointer moved onto Scores";
+    Press(SDLK_UP);
+    EXPECT_EQ(Look(Menu().ScoresRect), scoresUnlit) << "lit under a resting pointer after the keys moved on";
+    Press(SDLK_RETURN);
+    EXPECT_TRUE(Menu().ShowInstructions) << "Enter fires Info, reached from Scores";
+
+    TheEngine().ClearScreens();
+    TheEngine().PushScreen(new MainScreen(), "MainScreen");
+    Press(SDLK_DOWN);
+    MouseTo(Layout::ScoresButton.X + 1, Layout::ScoresButton.Y);
+    Frame();
+    Press(SDLK_RETURN);
+    EXPECT_EQ(Pages.Opened, "S") << "Enter opens what the pointer chose after the keys";
+}
+
+// A difficulty other than normal is named even before it has a best score.
+TEST_F(MenuTest, ADifficultyOtherThanNormalIsNamedAboveTheButtons) {
+    for (const Skill skill : {Skill::Easy, Skill::Normal, Skill::Hard}) {
+        Stage1::SetComingSkill(skill);
+        Frame();
+        EXPECT_EQ(CountPixels({312, Layout::BestScoreTop, 400, 25}, 0xDEF6FA) > 50, skill != Skill::Normal)
+            << SkillName(skill);
+    }
+}
+
 // The demo is asked for once the buttons have been left alone for more
 // than a minute: not on a page, and every kind of input starts the minute
 // again.
@@ -150,6 +187,7 @@ TEST_F(MenuTest, LeftAloneOnItsButtonsForAMinuteTheMenuAsksForADemo) {
 
 TEST_F(MenuTest, PagesTurnByClickOrEnterOnlyMoreThan250MsAfterTheLastTurn) {
     for (const bool byEnter : {false, true}) {
+        Frame(EveHandler::DoubleClickMs + 1);  // no double click with the last turn's
         ClickOn(Menu().InfoRect);
         Frame();
         LeftUp();
