@@ -186,6 +186,22 @@ TEST_F(HudTest, ShieldRechargesPerFrameBelow99AfterThreeQuietSeconds) {
     }
 }
 
+// Smoke, explosions and money pass under the HUD panel; a mine covers it.
+TEST_F(HudTest, DecorationPassesUnderThePanel) {
+    GamePaused = true;
+    Frame();
+    const SDL_Rect credits{486, 14, 272, 46};
+    const uint64_t bare = Look(credits);
+    Spawn<SmokeTrail>(520.0f, 30.0f);
+    Spawn<BigExplosion>(540.0f, 10.0f);
+    Spawn<HugeMoney>(600.0f, 30.0f);
+    Frame();
+    EXPECT_EQ(Look(credits), bare);
+    Spawn<TheFoo>(520.0f, 20.0f, 0);
+    Frame();
+    EXPECT_NE(Look(credits), bare);
+}
+
 TEST_F(HudTest, RechargeDelayStandsStillWhilePaused) {
     Hud().PlayerShield = 50;
     Frame();
