@@ -50,6 +50,11 @@ bool MenuExtras::Watch(const std::string& path, int entry, Skill shown) {
     return true;
 }
 
+void MenuExtras::Replay(ReplayFile run) {
+    End();
+    Begin(std::move(run), "", {}, WatchCaption);
+}
+
 bool MenuExtras::FindDemo(ReplayFile& run, std::string& path) const {
     std::string why;
     for (const ScoreTable::Run& kept : Scores.Runs()) {

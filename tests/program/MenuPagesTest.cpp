@@ -249,6 +249,21 @@ TEST_F(MenuPagesTest, TheOptionsPageOffersTheScalesThatFitAndLightsOneEntry) {
     EXPECT_EQ(OptionsPage::Value(*Settings::Find("scale"), 3), "3x (too large here: 1x)");
 }
 
+// korvanta --replay: the run shows under the caption of a run watched again,
+// and ESC goes on to the menu.
+TEST_F(MenuPagesTest, ARunFromTheCommandLineShowsWithTheWatchCaptionThenTheMenu) {
+    ReplayFile run;
+    std::string why;
+    ASSERT_TRUE(ReplayFile::Load(KORVANTA_SOURCE_DIR "/tests/replays/short-pause-shop.krp", run, why)) << why;
+    Extras->Replay(std::move(run));
+    Run(30);
+    ASSERT_NE(Showing(), nullptr);
+    EXPECT_GT(CountPixels({262, Layout::WindowHeight - 44, 500, 24}, Gold), 30) << "no caption";
+    EXPECT_FALSE(Press(SDLK_ESCAPE)) << "ESC ended the game";
+    EXPECT_EQ(Showing(), nullptr);
+    EXPECT_TRUE(OnButtons());
+}
+
 // Rows whose replay is gone or of other rules are dimmed and do nothing;
 // a row that plays shows its run in the window, HUD and all, keeping
 // nothing, and the scores page comes back at its end with the row chosen;

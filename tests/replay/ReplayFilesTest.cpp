@@ -30,7 +30,7 @@ protected:
         StartLevel();
         KeyDown(SDLK_d);
         KeyDown(SDLK_SPACE);
-        Run(240);
+        Run(242);  // 4.08 s of play, whose tenths are cut, not rounded
         Tap(SDLK_ESCAPE);
         Run(30);
         TheEngine().ClearScreens();
@@ -54,6 +54,9 @@ TEST_F(ReplayFiles, ARecordingVerifiesInSyncAndAChangedCheckIsFoundAtItsFrame) {
     EXPECT_EQ(result.Status, 0) << result.Err;
     EXPECT_NE(result.Out.find(std::to_string(run.Frames.size()) + " frames"), std::string::npos) << result.Out;
     EXPECT_NE(result.Out.find(", left, in sync\n"), std::string::npos) << result.Out;
+    // The seconds of play as the score table keeps them: whole tenths.
+    const std::string seconds = std::to_string(run.LevelMs / 1000) + "." + std::to_string(run.LevelMs / 100 % 10);
+    EXPECT_NE(result.Out.find(" " + seconds + " s of play"), std::string::npos) << run.LevelMs << ": " << result.Out;
 
     run.Checks[1].Value ^= 0xFF00;  // one byte of the second check
     result = Verify(Write("changed.krp", run.Encode()));
