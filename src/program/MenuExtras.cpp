@@ -95,10 +95,11 @@ bool MenuExtras::Frame() {
     if (ending == ReplayShow::Ending::Closed)
         return true;
     // The input that ended the show went with it; the pointer is where the
-    // player left it.
-    FreshMenu();
+    // player left it, resting there when the menu comes up.
+    ClearGame();
     engine.Input.MouseX = pointerX;
     engine.Input.MouseY = pointerY;
+    engine.PushScreen(new MainScreen(), "MainScreen");
     if (BackToScores)
         if (auto* menu = dynamic_cast<MainScreen*>(engine.FindScreen("MainScreen")))
             menu->Open(Page::Scores);

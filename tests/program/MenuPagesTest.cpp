@@ -250,11 +250,14 @@ TEST_F(MenuPagesTest, TheOptionsPageOffersTheScalesThatFitAndLightsOneEntry) {
 }
 
 // korvanta --replay: the run shows under the caption of a run watched again,
-// and ESC goes on to the menu.
+// and ESC goes on to the menu, where the pointer left resting lights nothing.
 TEST_F(MenuPagesTest, ARunFromTheCommandLineShowsWithTheWatchCaptionThenTheMenu) {
     ReplayFile run;
     std::string why;
     ASSERT_TRUE(ReplayFile::Load(KORVANTA_SOURCE_DIR "/tests/replays/short-pause-shop.krp", run, why)) << why;
+    const uint64_t playUnlit = Look(Menu()->PlayRect);
+    MouseTo(Layout::PlayButton.X, Layout::PlayButton.Y);
+    Run(2);
     Extras->Replay(std::move(run));
     Run(30);
     ASSERT_NE(Showing(), nullptr);
@@ -262,6 +265,7 @@ TEST_F(MenuPagesTest, ARunFromTheCommandLineShowsWithTheWatchCaptionThenTheMenu)
     EXPECT_FALSE(Press(SDLK_ESCAPE)) << "ESC ended the game";
     EXPECT_EQ(Showing(), nullptr);
     EXPECT_TRUE(OnButtons());
+    EXPECT_EQ(Look(Menu()->PlayRect), playUnlit);
 }
 
 // Rows whose replay is gone or of other rules are dimmed and do nothing;
