@@ -90,15 +90,20 @@ bool MenuExtras::Frame() {
     if (ending == ReplayShow::Ending::Desynced)
         OutOfSync.insert(ShowingPath);
     const float pointerX = Showing->PointerX(), pointerY = Showing->PointerY();
+    const std::optional<ScreenPoint> press = Showing->EndingPress();
     Showing.reset();
     engine.Show = nullptr;
     if (ending == ReplayShow::Ending::Closed)
         return true;
     // The input that ended the show went with it; the pointer is where the
-    // player left it, resting there when the menu comes up.
+    // player left it, resting there when the menu comes up, and a press
+    // that ended the show is the latest, so its double click's second
+    // press works no button.
     ClearGame();
     engine.Input.MouseX = pointerX;
     engine.Input.MouseY = pointerY;
+    if (press)
+        engine.Input.NoteLeftPress(press->X, press->Y);
     engine.PushScreen(new MainScreen(), "MainScreen");
     if (BackToScores)
         if (auto* menu = dynamic_cast<MainScreen*>(engine.FindScreen("MainScreen")))

@@ -74,13 +74,11 @@ void ReplayShow::ReadLiveInput() {
                 Over = Ending::Stopped;
             break;
         case SDL_MOUSEBUTTONDOWN:
-            // The wheel is no click. The press that ends the show is the
-            // game's latest: the menu that comes back knows a double click
-            // by it.
+            // The wheel is no click.
             if (stopping && Stops.AnyInputStops && event.button.button <= SDL_BUTTON_RIGHT) {
                 Over = Ending::Stopped;
                 if (event.button.button == SDL_BUTTON_LEFT)
-                    Engine::Instance().Input.NoteLeftPress(event.button.x, event.button.y);
+                    EndPress = ScreenPoint{event.button.x, event.button.y};
             }
             break;
         case SDL_MOUSEMOTION:
