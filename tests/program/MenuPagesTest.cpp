@@ -260,10 +260,8 @@ TEST_F(MenuPagesTest, ARunFromTheCommandLineShowsWithTheWatchCaptionThenTheMenu)
     Run(2);
     Extras->Replay(std::move(run));
     Run(30);
-    ASSERT_NE(Showing(), nullptr);
     EXPECT_GT(CountPixels({262, Layout::WindowHeight - 44, 500, 24}, Gold), 30) << "no caption";
     EXPECT_FALSE(Press(SDLK_ESCAPE)) << "ESC ended the game";
-    EXPECT_EQ(Showing(), nullptr);
     EXPECT_TRUE(OnButtons());
     EXPECT_EQ(Look(Menu()->PlayRect), playUnlit);
 }

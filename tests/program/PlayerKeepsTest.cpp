@@ -232,6 +232,7 @@ TEST_F(PlayerKeeps, BestScoresAreOfOneDifficultyAndADifficultyForOneRunIsNotSave
         ASSERT_NE(Menu(), nullptr);
     };
     Run(2);
+    EXPECT_GT(CountPixels(bestLine, TextColour), 50) << "hard is named before it has a best score";
     playAKill(true);
     ASSERT_EQ(keeper.Scores().Runs().size(), 1u);
     EXPECT_EQ(keeper.Scores().Runs()[0].Difficulty, Skill::Hard);
