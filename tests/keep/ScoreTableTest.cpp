@@ -126,14 +126,19 @@ TEST(ScoreTable, NeverSavesOverAFileItCouldNotRead) {
 TEST(ScoreTable, FormatRanksEachDifficultyApartInAlignedColumns) {
     EXPECT_EQ(ScoreTable().Format(), "No scores yet.\n");
     ScoreTable table;
-    ScoreRun hard = Scored(900);
+    ScoreRun hard = Scored(900), easy = Scored(8);
     hard.Difficulty = Skill::Hard;
-    for (const ScoreRun& run : {hard, Scored(123456, "run.kvr"), Scored(7)})
+    easy.Difficulty = Skill::Easy;
+    for (const ScoreRun& run : {hard, Scored(123456, "run.kvr"), easy, Scored(7)})
         table.Add(run);
     EXPECT_EQ(table.Format(), "Normal\n"
                               "#   Score  Money  Outcome  Seconds  Date                 Replay\n"
                               "1  123456     10  lost         9.5  2024-02-29 23:59:60  run.kvr\n"
                               "2       7     10  lost         9.5  2024-02-29 23:59:60  -\n"
+                              "\n"
+                              "Easy\n"
+                              "#  Score  Money  Outcome  Seconds  Date                 Replay\n"
+                              "1      8     10  lost         9.5  2024-02-29 23:59:60  -\n"
                               "\n"
                               "Hard\n"
                               "#  Score  Money  Outcome  Seconds  Date                 Replay\n"
