@@ -135,14 +135,16 @@ TEST_F(OverlayTest, ButtonsTakeClicksOnlyStrictlyInsideAndTheHudDropsTheRest) {
 // After game over the level stands still as if paused, but only the
 // game-over overlay shows.
 TEST_F(OverlayTest, GameOverShowsNoPauseOverlayOverIt) {
-    const auto whiteInHeadline = [this](bool pausedView) {
+    // The whole look of the lines: a pause line under the game-over plate
+    // still shows through it.
+    const auto lines = [this](bool pausedView) {
         Hud().PausedView = pausedView;
         SDL_FillRect(TheEngine().Surface, nullptr, 0);
         Hud().DrawOverlays(TheEngine().Surface);
-        return CountPixels({262, Layout::HeadlineTop, 500, 30}, 0xFFFFFF);
+        return Look({262, Layout::HeadlineTop, 500, 80});
     };
     Hud().GameOverView = true;
-    EXPECT_EQ(whiteInHeadline(true), whiteInHeadline(false));
+    EXPECT_EQ(lines(true), lines(false));
 }
 
 class HudTest : public LevelTest {
