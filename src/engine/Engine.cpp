@@ -92,6 +92,8 @@ void Engine::Shutdown() {
     ClearScreens();
     Input.Clear();
     Input.MouseX = Input.MouseY = 0;
+    Input.LastLeftPress = {};
+    Notice.Close();
     Cache.Clear();
     Sounds.Clear();
     if (TTF_WasInit())

@@ -8,6 +8,7 @@
 #include "engine/GameScreen.h"
 #include "engine/GameWindow.h"
 #include "engine/ImageCache.h"
+#include "engine/ScreenNotice.h"
 #include "engine/SoundCache.h"
 #include "engine/WindowMode.h"
 
@@ -38,6 +39,8 @@ public:
     SoundCache Sounds;
     // False when no sound device could be opened: the game plays silently.
     bool AudioOpen = false;
+    // The short line the program's keys leave over every screen for a moment.
+    ScreenNotice Notice;
     // Why Init failed, for the message on stderr.
     std::string LastError;
     // The program's services around play, where it has them (tests and

@@ -1,5 +1,9 @@
 #include "engine/EveHandler.h"
 
+#include <cstdlib>
+
+#include "engine/TickSource.h"
+
 namespace {
 bool IsLeftButton(const SDL_Event* e) {
     return (e->type == SDL_MOUSEBUTTONDOWN || e->type == SDL_MOUSEBUTTONUP) &&
@@ -45,10 +49,12 @@ void EveHandler::HandleEvent(SDL_Event* event) {
             delete event;
             return;
         }
-        if (event->type == SDL_MOUSEBUTTONUP)
+        if (event->type == SDL_MOUSEBUTTONUP) {
             FileLeftRelease(event);
-        else
+        } else {
+            NoteLeftPress(event->button.x, event->button.y);
             FileOnce(event);
+        }
         return;
     default:
         FileOnce(event);
@@ -90,6 +96,15 @@ void EveHandler::FileOnce(SDL_Event* event) {
         return;
     }
     Events.push_back(event);
+}
+
+void EveHandler::NoteLeftPress(int x, int y) {
+    LastLeftPress = {x, y, TickSource::WallNow(), LastLeftPress.Number + 1};
+}
+
+bool EveHandler::DoubleClick(const Press& first, const Press& second) {
+    return first.Number != 0 && second.Number == first.Number + 1 && second.At - first.At <= DoubleClickMs &&
+           std::abs(second.X - first.X) <= DoubleClickReach && std::abs(second.Y - first.Y) <= DoubleClickReach;
 }
 
 bool EveHandler::HasEventOfType(Uint8 type) const {

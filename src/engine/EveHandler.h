@@ -1,6 +1,7 @@
 #pragma once
 #include <SDL/SDL.h>
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -17,6 +18,21 @@ public:
     // input the program notes: the menu's idle clock restarts when it moves.
     unsigned long Inputs = 0;
 
+    // A left-button press: where it was made (the game's pixels), when (the
+    // wall clock) and its number in the run (0: there was none).
+    struct Press {
+        int X = 0;
+        int Y = 0;
+        uint32_t At = 0;
+        unsigned long Number = 0;
+    };
+    // Two presses this close in time and place are one double click.
+    static constexpr uint32_t DoubleClickMs = 400;
+    static constexpr int DoubleClickReach = 6;
+    // The latest left press that reached the game. Stored events come and
+    // go; this stays until the engine shuts down.
+    Press LastLeftPress;
+
     EveHandler() = default;
     EveHandler(const EveHandler&) = delete;
     EveHandler& operator=(const EveHandler&) = delete;
@@ -26,6 +42,11 @@ public:
     void HandleEvent(SDL_Event* event);
     // Counts input that reaches the game by another road (the pad's buttons).
     void NoteInput() { ++Inputs; }
+    // Notes a left press at (x, y) made now: every one HandleEvent files, and
+    // one that reached the game by another road (a recorded run ended by it).
+    void NoteLeftPress(int x, int y);
+    // True when `second` is the second press of a double click begun by `first`.
+    static bool DoubleClick(const Press& first, const Press& second);
 
     bool IsKeyHeld(SDLKey key) const;
     // Removes the first stored key-down of `key`; true when there was one.

@@ -13,9 +13,11 @@ SDL_Rect ImageButton::CentredRect(const Image& strip, int centreX, int top) {
                     static_cast<Uint16>(width / 2), static_cast<Uint16>(strip.Height())};
 }
 
-bool ImageButton::DrawAndTakeClick(SDL_Surface* target, const Image& strip, const SDL_Rect& rect, float x, float y,
-                                   bool lit) {
-    const bool hovered = Hovered(rect, x, y);
-    strip.Draw(target, hovered || lit ? 1 : 0, rect.x, rect.y);
-    return hovered && Engine::Instance().Input.TakeLeftClick();
+bool ImageButton::TakeClick(const SDL_Rect& rect, float x, float y) {
+    return Hovered(rect, x, y) && Engine::Instance().Input.TakeLeftClick();
+}
+
+bool ImageButton::DrawAndTakeClick(SDL_Surface* target, const Image& strip, const SDL_Rect& rect, float x, float y) {
+    strip.Draw(target, Hovered(rect, x, y) ? 1 : 0, rect.x, rect.y);
+    return TakeClick(rect, x, y);
 }

@@ -4,7 +4,8 @@
 class Image;
 
 // A two-frame picture button of the menu and the level's overlays: frame 0
-// normally, frame 1 while the pointer is strictly inside its rectangle. A
+// normally, frame 1 lit (on the overlays, while the pointer is strictly
+// inside its rectangle; the menu lights the one its keys or pointer chose). A
 // left click is only taken while the pointer is on the button, so a press
 // made elsewhere stays stored until the pointer arrives (or the level's HUD
 // discards it). The picture belongs to the image cache.
@@ -17,9 +18,10 @@ public:
     // with its top at `top` (integer quarters and halves of the strip width).
     static SDL_Rect CentredRect(const Image& strip, int centreX, int top);
 
-    // Draws the button in the look for the pointer at (x, y) (lit as well
-    // when `lit`: chosen by the keys) and, when it is hovered, takes a stored
-    // left click. True when a click was taken.
-    static bool DrawAndTakeClick(SDL_Surface* target, const Image& strip, const SDL_Rect& rect, float x, float y,
-                                 bool lit = false);
+    // Takes a stored left click when the pointer at (x, y) is on the
+    // button; true when it did.
+    static bool TakeClick(const SDL_Rect& rect, float x, float y);
+    // Draws the button lit while the pointer at (x, y) is on it and takes a
+    // click there: the overlays, which only the pointer works.
+    static bool DrawAndTakeClick(SDL_Surface* target, const Image& strip, const SDL_Rect& rect, float x, float y);
 };

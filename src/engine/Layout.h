@@ -46,6 +46,10 @@ struct Layout {
     static constexpr int NewBestTop = 270;
     // The menu's best-score line, between the title and the buttons.
     static constexpr int BestScoreTop = 330;
+    // The pause overlay's line under its headline.
+    static constexpr int ResumeLineTop = SecondLineTop;
+    // The short notice of the program's keys, just under the HUD panel.
+    static constexpr int NoticeTop = 90;
 
     // The options and scores pages: a title, then their rows, and Back in
     // the middle of where the menu's second row is.

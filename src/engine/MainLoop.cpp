@@ -129,6 +129,7 @@ bool RenderFrame() {
         engine.Draw();
         if (engine.Show != nullptr)
             engine.Show->DrawOver(picture);
+        engine.Notice.Draw(picture);
     }
     const bool failed = !engine.Window.Present();
     if (SessionWatcher* watcher = engine.Watcher)

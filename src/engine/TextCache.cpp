@@ -52,11 +52,18 @@ void TextCache::DrawCentred(SDL_Surface* target, TTF_Font* font, const std::stri
 
 void TextCache::DrawAt(SDL_Surface* target, TTF_Font* font, const std::string& text, SDL_Color colour, int x, int y,
                        Align align) {
+    const SDL_Rect box = Box(font, text, colour, x, y, align);
+    if (box.w > 0)
+        Blit(Find(font, text, colour), target, box.x, box.y);
+}
+
+SDL_Rect TextCache::Box(TTF_Font* font, const std::string& text, SDL_Color colour, int x, int y, Align align) {
     SDL_Surface* line = Find(font, text, colour);
     if (line == nullptr)
-        return;
+        return {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
     const int left = align == Align::Left ? x : align == Align::Centre ? x - line->w / 2 : x - line->w;
-    Blit(line, target, left, y);
+    return {static_cast<Sint16>(left), static_cast<Sint16>(y), static_cast<Uint16>(line->w),
+            static_cast<Uint16>(line->h)};
 }
 
 void TextCache::Clear() {

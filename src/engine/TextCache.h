@@ -28,6 +28,8 @@ public:
     // Draws `text` with its top edge at y, placed on x as `align` says.
     void DrawAt(SDL_Surface* target, TTF_Font* font, const std::string& text, SDL_Color colour, int x, int y,
                 Align align);
+    // Where DrawAt would draw `text`; w = 0 when it would draw nothing.
+    SDL_Rect Box(TTF_Font* font, const std::string& text, SDL_Color colour, int x, int y, Align align);
     // Frees every kept line.
     void Clear();
 

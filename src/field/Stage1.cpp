@@ -1,5 +1,6 @@
 #include "field/Stage1.h"
 
+#include <algorithm>
 #include <cassert>
 
 #include "effects/Background.h"
@@ -186,10 +187,48 @@ void Stage1::SettleBoss(Entity& b, bool settleVictory) {
     }
 }
 
-// Everything in list order (what is spawned in play covers the ship and the
-// HUD panel), then the HUD's overlays on top of it all.
+namespace {
+// Smoke, explosions and money pieces pass under the HUD panel, never over it.
+bool IsDecoration(const Entity& e) {
+    switch (e.Kind()) {
+    case EntityKind::SmokeTrail:
+    case EntityKind::SmallExplosion:
+    case EntityKind::MedExplosion:
+    case EntityKind::BigExplosion:
+    case EntityKind::SmallMoney:
+    case EntityKind::MedMoney:
+    case EntityKind::HugeMoney:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The part of `clip` below the first `top` rows.
+SDL_Rect Below(const SDL_Rect& clip, int top) {
+    const int from = std::max<int>(clip.y, top);
+    const int to = clip.y + clip.h;
+    return {clip.x, static_cast<Sint16>(from), clip.w, static_cast<Uint16>(std::max(0, to - from))};
+}
+}  // namespace
+
+// Everything in list order (what is spawned in play covers the ship, and
+// all but the decoration covers the HUD panel), then the HUD's overlays on
+// top of it all.
 void Stage1::Draw(SDL_Surface* target) {
-    DrawEntities(target);
-    if (UI* hud = FindHud())
+    UI* hud = FindHud();
+    const SDL_Rect whole = target->clip_rect;
+    SDL_Rect underPanel = Below(whole, hud != nullptr ? hud->PanelHeight() : 0);
+    for (size_t i = 0; i < Entities.size(); ++i) {
+        Entity* e = Entities[i];
+        if (!IsDecoration(*e)) {
+            e->Draw(target);
+            continue;
+        }
+        SDL_SetClipRect(target, &underPanel);
+        e->Draw(target);
+        SDL_SetClipRect(target, &whole);
+    }
+    if (hud != nullptr)
         hud->DrawOverlays(target);
 }

@@ -69,6 +69,7 @@ void UI::Load() {
     PausedView = GameOverView = ExitClicked = ReplayClicked = VictoryView = false;
 
     Texts.Clear();
+    OverlayLines.Clear();
     Text::CloseFont(BigFont);
     Text::CloseFont(SmallFont);
     Text::CloseFont(KeyFont);
@@ -109,6 +110,8 @@ void UI::Draw(SDL_Surface* target) {
     DrawShopLabels(target);
     DrawSkill(target);
 }
+
+int UI::PanelHeight() const { return Sprite != nullptr ? Sprite->Height() : 0; }
 
 void UI::DrawOverlays(SDL_Surface* target) {
     if (PausedView && !GameOverView)
@@ -181,20 +184,27 @@ void UI::DrawSkill(SDL_Surface* target) {
 }
 
 void UI::DrawPauseOverlay(SDL_Surface* target) {
-    Texts.DrawCentred(target, BigFont, "PAUSED", White, Layout::HeadlineTop);
+    DrawOverlayLine(target, "PAUSED", White, Layout::HeadlineTop);
+    // A won level paused shows the victory's lines in that place.
+    if (!VictoryView)
+        DrawOverlayLine(target, "Press ESC to resume", White, Layout::ResumeLineTop);
     DrawOverlayButtons(target);
 }
 
 void UI::DrawEndOverlay(SDL_Surface* target) {
     const char* headline = VictoryView ? "Congrats! You just saved the universe!" : "GAME OVER";
-    Texts.DrawCentred(target, BigFont, headline, White, Layout::HeadlineTop);
-    Texts.DrawCentred(target, BigFont, "Do you want to play again?", White, Layout::SecondLineTop);
+    DrawOverlayLine(target, headline, White, Layout::HeadlineTop);
+    DrawOverlayLine(target, "Do you want to play again?", White, Layout::SecondLineTop);
     // The table takes this run only once the level is left, so until then
     // it still holds the best of the runs before.
     const BestScores* scores = Engine->Scores;
     if (scores != nullptr && scores->IsNewBest(PlayerScore, SkillName(Difficulty)))
-        Texts.DrawCentred(target, BigFont, "New best score!", Gold, Layout::NewBestTop);
+        DrawOverlayLine(target, "New best score!", Gold, Layout::NewBestTop);
     DrawOverlayButtons(target);
+}
+
+void UI::DrawOverlayLine(SDL_Surface* target, const std::string& text, SDL_Color colour, int y) {
+    OverlayLines.DrawCentred(target, BigFont, text, colour, y);
 }
 
 void UI::DrawOverlayButtons(SDL_Surface* target) {

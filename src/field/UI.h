@@ -3,6 +3,7 @@
 
 #include "engine/Layout.h"
 #include "engine/TextCache.h"
+#include "engine/TextPlate.h"
 #include "engine/Timer.h"
 #include "field/BarStrip.h"
 #include "field/SkillRules.h"
@@ -61,6 +62,8 @@ public:
     bool Update(float seconds) override;
     // The panel, its bars, counters and shop labels.
     void Draw(SDL_Surface* target) override;
+    // The rows the panel covers from the top of the window.
+    int PanelHeight() const;
     // The pause, game-over and victory overlays with their Replay and Exit
     // buttons, then the discarding of any click they did not take. The level
     // draws them after every entity, so nothing flying by covers them.
@@ -74,6 +77,9 @@ public:
     void DrawPauseOverlay(SDL_Surface* target);
     void DrawEndOverlay(SDL_Surface* target);
     void DrawOverlayButtons(SDL_Surface* target);
+    // Every line of the overlays goes through here: centred, on a dark plate
+    // that keeps it readable over whatever flies under it.
+    void DrawOverlayLine(SDL_Surface* target, const std::string& text, SDL_Color colour, int y);
 
 private:
     void RunShieldClock();
@@ -82,8 +88,9 @@ private:
     void DrawShopButton(SDL_Surface* target, int button, int state, ScreenPoint at);
     void DrawSkill(SDL_Surface* target);
 
-    // The counters, prices and overlay lines as last rendered.
+    // The counters and prices, and the overlays' lines, as last rendered.
     TextCache Texts;
+    TextPlate OverlayLines;
     BarStrip HealthBar;
     BarStrip ShieldBar;
 };

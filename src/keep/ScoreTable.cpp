@@ -334,13 +334,19 @@ std::string ScoreTable::Text() const {
 std::string ScoreTable::Format() const {
     if (runs_.empty())
         return "No scores yet.\n";
-    std::vector<std::vector<std::string>> rows = {
-        {"#", "Score", "Money", "Outcome", "Difficulty", "Seconds", "Date", "Replay"}};
-    for (size_t i = 0; i < runs_.size(); ++i) {
-        const Run& run = runs_[i];
-        rows.push_back({std::to_string(i + 1), std::to_string(run.Score), std::to_string(run.Money),
-                        OutcomeNames[static_cast<size_t>(run.Result)], SkillName(run.Difficulty), Seconds(run.Tenths),
-                        run.When, run.Replay.empty() ? "-" : run.Replay});
+    std::string text;
+    for (const Skill skill : {Skill::Normal, Skill::Easy, Skill::Hard}) {
+        std::vector<std::vector<std::string>> rows = {{"#", "Score", "Money", "Outcome", "Seconds", "Date", "Replay"}};
+        for (const Run& run : runs_)
+            if (run.Difficulty == skill)
+                rows.push_back({std::to_string(rows.size()), std::to_string(run.Score), std::to_string(run.Money),
+                                OutcomeNames[static_cast<size_t>(run.Result)], Seconds(run.Tenths), run.When,
+                                run.Replay.empty() ? "-" : run.Replay});
+        if (rows.size() == 1)
+            continue;
+        std::string name = SkillName(skill);
+        name[0] = static_cast<char>(name[0] - 'a' + 'A');
+        text += (text.empty() ? "" : "\n") + name + "\n" + Columns(rows, "rrrlrll");
     }
-    return Columns(rows, "rrrllrll");
+    return text;
 }

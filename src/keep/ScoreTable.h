@@ -87,8 +87,9 @@ public:
 
     // The file's text: the header line and one line per run, best first.
     std::string Text() const;
-    // The table with a header and aligned columns for `korvanta --scores`, or
-    // a line saying that there are no scores yet.
+    // For `korvanta --scores`: one ranked table for each difficulty that has
+    // runs (normal, easy, hard), under its name, with a header and aligned
+    // columns; or a line saying that there are no scores yet.
     std::string Format() const;
 
     // True when `run` can be written to the file and read back unchanged.

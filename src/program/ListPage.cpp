@@ -133,9 +133,9 @@ void ListPage::Draw(SDL_Surface* target) {
     DrawShade(target);
     Texts.DrawCentred(target, TitleFont, Title, TextColour, Layout::PageTitleTop);
     DrawEntries(target);
-    const EveHandler& input = Engine::Instance().Input;
-    const bool lit = Selected == Entries() || ImageButton::Hovered(BackRect, input.MouseX, input.MouseY);
-    Back().Draw(target, lit ? 1 : 0, BackRect.x, BackRect.y);
+    // Lit only when chosen: a pointer resting on it while the keys chose a
+    // row would light two entries at once.
+    Back().Draw(target, Selected == Entries() ? 1 : 0, BackRect.x, BackRect.y);
 }
 
 void ListPage::DrawShade(SDL_Surface* target) {

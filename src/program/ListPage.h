@@ -8,10 +8,11 @@
 #include "engine/TextCache.h"
 #include "engine/Timer.h"
 
-// What the options, controls and scores pages share: a title, a list of entries
-// and the Back button under them. Up and Down choose an entry (Back comes
-// after the last), Left and Right step it, Enter chooses it; the pointer
-// chooses what it moves onto and a click works it, by the menu's rules:
+// What the options, controls and scores pages share: a title, a list of
+// entries and the Back button under them. One entry is chosen and lit at a
+// time, by the last input: Up and Down choose an entry (Back comes after the
+// last), Left and Right step it, Enter works it; the pointer chooses what it
+// moves onto and a click works it, by the menu's rules:
 // strict edges, a press made elsewhere works what the pointer then moves
 // onto, and clicks within 250 ms of the page opening are swallowed. ESC
 // leaves the page. A page may have a control beside its title that only

@@ -62,6 +62,11 @@ bool MenuExtras::Watch(const std::string& path, int entry, Skill shown) {
     return true;
 }
 
+void MenuExtras::Replay(ReplayFile run) {
+    End();
+    Begin(std::move(run), "", {}, WatchCaption);
+}
+
 bool MenuExtras::FindDemo(ReplayFile& run, std::string& path) {
     // The kept runs are looked at by their headers; only the one chosen is
     // read whole, and if it turns out damaged it is passed over from then on.
@@ -104,15 +109,21 @@ bool MenuExtras::Frame() {
     if (ending == ReplayShow::Ending::Desynced)
         OutOfSync.insert(ShowingPath);
     const float pointerX = Showing->PointerX(), pointerY = Showing->PointerY();
+    const std::optional<ScreenPoint> press = Showing->EndingPress();
     Showing.reset();
     engine.Show = nullptr;
     if (ending == ReplayShow::Ending::Closed)
         return true;
     // The input that ended the show went with it; the pointer is where the
-    // player left it.
-    FreshMenu();
+    // player left it, resting there when the menu comes up, and a press
+    // that ended the show is the latest, so its double click's second
+    // press works no button.
+    ClearGame();
     engine.Input.MouseX = pointerX;
     engine.Input.MouseY = pointerY;
+    if (press)
+        engine.Input.NoteLeftPress(press->X, press->Y);
+    engine.PushScreen(new MainScreen(), "MainScreen");
     if (BackToScores)
         if (auto* menu = dynamic_cast<MainScreen*>(engine.FindScreen("MainScreen")))
             menu->Open(Page::Scores);

@@ -13,8 +13,9 @@ class SettingsKeys;
 
 // The program's side of the menu: its options page (and the controls page
 // it leads to) and its scores page, and the recorded runs it shows in the
-// window. A kept run chosen on the scores
-// page plays until it ends or ESC, then the scores page comes back. The
+// window. A kept run chosen on the scores page plays until it ends or ESC,
+// then the scores page comes back; a run named on the command line plays the
+// same way, then the menu comes up. The
 // demo plays when the menu is left alone: the best kept run that plays
 // under today's rules, otherwise the run shipped with the game; any key,
 // click or pad button ends it, and a fresh menu comes back. A run whose
@@ -47,6 +48,9 @@ public:
     // Plays the kept run in `path`, then brings the scores page back showing
     // `shown` with `entry` chosen; false when it cannot be played.
     bool Watch(const std::string& path, int entry, Skill shown);
+    // Plays `run` (korvanta --replay) from the next frame on, to its end
+    // even where it goes out of sync, then a fresh menu.
+    void Replay(ReplayFile run);
     // The run showing now; null when none is.
     const ReplayShow* Current() const { return Showing.get(); }
 

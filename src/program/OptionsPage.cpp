@@ -2,8 +2,11 @@
 
 #include <cctype>
 #include <cstring>
+#include <optional>
 
+#include "engine/Engine.h"
 #include "engine/Layout.h"
+#include "engine/PictureFit.h"
 #include "program/SettingsKeys.h"
 
 namespace {
@@ -29,6 +32,44 @@ const Wording* WordingOf(const Settings::Choice& choice) {
         if (std::strcmp(wording.Key, choice.Key) == 0)
             return &wording;
     return nullptr;
+}
+
+// The whole scale a window asked at `scale` shows on this desktop.
+int ScaleShown(int scale) {
+    const GameWindow& window = Engine::Instance().Window;
+    return PictureFit::Capped(scale, window.DesktopWidth(), window.DesktopHeight());
+}
+
+// The window scale word number `index` of `choice` stands for; none for
+// another setting and for auto.
+std::optional<int> ScaleOf(const Settings::Choice& choice, int index) {
+    if (std::strcmp(choice.Key, "scale") != 0 || index < 0 || index >= static_cast<int>(choice.Values.size()))
+        return std::nullopt;
+    Settings settings;
+    choice.Set(settings, index);
+    return settings.Scale == Settings::AutoScale ? std::nullopt : std::optional<int>(settings.Scale);
+}
+
+// A word the page steps to: every one, but a window scale only where its
+// window fits this desktop.
+bool Offered(const Settings::Choice& choice, int index) {
+    const std::optional<int> scale = ScaleOf(choice, index);
+    return !scale || ScaleShown(*scale) == *scale;
+}
+
+// The next word from `index` that way round that is offered, or -1 (with
+// `wrap`, round to the first after the last).
+int NextOffered(const Settings::Choice& choice, int index, int by, bool wrap) {
+    const int count = static_cast<int>(choice.Values.size());
+    for (int next = index + by, steps = 0; steps < count; next += by, ++steps) {
+        if (wrap)
+            next = (next + count) % count;
+        else if (next < 0 || next >= count)
+            return -1;
+        if (Offered(choice, next))
+            return next;
+    }
+    return -1;
 }
 
 // Half the width of the place where each small arrow takes a click.
@@ -80,7 +121,9 @@ void OptionsPage::Choose(int entry, float x) {
         Step(entry, +1);
     } else {
         const Settings::Choice& choice = Rows()[static_cast<size_t>(entry)];
-        Set(entry, (choice.Get(Running.Current()) + 1) % static_cast<int>(choice.Values.size()));
+        const int next = NextOffered(choice, choice.Get(Running.Current()), +1, true);
+        if (next >= 0)
+            Set(entry, next);
     }
 }
 
@@ -90,9 +133,20 @@ void OptionsPage::Step(int entry, int by) {
     if (entry >= static_cast<int>(Rows().size()))
         return;
     const Settings::Choice& choice = Rows()[static_cast<size_t>(entry)];
-    const int next = choice.Get(Running.Current()) + by;
-    if (next >= 0 && next < static_cast<int>(choice.Values.size()))
+    const int next = NextOffered(choice, choice.Get(Running.Current()), by, false);
+    if (next >= 0)
         Set(entry, next);
+}
+
+std::string OptionsPage::Value(const Settings::Choice& choice, int index) {
+    if (index < 0 || index >= static_cast<int>(choice.Values.size()))
+        return "?";
+    std::string shown = Shown(choice, choice.Values[static_cast<size_t>(index)]);
+    // A scale from the file that this desktop cannot show says what it does.
+    const std::optional<int> scale = ScaleOf(choice, index);
+    if (scale && ScaleShown(*scale) != *scale)
+        shown += " (too large here: " + std::to_string(ScaleShown(*scale)) + "x)";
+    return shown;
 }
 
 void OptionsPage::Set(int entry, int index) {
@@ -116,17 +170,16 @@ void OptionsPage::DrawEntries(SDL_Surface* target) {
     for (int entry = 0; entry < static_cast<int>(Rows().size()); ++entry) {
         const Settings::Choice& choice = Rows()[static_cast<size_t>(entry)];
         const int index = choice.Get(now);
-        const int last = static_cast<int>(choice.Values.size()) - 1;
         const int top = Layout::OptionRowsTop + entry * Layout::OptionRowHeight + RowTextDrop;
         const bool chosen = Chosen() == entry;
         const SDL_Color colour = chosen ? BestColour : TextColour;
         Texts.DrawAt(target, TextFont, Label(choice), colour, Layout::OptionLabelLeft, top, Align::Left);
-        const std::string word = index >= 0 && index <= last ? choice.Values[static_cast<size_t>(index)] : "?";
-        Texts.DrawAt(target, TextFont, Shown(choice, word), colour, Layout::OptionValueX, top, Align::Centre);
+        Texts.DrawAt(target, TextFont, Value(choice, index), colour, Layout::OptionValueX, top, Align::Centre);
         // An arrow that leads nowhere is dimmed.
-        Texts.DrawAt(target, TextFont, "<", index > 0 ? colour : DimColour, Layout::OptionLeftArrow(entry).X, top,
+        const bool down = NextOffered(choice, index, -1, false) >= 0, up = NextOffered(choice, index, +1, false) >= 0;
+        Texts.DrawAt(target, TextFont, "<", down ? colour : DimColour, Layout::OptionLeftArrow(entry).X, top,
                      Align::Centre);
-        Texts.DrawAt(target, TextFont, ">", index < last ? colour : DimColour, Layout::OptionRightArrow(entry).X, top,
+        Texts.DrawAt(target, TextFont, ">", up ? colour : DimColour, Layout::OptionRightArrow(entry).X, top,
                      Align::Centre);
         if (chosen)
             OutlineRow(target, entry);

@@ -11,6 +11,8 @@ class SettingsKeys;
 // order, with the value it holds now between two small arrows. Left and
 // Right (and the arrows) step a value up and down its words, Enter and a
 // click on the value step it on, round to the first word after the last.
+// Only window scales whose window fits this desktop are offered; a larger
+// one read from the file says which scale it shows instead.
 // Every change goes through the running settings at once, which apply what
 // they can and save the file whole. A last row, "Controls", leads to the
 // controls page. The page does not own the settings.
@@ -22,6 +24,8 @@ public:
     // What the player reads for a setting, and for one of its words.
     static std::string Label(const Settings::Choice& choice);
     static std::string Shown(const Settings::Choice& choice, const std::string& word);
+    // What the row shows for the setting's word number `index`.
+    static std::string Value(const Settings::Choice& choice, int index);
 
 protected:
     int Entries() const override;

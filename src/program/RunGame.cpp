@@ -115,15 +115,10 @@ int RunGame(int argc, char** argv) {
             engine.Pad = &pad;
             MenuExtras extras(hotkeys, keeper.Scores(), folders.Replays());
             engine.Pages = &extras;
-            // A replay shown to its end goes on to the menu; ESC or closing
-            // the window while it shows ends the program.
-            const bool showing = !choice.ReplayFile.empty();
-            if (!showing || ReplayModes::Show(recorded)) {
-                if (showing)
-                    FreshMenu();
-                engine.Watcher = &keeper.Watcher();
-                Play(choice.Frames);
-            }
+            engine.Watcher = &keeper.Watcher();
+            if (!choice.ReplayFile.empty())
+                extras.Replay(std::move(recorded));
+            Play(choice.Frames);
             engine.Pages = nullptr;
             // A window that could not be opened again (message printed).
             if (!engine.Window.IsOpen())

@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "engine/Log.h"
+#include "keep/RunLength.h"
 
 namespace {
 ScoreTable::Outcome AsScoreOutcome(LevelOutcome::Ending how) {
@@ -33,7 +34,7 @@ void RunKeeper::Keep(const ReplayFile& run, const LevelOutcome& outcome) {
     entry.Score = outcome.Score;
     entry.Money = outcome.Money;
     entry.Result = AsScoreOutcome(outcome.How);
-    entry.Tenths = static_cast<long>(outcome.LevelMs / 100);
+    entry.Tenths = RunLength::Tenths(outcome.LevelMs);
     entry.When = ScoreTable::Timestamp(now);
     entry.Replay = replay;
     entry.Difficulty = run.Difficulty;

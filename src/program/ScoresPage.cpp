@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "engine/Layout.h"
+#include "keep/RunLength.h"
 #include "replay/ReplayFile.h"
 #include "replay/ReplayShelf.h"
 
@@ -27,8 +28,6 @@ std::string Outcome(ScoreTable::Outcome outcome) {
     return "Left";
 }
 
-std::string Seconds(long tenths) { return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10); }
-
 bool IsFile(const std::string& path) {
     struct stat info;
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
@@ -49,7 +48,7 @@ const std::vector<ScoresPage::Column>& ScoresPage::Columns() {
         {"Score", 300, Align::Right, [](const Run& run, int) { return std::to_string(run.Score); }},
         {"Money", 430, Align::Right, [](const Run& run, int) { return std::to_string(run.Money); }},
         {"Outcome", 480, Align::Left, [](const Run& run, int) { return Outcome(run.Result); }},
-        {"Seconds", 700, Align::Right, [](const Run& run, int) { return Seconds(run.Tenths); }},
+        {"Seconds", 700, Align::Right, [](const Run& run, int) { return RunLength::Seconds(run.Tenths); }},
         // The date and the minute; the seconds stay in the file.
         {"Date", 740, Align::Left, [](const Run& run, int) { return run.When.substr(0, 16); }},
     };

@@ -108,6 +108,7 @@ bool SettingsKeys::Take(const SDL_Event& event, std::vector<SDL_Event>& instead)
         sound = !sound;
     }
     Change(next);
+    Engine::Instance().Notice.Say(Told(key, next));
     return true;
 }
 
@@ -122,6 +123,25 @@ bool SameKey(const SDL_keysym& a, const SDL_keysym& b) {
     return a.scancode != 0 || b.scancode != 0 ? a.scancode == b.scancode : a.sym == b.sym;
 }
 }  // namespace
+
+// The line that says what a settings key did: what is on now, or why what
+// it turned on cannot be heard or shown.
+std::string SettingsKeys::Told(SDLKey key, const Settings& asked) const {
+    if (key == SDLK_F11) {
+        if (asked.Fullscreen && !Chosen.Fullscreen)
+            return "Full screen not available here";
+        return Chosen.Fullscreen ? "Full screen on" : "Full screen off";
+    }
+    const bool music = key == SDLK_F9;
+    const std::string what = music ? "Music" : "Effects";
+    if (!(music ? Chosen.Music : Chosen.Effects))
+        return what + " off";
+    if (Muted)
+        return what + " on (muted this run)";
+    if (!Engine::Instance().AudioOpen)
+        return what + " on (no sound device)";
+    return what + " on";
+}
 
 bool SettingsKeys::ReadKey(const SDL_Event& event, std::vector<SDL_Event>& instead) {
     const KeyBindings& bindings = Chosen.Bindings;

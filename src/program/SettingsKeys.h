@@ -16,8 +16,9 @@
 // effects with their volumes, and the difficulty, as settings.ini has them
 // (or as the command line sets them for one run), changed through Change
 // (saved at once), and the keys that change them while playing: F11 full
-// screen, F9 music, F10 sound effects. These keys are taken out of the event
-// stream before the game sees them, so they are no part of play and never of
+// screen, F9 music, F10 sound effects, each saying what it did in a short
+// line over the screen. These keys are taken out of the event stream before
+// the game sees them, so they are no part of play and never of
 // a replay. Keys read by their place reach the game (and a replay's
 // recording) as the key of play they stand for, and in play every key bound
 // to an action as the game's own key of that action (KeyBindings::InPlay),
@@ -72,6 +73,8 @@ private:
     bool ReadKey(const SDL_Event& event, std::vector<SDL_Event>& instead);
     // True when `event` is the awaited press, or the release of the key taken.
     bool Catch(const SDL_Event& event);
+    // What the settings key `key` did, having asked for `asked`.
+    std::string Told(SDLKey key, const Settings& asked) const;
     // Opens the window as `wanted` asks where it is not so already. Where
     // full screen is refused (one warning), a window at its scale instead,
     // and false.

@@ -1,6 +1,5 @@
 #include "replay/ReplayModes.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -8,18 +7,18 @@
 #include "engine/Image.h"
 #include "engine/Log.h"
 #include "engine/MainLoop.h"
+#include "keep/RunLength.h"
 #include "replay/ReplayFile.h"
 #include "replay/ReplayPlayer.h"
-#include "replay/ReplayShow.h"
 #include "engine/TickSource.h"
 
 namespace {
 std::string Summary(const ReplayPlayer& player) {
     const LevelOutcome& result = player.Result();
     char line[200];
-    std::snprintf(line, sizeof line, "%u frames, %.1f s of play on %s, score %d, money %d, %s, ", player.FramesPlayed(),
-                  result.LevelMs / 1000.0, SkillName(player.Recording().Difficulty), result.Score, result.Money,
-                  LevelOutcome::Name(result.How));
+    std::snprintf(line, sizeof line, "%u frames, %s s of play on %s, score %d, money %d, %s, ", player.FramesPlayed(),
+                  RunLength::Seconds(RunLength::Tenths(result.LevelMs)).c_str(),
+                  SkillName(player.Recording().Difficulty), result.Score, result.Money, LevelOutcome::Name(result.How));
     const uint32_t desync = player.DesyncFrame();
     return line + (desync == 0 ? std::string("in sync") : "desync at frame " + std::to_string(desync));
 }
@@ -58,12 +57,4 @@ int ReplayModes::Verify(ReplayFile run) {
     Engine::Instance().Shutdown();
     TickSource::Release();
     return status;
-}
-
-bool ReplayModes::Show(const ReplayFile& run) {
-    ReplayShow show(run, {});
-    ReplayShow::Ending ending;
-    while ((ending = show.Frame()) == ReplayShow::Ending::Playing)
-        TickSource::Sleep(std::min<uint32_t>(show.Wait(), 10));  // ESC stays heard through long stalls
-    return ending == ReplayShow::Ending::Played;
 }

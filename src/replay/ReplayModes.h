@@ -3,22 +3,15 @@
 
 class ReplayFile;
 
-// The two ways the program plays a recorded run instead of the player:
-// headless, as fast as it goes, to check that it still plays the same
-// (korvanta --verify), and in the window at its recorded pace for watching
-// (korvanta --replay).
+// The program's way of playing a recorded run instead of the player with
+// no window: headless, as fast as it goes, to check that it still plays the
+// same (korvanta --verify). Watching one in the window is a ReplayShow.
 class ReplayModes {
 public:
     // Plays `run` with no window and no sound and prints one line: frames,
     // seconds of play, the difficulty, score, money, how the level ended and
     // whether it stayed in sync. Returns the exit status: 0 in sync, 1 for a desync.
     static int Verify(ReplayFile run);
-
-    // Plays `run` in the running game's window at the pace it was recorded.
-    // The player's keys and mouse do not steer it; ESC or closing the window
-    // ends it. Returns false when the player ended the program that way,
-    // true when the run played to its end (the caller then shows the menu).
-    static bool Show(const ReplayFile& run);
 
     // Loads `path`, or prints one line naming it and why it cannot be used
     // (the exit status is then 1); false then.

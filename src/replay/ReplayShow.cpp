@@ -75,8 +75,11 @@ void ReplayShow::ReadLiveInput() {
             break;
         case SDL_MOUSEBUTTONDOWN:
             // The wheel is no click.
-            if (stopping && Stops.AnyInputStops && event.button.button <= SDL_BUTTON_RIGHT)
+            if (stopping && Stops.AnyInputStops && event.button.button <= SDL_BUTTON_RIGHT) {
                 Over = Ending::Stopped;
+                if (event.button.button == SDL_BUTTON_LEFT)
+                    EndPress = ScreenPoint{event.button.x, event.button.y};
+            }
             break;
         case SDL_MOUSEMOTION:
             LiveX = event.motion.x;

@@ -3,7 +3,10 @@
 #include <SDL/SDL_ttf.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "engine/Layout.h"
 
 #include "engine/TextCache.h"
 #include "replay/ReplayPlayer.h"
@@ -53,6 +56,8 @@ public:
     // or where it moved while the run played.
     float PointerX() const { return LiveX; }
     float PointerY() const { return LiveY; }
+    // Where the left press that ended the show was made, if one did.
+    const std::optional<ScreenPoint>& EndingPress() const { return EndPress; }
     const ReplayPlayer& Player() const { return Playback; }
 
 private:
@@ -77,4 +82,5 @@ private:
     uint32_t LastWall = 0;
     float LiveX = 0;
     float LiveY = 0;
+    std::optional<ScreenPoint> EndPress;
 };

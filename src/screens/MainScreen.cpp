@@ -97,6 +97,7 @@ void MainScreen::Load(std::string name) {
     Page.reset();
     Focus = PlayButton;
     FocusShown = false;
+    ButtonsShown();
     SeenInputs = Engine::Instance().Input.Inputs;
     IdleTimer.Start();
     // Coming back from the level deletes it (and stops its music).
@@ -120,8 +121,10 @@ void MainScreen::Load(std::string name) {
 bool MainScreen::Update(float seconds) {
     if (SweepEntities(seconds))
         return true;
-    if (Page && !Page->Update())
+    if (Page && !Page->Update()) {
         Page.reset();
+        ButtonsShown();
+    }
     WatchIdle();
     return ExitRequested;
 }
@@ -160,8 +163,10 @@ void MainScreen::Draw(SDL_Surface* target) {
         }
     } else if (ShowCredits) {
         DrawPage(target, CreditLines());
-        if (PageTurned())
+        if (PageTurned()) {
             ShowCredits = false;
+            ButtonsShown();
+        }
     } else {
         DrawMenuPage(target);
     }
@@ -179,14 +184,41 @@ void MainScreen::DrawMenuPage(SDL_Surface* target) {
     const EveHandler& input = Engine::Instance().Input;
     CursorX = input.MouseX;
     CursorY = input.MouseY;
+    FollowPointer();
+    DropSecondClick();
     const int chosen = ChosenByKeys();
     for (int i = 0; i < ButtonCount; ++i) {
-        const bool lit = FocusShown && Focus == i;
-        const bool clicked =
-            ImageButton::DrawAndTakeClick(target, *Picture(Places[i].Path), RectOf(i), CursorX, CursorY, lit);
+        Picture(Places[i].Path)->Draw(target, FocusShown && Focus == i ? 1 : 0, RectOf(i).x, RectOf(i).y);
+        const bool clicked = ImageButton::TakeClick(RectOf(i), CursorX, CursorY);
         if ((clicked || chosen == i) && Fire(i))
             return;  // this menu has just been deleted
     }
+}
+
+void MainScreen::ButtonsShown() {
+    const EveHandler& input = Engine::Instance().Input;
+    SeenX = input.MouseX;
+    SeenY = input.MouseY;
+    PressBefore = input.LastLeftPress;
+}
+
+void MainScreen::FollowPointer() {
+    if (CursorX == SeenX && CursorY == SeenY)
+        return;
+    SeenX = CursorX;
+    SeenY = CursorY;
+    for (int i = 0; i < ButtonCount; ++i) {
+        if (ImageButton::Hovered(RectOf(i), CursorX, CursorY)) {
+            Focus = i;
+            FocusShown = true;
+        }
+    }
+}
+
+void MainScreen::DropSecondClick() {
+    EveHandler& input = Engine::Instance().Input;
+    if (EveHandler::DoubleClick(PressBefore, input.LastLeftPress))
+        input.TakeLeftClick();
 }
 
 SDL_Rect& MainScreen::RectOf(int button) {
@@ -232,15 +264,20 @@ bool MainScreen::Fire(int button) {
 }
 
 void MainScreen::DrawBestScore(SDL_Surface* target) {
-    // The best of the difficulty that Play would start.
+    // The best of the difficulty that Play would start; a difficulty other
+    // than normal is named even before it has a best.
     const Skill skill = Stage1::ComingSkill();
     const BestScores* scores = Engine::Instance().Scores;
     const std::optional<long long> best = scores != nullptr ? scores->BestScore(SkillName(skill)) : std::nullopt;
-    if (!best)
-        return;
-    const std::string on = skill == Skill::Normal ? "" : std::string(" on ") + SkillName(skill);
-    Texts.DrawCentred(target, TextFont, "Best score" + on + ": " + std::to_string(*best), TextColour,
-                      Layout::BestScoreTop);
+    const bool normal = skill == Skill::Normal;
+    const std::string on = normal ? "" : std::string(" on ") + SkillName(skill);
+    std::string line;
+    if (best)
+        line = "Best score" + on + ": " + std::to_string(*best);
+    else if (!normal)
+        line = std::string("Difficulty: ") + SkillName(skill);
+    if (!line.empty())
+        Texts.DrawCentred(target, TextFont, line, TextColour, Layout::BestScoreTop);
 }
 
 void MainScreen::Play() {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/EveHandler.h"
 #include "engine/GameScreen.h"
 #include "engine/MenuPages.h"
 #include "engine/TextCache.h"
@@ -16,9 +17,13 @@
 // Options and Scores; the instructions and credits pages that Info leads
 // through, and the options or scores page while one is open. The buttons
 // take their clicks and keys while drawing; an open page takes its input in
-// the update, so that ESC there goes back to the buttons. Left alone on its
-// buttons for MenuIdle seconds, the menu asks for a demo. The screen owns
-// its music track, its two fonts and the page it shows.
+// the update, so that ESC there goes back to the buttons. One button is lit
+// at a time, the one the last input chose: an arrow key, or the pointer
+// moving onto it; Enter fires it, a click the one under the pointer. The
+// second click of a double click begun before the buttons showed (on an
+// overlay's Exit, right where the menu has its own) works none of them.
+// Left alone on its buttons for MenuIdle seconds, the menu asks for a demo.
+// The screen owns its music track, its two fonts and the page it shows.
 class MainScreen : public GameScreen {
 public:
     // Seconds without a key, a click, pointer motion or pad input on the
@@ -45,10 +50,16 @@ public:
     SDL_Rect ScoresRect{0, 0, 0, 0};
     float CursorX = 0;
     float CursorY = 0;
-    // The button the arrow keys have reached; it shows lit once they moved
-    // it, and Enter fires it (Play until then).
+    // The button the arrow keys or the pointer chose last; it shows lit
+    // once one did, and Enter fires it (Play until then).
     int Focus = PlayButton;
     bool FocusShown = false;
+    // The pointer as the buttons last saw it: only a pointer that moves
+    // chooses, not one left resting.
+    float SeenX = 0;
+    float SeenY = 0;
+    // The last left press made before the buttons showed.
+    EveHandler::Press PressBefore;
     // The options or scores page while one is open.
     std::unique_ptr<MenuPage> Page;
     // Runs while the buttons show, restarted by every input.
@@ -79,8 +90,15 @@ public:
 private:
     void DrawBackground(SDL_Surface* target);
     void DrawMenuPage(SDL_Surface* target);
-    // One line under the buttons with the best score kept, if any.
+    // One line above the buttons: the best score kept, or the difficulty
+    // Play starts when it is not normal.
     void DrawBestScore(SDL_Surface* target);
+    // The buttons show again (the menu came up, or a page went).
+    void ButtonsShown();
+    // Lights the button the pointer has moved onto.
+    void FollowPointer();
+    // Drops the second click of a double click begun before the buttons showed.
+    void DropSecondClick();
     void DrawPage(SDL_Surface* target, const std::vector<PageLine>& lines);
     // True when a click or Enter turned the page (taken clicks and keys
     // within 250 ms of the last turn are swallowed).

@@ -135,14 +135,16 @@ TEST_F(OverlayTest, ButtonsTakeClicksOnlyStrictlyInsideAndTheHudDropsTheRest) {
 // After game over the level stands still as if paused, but only the
 // game-over overlay shows.
 TEST_F(OverlayTest, GameOverShowsNoPauseOverlayOverIt) {
-    const auto whiteInHeadline = [this](bool pausedView) {
+    // The whole look of the lines: a pause line under the game-over plate
+    // still shows through it.
+    const auto lines = [this](bool pausedView) {
         Hud().PausedView = pausedView;
         SDL_FillRect(TheEngine().Surface, nullptr, 0);
         Hud().DrawOverlays(TheEngine().Surface);
-        return CountPixels({262, Layout::HeadlineTop, 500, 30}, 0xFFFFFF);
+        return Look({262, Layout::HeadlineTop, 500, 80});
     };
     Hud().GameOverView = true;
-    EXPECT_EQ(whiteInHeadline(true), whiteInHeadline(false));
+    EXPECT_EQ(lines(true), lines(false));
 }
 
 class HudTest : public LevelTest {
@@ -184,6 +186,22 @@ TEST_F(HudTest, ShieldRechargesPerFrameBelow99AfterThreeQuietSeconds) {
         Hud().Draw(TheEngine().Surface);
         EXPECT_FLOAT_EQ(Hud().PlayerShield, c.after) << c.shield << " after " << c.quietMs << " ms";
     }
+}
+
+// Smoke, explosions and money pass under the HUD panel; a mine covers it.
+TEST_F(HudTest, DecorationPassesUnderThePanel) {
+    GamePaused = true;
+    Frame();
+    const SDL_Rect credits{486, 14, 272, 46};
+    const uint64_t bare = Look(credits);
+    Spawn<SmokeTrail>(520.0f, 30.0f);
+    Spawn<BigExplosion>(540.0f, 10.0f);
+    Spawn<HugeMoney>(600.0f, 30.0f);
+    Frame();
+    EXPECT_EQ(Look(credits), bare);
+    Spawn<TheFoo>(520.0f, 20.0f, 0);
+    Frame();
+    EXPECT_NE(Look(credits), bare);
 }
 
 TEST_F(HudTest, RechargeDelayStandsStillWhilePaused) {

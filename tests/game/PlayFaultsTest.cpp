@@ -142,6 +142,14 @@ TEST_F(PlayFaults, OverlaysAreDrawnOverEverythingThatFliesUnderThem) {
         Run(1);
         const std::vector<std::pair<int, int>> overlay = OverlayPoints();
         ASSERT_GT(overlay.size(), 800u);
+        // Drawn over white last: the second line (on the pause, how to
+        // resume) sits on a dark plate.
+        const SDL_Rect secondLine{412, Layout::SecondLineTop, 200, 30};
+        EXPECT_LT(CountPixels(secondLine, 0xFFFFFF, 2), 1000) << "no plate";
+        int secondLineText = 0;
+        for (const auto& [x, y] : overlay)
+            secondLineText += y >= secondLine.y && y < secondLine.y + secondLine.h;
+        EXPECT_GT(secondLineText, 300) << "no second line";
         Run(1);
         std::vector<uint32_t> before;
         for (const auto& [x, y] : overlay)

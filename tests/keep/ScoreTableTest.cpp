@@ -138,18 +138,27 @@ TEST(ScoreTable, NeverSavesOverAFileItCouldNotRead) {
     EXPECT_EQ(TempFolder::Get(path), kept);
 }
 
-TEST(ScoreTable, FormatAlignsTheColumns) {
+// One ranked table a difficulty that has runs, normal first.
+TEST(ScoreTable, FormatRanksEachDifficultyApartInAlignedColumns) {
     EXPECT_EQ(ScoreTable().Format(), "No scores yet.\n");
     ScoreTable table;
-    table.Add(Scored(123456, "run.kvr"));
-    table.Add(Scored(7));
-    ScoreRun hard = Scored(7);
+    ScoreRun hard = Scored(900), easy = Scored(8);
     hard.Difficulty = Skill::Hard;
-    table.Add(hard);
-    EXPECT_EQ(table.Format(), "#   Score  Money  Outcome  Difficulty  Seconds  Date                 Replay\n"
-                              "1  123456     10  lost     normal          9.5  2024-02-29 23:59:60  run.kvr\n"
-                              "2       7     10  lost     normal          9.5  2024-02-29 23:59:60  -\n"
-                              "3       7     10  lost     hard            9.5  2024-02-29 23:59:60  -\n");
+    easy.Difficulty = Skill::Easy;
+    for (const ScoreRun& run : {hard, Scored(123456, "run.kvr"), easy, Scored(7)})
+        table.Add(run);
+    EXPECT_EQ(table.Format(), "Normal\n"
+                              "#   Score  Money  Outcome  Seconds  Date                 Replay\n"
+                              "1  123456     10  lost         9.5  2024-02-29 23:59:60  run.kvr\n"
+                              "2       7     10  lost         9.5  2024-02-29 23:59:60  -\n"
+                              "\n"
+                              "Easy\n"
+                              "#  Score  Money  Outcome  Seconds  Date                 Replay\n"
+                              "1      8     10  lost         9.5  2024-02-29 23:59:60  -\n"
+                              "\n"
+                              "Hard\n"
+                              "#  Score  Money  Outcome  Seconds  Date                 Replay\n"
+                              "1    900     10  lost         9.5  2024-02-29 23:59:60  -\n");
 }
 
 // Lines written before the game had difficulties end with the replay: those

@@ -7,6 +7,7 @@
 
 #include "program/Gamepad.h"
 #include "program/MenuExtras.h"
+#include "program/OptionsPage.h"
 #include "program/RunKeeper.h"
 #include "program/ScoresPage.h"
 #include "program/SettingsKeys.h"
@@ -232,6 +233,43 @@ TEST_F(MenuPagesTest, EverySettingChangedOnThePageIsInSettingsIni) {
     EXPECT_TRUE(OnButtons());
 }
 
+// On a 1920 x 1080 desktop only the scales whose window fits are offered,
+// and a larger one from the file says what it shows. One entry is lit at a
+// time: Back under a resting pointer goes dark once the keys choose a row.
+TEST_F(MenuPagesTest, TheOptionsPageOffersTheScalesThatFitAndLightsOneEntry) {
+    TheEngine().Window.AssumeDesktop(1920, 1080);
+    Click(Layout::OptionsButton);
+    Run(20);
+    const SDL_Rect back{448, Layout::SecondRowTop, 128, 64};
+    const uint64_t unlit = Look(back);
+    MouseTo(Layout::BackButton.X, Layout::BackButton.Y);
+    Run(2);
+    EXPECT_NE(Look(back), unlit);
+    Tap(SDLK_UP);
+    EXPECT_EQ(Look(back), unlit);
+    for (int i = 0; i < 2; ++i)
+        Click(Layout::OptionRightArrow(1));
+    EXPECT_EQ(Keys.Current().Scale, 1) << "auto, then 1, and no further";
+    EXPECT_EQ(OptionsPage::Value(*Settings::Find("scale"), 3), "3x (too large here: 1x)");
+}
+
+// korvanta --replay: the run shows under the caption of a run watched again,
+// and ESC goes on to the menu, where the pointer left resting lights nothing.
+TEST_F(MenuPagesTest, ARunFromTheCommandLineShowsWithTheWatchCaptionThenTheMenu) {
+    ReplayFile run;
+    std::string why;
+    ASSERT_TRUE(ReplayFile::Load(KORVANTA_SOURCE_DIR "/tests/replays/short-pause-shop.krp", run, why)) << why;
+    const uint64_t playUnlit = Look(Menu()->PlayRect);
+    MouseTo(Layout::PlayButton.X, Layout::PlayButton.Y);
+    Run(2);
+    Extras->Replay(std::move(run));
+    Run(30);
+    EXPECT_GT(CountPixels({262, Layout::WindowHeight - 44, 500, 24}, Gold), 30) << "no caption";
+    EXPECT_FALSE(Press(SDLK_ESCAPE)) << "ESC ended the game";
+    EXPECT_TRUE(OnButtons());
+    EXPECT_EQ(Look(Menu()->PlayRect), playUnlit);
+}
+
 // Rows whose replay is gone or of other rules are dimmed and do nothing;
 // a row that plays shows its run in the window, HUD and all, keeping
 // nothing, and the scores page comes back at its end with the row chosen;
@@ -352,6 +390,7 @@ TEST_F(MenuPagesTest, HugeReplaysNeitherStallThePageNorTheDemoAndADamagedOneIsDi
                                          "700 5 lost 3.2 2026-01-04 10:00:00 c.krp\n");
     Keep();
     const auto opening = [this] {
+        TheEngine().Input.LastLeftPress = {};  // two openings, not one double click
         const auto start = std::chrono::steady_clock::now();
         Click(Layout::ScoresButton);
         Run(2);
@@ -428,6 +467,11 @@ TEST_P(DemoEnders, TheInputThatEndsADemoDoesNothingElseAndNothingIsKept) {
     }
     ASSERT_FALSE(ended) << "the game ended";
     for (int i = 0; i < 30; ++i) {
+        // A double click's second click, 150 ms after the one that ended the demo.
+        if (GetParam() == Ender::ClickOnPlay && i == 7)
+            LeftDown();
+        if (GetParam() == Ender::ClickOnPlay && i == 8)
+            LeftUp();
         ASSERT_FALSE(Step()) << "the game ended";
         ASSERT_EQ(StackNames(), std::vector<std::string>{"MainScreen"}) << "frame " << i;
     }

@@ -121,13 +121,20 @@ TEST_F(PlayerKeeps, SettingsKeysActAtOnceAreSavedAndNeverReachTheGame) {
     TheEngine().Hotkeys = &keys;
     keys.Apply();
     ::testing::internal::CaptureStderr();
+    std::vector<std::string> told;
     for (SDLKey key : {SDLK_F9, SDLK_F10, SDLK_F11}) {
         Tap(key);
         EXPECT_FALSE(TheEngine().Input.IsKeyHeld(key));
+        told.push_back(TheEngine().Notice.Showing());
     }
     Run(2);
     const std::string said = ::testing::internal::GetCapturedStderr();
     EXPECT_FALSE(keys.Current().Music || keys.Current().Effects);
+    const char* const f11 = keys.Current().Fullscreen ? "Full screen on" : "Full screen not available here";
+    EXPECT_EQ(told, (std::vector<std::string>{"Music off", "Effects off", f11}));
+    EXPECT_GT(CountPixels({262, Layout::NoticeTop, 500, 24}, Gold), 30) << "the notice is not drawn";
+    Run(90);
+    EXPECT_EQ(TheEngine().Notice.Showing(), "") << "still there after a second and a half";
     // A dummy driver that tells no screen size refuses full screen with a
     // warning (classic SDL 1.2); one that tells it shows it (sdl12-compat).
     if (keys.Current().Fullscreen) {
@@ -173,6 +180,7 @@ TEST_F(PlayerKeeps, WindowSettingsOpenTheWindowAtOnceAndAreSaved) {
 
     Tap(SDLK_F11);
     ASSERT_TRUE(DisplaySurface->flags & SDL_FULLSCREEN);
+    EXPECT_GT(CountPixels({262, Layout::NoticeTop, 500, 24}, Gold), 30) << "no notice in the level";
     EXPECT_EQ(DisplaySurface->w, 2560);
     EXPECT_EQ(DisplaySurface->h, 1440);
     EXPECT_TRUE(TheEngine().Window.Smooth()) << "2.4 times, smooth as chosen";
@@ -224,6 +232,7 @@ TEST_F(PlayerKeeps, BestScoresAreOfOneDifficultyAndADifficultyForOneRunIsNotSave
         ASSERT_NE(Menu(), nullptr);
     };
     Run(2);
+    EXPECT_GT(CountPixels(bestLine, TextColour), 50) << "hard is named before it has a best score";
     playAKill(true);
     ASSERT_EQ(keeper.Scores().Runs().size(), 1u);
     EXPECT_EQ(keeper.Scores().Runs()[0].Difficulty, Skill::Hard);

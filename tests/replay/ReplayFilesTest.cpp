@@ -44,7 +44,7 @@ bool GrowsLessThan(size_t most, const std::function<void()>& work) {
 class ReplayFiles : public Playthrough, protected GameProcess {
 protected:
     // A short recorded run: play, fly and fire for a few seconds, leave.
-    ReplayFile Record(Skill skill = Skill::Normal, int frames = 240) {
+    ReplayFile Record(Skill skill = Skill::Normal, int frames = 242) {  // 4.08 s: tenths cut, not rounded
         ReplayFile kept;
         ReplayRecorder recorder([&kept](const ReplayFile& run, const LevelOutcome&) { kept = run; });
         TheEngine().Watcher = &recorder;
@@ -91,6 +91,9 @@ TEST_F(ReplayFiles, ARecordingVerifiesInSyncAndAChangedCheckIsFoundAtItsFrame) {
     EXPECT_EQ(result.Status, 0) << result.Err;
     EXPECT_NE(result.Out.find(std::to_string(run.Frames.size()) + " frames"), std::string::npos) << result.Out;
     EXPECT_NE(result.Out.find(", left, in sync\n"), std::string::npos) << result.Out;
+    // The seconds of play as the score table keeps them: whole tenths.
+    const std::string seconds = std::to_string(run.LevelMs / 1000) + "." + std::to_string(run.LevelMs / 100 % 10);
+    EXPECT_NE(result.Out.find(" " + seconds + " s of play"), std::string::npos) << run.LevelMs << ": " << result.Out;
 
     run.Checks[1].Value ^= 0xFF00;  // one byte of the second check
     result = Verify(Write("changed.krp", run.Encode()));
@@ -283,7 +286,7 @@ TEST_F(ReplayFiles, ReadingCommandsChangeNoKeptFileAndAStartClearsLeftovers) {
     auto before = files();
     const std::string homes = "XDG_DATA_HOME=" + Path.string() + "/data XDG_CONFIG_HOME=" + Path.string() + "/config";
     const GameRun scores = Start(homes, "--scores");
-    EXPECT_EQ(std::count(scores.Out.begin(), scores.Out.end(), '\n'), 3) << scores.Out;
+    EXPECT_EQ(std::count(scores.Out.begin(), scores.Out.end(), '\n'), 4) << scores.Out;  // heading, columns, two runs
     EXPECT_NE(scores.Err.find("line 2 of '" + data + "/scores.txt' is damaged"), std::string::npos) << scores.Err;
     EXPECT_EQ(Start(homes, "--verify run.krp").Status, 0);
     EXPECT_EQ(files(), before);

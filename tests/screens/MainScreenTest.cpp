@@ -42,6 +42,11 @@ protected:
     }
     void ClickOn(const SDL_Rect& r) { ClickAt(r.x + r.w / 2, r.y + r.h / 2); }
     bool OnlyScreenIs(const char* name) { return TheEngine().Screens.size() == 1 && TheEngine().Screens[0]->GetName() == name; }
+    void Press(SDLKey key) {
+        KeyDown(key);
+        Frame();
+        KeyUp(key);
+    }
 };
 
 TEST_F(MenuTest, EdgesAndEmptySpaceTakeNoClickButAHeldPressFiresTheButtonItMovesOnto) {
@@ -100,6 +105,23 @@ TEST_F(MenuTest, ArrowKeysWalkTheTwoRowsAndEnterFiresTheButtonReached) {
     EXPECT_TRUE(TheEngine().HasScreen("Stage1")) << "Enter before any arrow plays";
 }
 
+// One button is lit at a time, the one the last input chose (an arrow key,
+// the pointer moving onto it), and Enter fires that one.
+TEST_F(MenuTest, TheLastInputLightsOneButtonAndEnterFiresIt) {
+    Frame();
+    const uint64_t scoresUnlit = Look(Menu().ScoresRect);
+    Press(SDLK_DOWN);
+    MouseTo(Layout::ScoresButton.X, Layout::ScoresButton.Y);
+    Frame();
+    EXPECT_NE(Look(Menu().ScoresRect), scoresUnlit) << "the pointer moved onto Scores after the keys";
+    Press(SDLK_UP);
+    EXPECT_EQ(Look(Menu().ScoresRect), scoresUnlit) << "lit under a resting pointer after the keys moved on";
+    MouseTo(Layout::ScoresButton.X + 1, Layout::ScoresButton.Y);
+    Frame();
+    Press(SDLK_RETURN);
+    EXPECT_EQ(Pages.Opened, "S");
+}
+
 // The demo is asked for once the buttons have been left alone for more
 // than a minute: not on a page, and every kind of input starts the minute
 // again.
@@ -150,6 +172,7 @@ TEST_F(MenuTest, LeftAloneOnItsButtonsForAMinuteTheMenuAsksForADemo) {
 
 TEST_F(MenuTest, PagesTurnByClickOrEnterOnlyMoreThan250MsAfterTheLastTurn) {
     for (const bool byEnter : {false, true}) {
+        Frame(EveHandler::DoubleClickMs + 1);  // no double click with the last turn's
         ClickOn(Menu().InfoRect);
         Frame();
         LeftUp();

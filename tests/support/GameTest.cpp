@@ -87,6 +87,14 @@ int GameTest::CountPixels(SDL_Rect area, uint32_t rgb, int step) {
     return n;
 }
 
+uint64_t GameTest::Look(SDL_Rect area) {
+    uint64_t sum = 0;
+    for (int y = area.y; y < area.y + area.h; y += 2)
+        for (int x = area.x; x < area.x + area.w; x += 2)
+            sum += PixelAt(x, y);
+    return sum;
+}
+
 void Playthrough::SetUp() {
     Queued = true;
     ASSERT_TRUE(TestWorld::Start(true)) << Engine::Instance().LastError;

@@ -60,6 +60,8 @@ protected:
     uint32_t PixelAt(int x, int y);
     // Pixels of exactly `rgb` in `area`, looking at every `step`-th pixel.
     int CountPixels(SDL_Rect area, uint32_t rgb, int step = 1);
+    // Every other pixel of `area` added up: a lit button looks other than an unlit one.
+    uint64_t Look(SDL_Rect area);
 
     // Events go through SDL's queue and the main loop's pump instead.
     bool Queued = false;
