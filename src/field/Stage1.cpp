@@ -12,6 +12,7 @@
 #include "engine/SessionWatcher.h"
 #include "field/Interactions.h"
 #include "field/UI.h"
+#include "levels/Campaign.h"
 #include "player/Rocket.h"
 #include "player/Ship.h"
 #include "screens/LoadingScreen.h"
@@ -24,9 +25,13 @@ Skill Coming = Skill::Normal;
 void Stage1::SetComingSkill(Skill skill) { Coming = skill; }
 Skill Stage1::ComingSkill() { return Coming; }
 
-Stage1::Stage1() : Engine(&Engine::Instance()), Difficulty(Coming) {
+Stage1::Stage1() : Stage1(Campaign::Start(1)) {}
+
+Stage1::Stage1(LevelStart start) : Engine(&Engine::Instance()), Difficulty(Coming), Start(std::move(start)) {
+    assert(Start.Plan != nullptr);
     Shop.RepairPrice = Rules().RepairPrice;
     Waves.Rules = &Rules();
+    Waves.Plan = Start.Plan;
 }
 
 // The entities still in the list are deleted by the base destructor.
@@ -38,9 +43,10 @@ Stage1::~Stage1() {
 
 namespace {
 template <class Layer>
-Entity* BackdropLayer(const char* imagePath) {
+Entity* BackdropLayer(const std::string& picture, uint32_t tint) {
     Layer* layer = new Layer();
-    layer->ImagePath = imagePath;
+    layer->ImagePath = "Image/" + picture + ".png";
+    layer->Tint = tint;
     return layer;
 }
 }  // namespace
@@ -53,16 +59,51 @@ void Stage1::Load(std::string name) {
     Victory = false;
     Engine->RemoveScreen("LoadingScreen");
     Waves.ScreenName = Name;
-    Music = MusicTrack::Start("Sound/Tarnel-Stompin_little_scouts.mp3");
+    Music = MusicTrack::Start("Sound/" + Start.Plan->Music + ".mp3");
     // Backdrops first, then the ship and the HUD: everything spawned later
     // is painted over them.
-    Engine->AddToScreen(BackdropLayer<Background>("Image/stars1.png"), Name);
-    Engine->AddToScreen(BackdropLayer<BackgroundPlanet>("Image/planet.png"), Name);
-    Engine->AddToScreen(BackdropLayer<BackgroundLayer2>("Image/stars2.png"), Name);
+    AddBackdrop();
     Engine->AddToScreen(new Ship(), Name);
     Engine->AddToScreen(new UI(Difficulty), Name);
+    Equip();
     if (Engine->Watcher != nullptr)
         Engine->Watcher->LevelStarted(*this);
+}
+
+void Stage1::AddBackdrop() {
+    const Level::Backdrop& look = Start.Plan->Look;
+    Engine->AddToScreen(BackdropLayer<Background>(look.Far, look.FarTint), Name);
+    Engine->AddToScreen(BackdropLayer<BackgroundPlanet>(look.Drift, look.DriftTint), Name);
+    Engine->AddToScreen(BackdropLayer<BackgroundLayer2>(look.Near, look.NearTint), Name);
+}
+
+void Stage1::Equip() {
+    UI* hud = FindHud();
+    Ship* ship = nullptr;
+    for (Entity* e : Entities)
+        if (Ship* found = As<Ship>(e))
+            ship = found;
+    if (hud == nullptr || ship == nullptr)
+        return;
+    const Loadout& carried = Start.Ship;
+    hud->PlayerHealth = carried.Health;
+    hud->PlayerShield = carried.Shield;
+    hud->PlayerMoney = carried.Money;
+    hud->PlayerScore = carried.Score;
+    Shop.Equip(*ship, carried.Cannons, carried.RapidFires);
+}
+
+Loadout Stage1::Carried() const {
+    Loadout now;
+    if (const UI* hud = FindHud()) {
+        now.Health = hud->PlayerHealth;
+        now.Shield = hud->PlayerShield;
+        now.Money = hud->PlayerMoney;
+        now.Score = hud->PlayerScore;
+    }
+    now.Cannons = Shop.CannonCount;
+    now.RapidFires = Shop.RapidFireCount;
+    return now;
 }
 
 UI* Stage1::FindHud() const {

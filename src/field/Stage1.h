@@ -7,6 +7,7 @@
 #include "field/PairIndex.h"
 #include "field/Skill.h"
 #include "field/SkillRules.h"
+#include "levels/LevelStart.h"
 #include "player/Shop.h"
 
 class Engine;
@@ -14,11 +15,12 @@ class Entity;
 class Ship;
 class UI;
 
-// The playable level. It owns its entities, its music, the shop, the wave
-// script and the swarm tracker. Each frame it updates every entity, applies
-// the interaction rules to every ordered pair, removes finished entities,
-// acts on the overlays' Replay and Exit and lets the wave script spawn.
-// It plays one skill from its creation to its end.
+// A level in play. It is built from a LevelStart (which level, with what
+// ship) and owns its entities, its music, the shop, the wave script and the
+// swarm tracker. Each frame it updates every entity, applies the
+// interaction rules to every ordered pair, removes finished entities, acts
+// on the overlays' Replay and Exit and lets the wave script spawn. It plays
+// one level at one skill from its creation to its end.
 class Stage1 : public GameScreen {
 public:
     // The skill of every level created from now on: Normal until the
@@ -38,8 +40,12 @@ public:
     SwarmTracker Tracker;
     // The skill this level plays, the coming skill when it was created.
     const Skill Difficulty;
+    // The level played and the ship it began with.
+    const LevelStart Start;
 
+    // The campaign's first level with a new game's ship.
     Stage1();
+    explicit Stage1(LevelStart start);
     ~Stage1() override;
     void Load(std::string name) override;
     bool Update(float seconds) override;
@@ -49,7 +55,13 @@ public:
     // The level's HUD panel (the first in the list), or null.
     UI* FindHud() const;
 
+    // What the ship has now, to be carried into another level.
+    Loadout Carried() const;
+
 private:
+    void AddBackdrop();
+    // Gives the new ship and HUD what the level began with.
+    void Equip();
     // The outer and inner passes; true when an entity asked to end the game.
     bool RunPairPasses(UI& hud, float seconds);
     // The pairs of the outer entity in slot i.

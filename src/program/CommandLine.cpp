@@ -28,6 +28,7 @@ constexpr Option Table[] = {
     {'\0', "scores", nullptr, "show the table of best runs and exit"},
     {'\0', "replay", "FILE", "play back the run recorded in FILE"},
     {'\0', "verify", "FILE", "check that the run recorded in FILE plays back as recorded"},
+    {'\0', "check-level", "FILE", "check the level file FILE and exit"},
     {'\0', "frames", "N", "quit by itself after N frames"},
 };
 
@@ -76,6 +77,10 @@ bool Apply(const Option& option, const std::string& value, Choice& choice) {
         choice.Mute = true;
     else if (name == "scores")
         choice.Do = Action::PrintScores;
+    else if (name == "check-level") {
+        choice.Do = Action::CheckLevel;
+        choice.LevelFile = value;
+    }
     else if (name == "replay")
         choice.ReplayFile = value;
     else if (name == "verify")

@@ -17,6 +17,8 @@
 #include "keep/ScoreTable.h"
 #include "keep/Settings.h"
 #include "keep/UserFolders.h"
+#include "levels/Campaign.h"
+#include "levels/LevelFile.h"
 #include "program/AssetFolder.h"
 #include "program/CommandLine.h"
 #include "program/Gamepad.h"
@@ -37,6 +39,18 @@ void ReportPicture(const ImageLoadError& error) {
                error.Reason + ")");
 }
 
+// "FILE: ok, 160 s" (when the boss comes), or every fault of the file.
+int CheckLevel(const std::string& path) {
+    std::vector<std::string> faults;
+    const std::optional<Level> level = LevelFile::Load(path, faults);
+    for (const std::string& fault : faults)
+        std::fprintf(stderr, "%s\n", fault.c_str());
+    if (!level)
+        return 1;
+    std::printf("%s: ok, %g s\n", LevelFile::Shown(path).c_str(), level->BossMs() / 1000.0);
+    return 0;
+}
+
 // What the command line asks for besides playing; the status to exit with,
 // or none to go on and play.
 std::optional<int> AnswerWithoutPlaying(const CommandLine::Choice& choice) {
@@ -50,6 +64,8 @@ std::optional<int> AnswerWithoutPlaying(const CommandLine::Choice& choice) {
     case CommandLine::Action::PrintScores:
         std::fputs(ScoreTable::Load(UserFolders().ScoresFile()).Format().c_str(), stdout);
         return 0;
+    case CommandLine::Action::CheckLevel:
+        return CheckLevel(choice.LevelFile);
     case CommandLine::Action::UsageError:
         std::fputs(choice.Error.c_str(), stderr);
         return choice.ExitStatus;
@@ -79,6 +95,15 @@ int RunGame(int argc, char** argv) {
     if (!replayPath.empty() && !ReplayModes::Load(replayPath, recorded))
         return 1;
     AssetFolder::ForThisProgram().Enter();
+    // The campaign's levels are part of the install, as the pictures are: a
+    // level that cannot be read ends the game before it begins.
+    try {
+        Campaign::ReadAll();
+    } catch (const LevelLoadError& error) {
+        for (const std::string& message : error.Messages)
+            Log::Error("cannot read the game's level " + message);
+        return 1;
+    }
     if (!choice.VerifyFile.empty())
         return ReplayModes::Verify(std::move(recorded));
 
