@@ -26,7 +26,7 @@ constexpr int RockEntryWidth = 600;
 // The boss's gun arms: above it and below it; arms of their own, one under another.
 constexpr float UpperArmAbove = 70;
 constexpr float LowerArmBelow = 150;
-constexpr float ArmSpacing = 220;
+constexpr float ArmSpacing = 130;
 
 int RandomHeight() { return Random::Draw() % 490 + 55; }
 }  // namespace
