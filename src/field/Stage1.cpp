@@ -5,6 +5,7 @@
 #include "effects/Background.h"
 #include "effects/BackgroundLayer2.h"
 #include "effects/BackgroundPlanet.h"
+#include "enemies/EnemyMotion.h"
 #include "enemies/GunArm.h"
 #include "enemies/TheBoss.h"
 #include "engine/Engine.h"
@@ -32,6 +33,8 @@ Stage1::Stage1(LevelStart start) : Engine(&Engine::Instance()), Difficulty(Comin
     Shop.RepairPrice = Rules().RepairPrice;
     Waves.Rules = &Rules();
     Waves.Plan = Start.Plan;
+    if (const std::optional<LevelStart> next = Campaign::Next(Start, {}))
+        NextLevelName = next->Plan->Name;
 }
 
 // The entities still in the list are deleted by the base destructor.
@@ -90,6 +93,11 @@ void Stage1::Equip() {
     hud->PlayerShield = carried.Shield;
     hud->PlayerMoney = carried.Money;
     hud->PlayerScore = carried.Score;
+    hud->LevelNumber = Start.Number;
+    hud->LevelName = Start.Plan->Name;
+    hud->NextLevelName = NextLevelName.value_or("");
+    hud->CampaignRun = Start.InCampaign;
+    hud->CampaignEnd = Start.InCampaign && !LeadsOn();
     Shop.Equip(*ship, carried.Cannons, carried.RapidFires);
 }
 
@@ -121,20 +129,45 @@ bool Stage1::Update(float seconds) {
             return true;
         if (RunPairPasses(*hud, seconds))
             return true;
-        // Either push deletes this stage inside the call: return untouched.
-        if (hud->ReplayClicked) {
-            Engine->PushScreen(new LoadingScreen(), "LoadingScreen");
+        if (FollowOverlays(*hud, seconds))
             return false;
-        }
-        if (hud->ExitClicked) {
-            Engine->PushScreen(new MainScreen(), "MainScreen");
-            return false;
-        }
     }
     // A won level spawns nothing more while the ship lives.
     if (!Victory || GameOver)
         Waves.Update(seconds);
     return false;
+}
+
+// Every push deletes this stage inside the call: nothing of it may be
+// touched after one.
+bool Stage1::FollowOverlays(UI& hud, float seconds) {
+    const bool goesOn = Victory && !GameOver && LeadsOn();
+    hud.NextLevelView = goesOn;
+    if (Victory && !VictoryClock.Started)
+        VictoryClock.Start();
+    SyncWithGame(VictoryClock, seconds);
+    if (goesOn && (hud.NextClicked || VictoryClock.GetTicks() > NextLevelAfterMs)) {
+        HandedOver = true;
+        Engine->PushScreen(new LoadingScreen(*Campaign::Next(Start, Carried())), "LoadingScreen");
+        return true;
+    }
+    if (hud.ReplayClicked) {
+        Engine->PushScreen(new LoadingScreen(Again()), "LoadingScreen");
+        return true;
+    }
+    if (hud.ExitClicked) {
+        Engine->PushScreen(new MainScreen(), "MainScreen");
+        return true;
+    }
+    return false;
+}
+
+LevelStart Stage1::Again() const {
+    if (Start.InCampaign)
+        return Campaign::Start(1);
+    LevelStart again = Start;
+    again.Ship = Loadout{};
+    return again;
 }
 
 // Removals swap the last entity into the freed slot, so both passes walk by

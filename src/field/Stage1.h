@@ -1,6 +1,9 @@
 #pragma once
 #include <SDL/SDL_mixer.h>
 
+#include <optional>
+#include <string>
+
 #include "engine/GameScreen.h"
 #include "enemies/SwarmTracker.h"
 #include "enemies/WaveScript.h"
@@ -31,8 +34,14 @@ public:
     static void SetComingSkill(Skill skill);
     static Skill ComingSkill();
 
+    // How long a won level waits before the campaign goes on to the next
+    // one by itself.
+    static constexpr int NextLevelAfterMs = 8000;
+
     bool GameOver = false;
     bool Victory = false;
+    // The campaign went on from here to its next level.
+    bool HandedOver = false;
     class Engine* Engine;
     Mix_Music* Music = nullptr;
     class Shop Shop;
@@ -57,9 +66,16 @@ public:
 
     // What the ship has now, to be carried into another level.
     Loadout Carried() const;
+    // Whether winning this level leads on to another one.
+    bool LeadsOn() const { return NextLevelName.has_value(); }
 
 private:
     void AddBackdrop();
+    // What the overlays' buttons and the victory's wait ask for; true when
+    // a new screen has taken this one's place.
+    bool FollowOverlays(UI& hud, float seconds);
+    // What Replay starts: the run begun again, a campaign from its start.
+    LevelStart Again() const;
     // Gives the new ship and HUD what the level began with.
     void Equip();
     // The outer and inner passes; true when an entity asked to end the game.
@@ -77,4 +93,8 @@ private:
 
     // Which slots of Entities the pair pass has to visit; rebuilt each frame.
     PairIndex Pairs;
+    // The name of the level a victory leads on to, if any.
+    std::optional<std::string> NextLevelName;
+    // Runs from the victory; the campaign goes on once it passes NextLevelAfterMs.
+    Timer VictoryClock;
 };

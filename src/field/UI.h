@@ -1,6 +1,8 @@
 #pragma once
 #include <SDL/SDL_ttf.h>
 
+#include <string>
+
 #include "engine/TextCache.h"
 #include "engine/Timer.h"
 #include "field/BarStrip.h"
@@ -13,10 +15,11 @@ class Image;
 // health, shield, money and score. It draws the panel with the bars, the
 // counters and the shop labels, recharges the shield, offers the
 // self-destruct key and draws the pause, game-over and victory overlays,
-// whose Replay and Exit clicks it reports through two flags. It plays the
-// level's skill: the share of damage the ship takes and the shield's
-// recharge are that skill's, and a skill other than normal is named on the
-// panel.
+// whose Replay, Next level and Exit clicks it reports through flags. It
+// plays the level's skill: the share of damage the ship takes and the
+// shield's recharge are that skill's, and a skill other than normal is named
+// on the panel, as is the level's number in the campaign (or the name of a
+// level of the player's own).
 class UI : public Unsolid {
 public:
     const Skill Difficulty;
@@ -32,6 +35,18 @@ public:
     bool ExitClicked = false;
     bool ReplayClicked = false;
     bool VictoryView = false;
+    // Set by the level: a won level leads on to the next, whose name the
+    // victory overlay shows, with Next level in place of Replay.
+    bool NextLevelView = false;
+    bool NextClicked = false;
+    // The level played: its number in the campaign (0 for a level of the
+    // player's own), its name, the name of the level it leads on to, whether
+    // it is part of a campaign run and whether winning it wins the campaign.
+    int LevelNumber = 1;
+    std::string LevelName;
+    std::string NextLevelName;
+    bool CampaignRun = true;
+    bool CampaignEnd = false;
     // Shop labels: 0 cannot be bought now, 1 can, 2 sold out.
     int RepairState = 0;
     int CannonState = 0;
@@ -77,6 +92,7 @@ private:
     void DrawCounters(SDL_Surface* target);
     void DrawShopLabels(SDL_Surface* target);
     void DrawSkill(SDL_Surface* target);
+    void DrawLevel(SDL_Surface* target);
 
     // The counters, prices and overlay lines as last rendered.
     TextCache Texts;

@@ -28,6 +28,7 @@ public:
         std::string ReplayFile{};  // --replay: play this replay back
         std::string VerifyFile{};  // --verify: check this replay
         std::string LevelFile{};   // --check-level: check this level file
+        std::optional<int> Level{};  // --level: play this level of the campaign on its own
         long Frames = 0;         // --frames: quit after this many frames; 0 plays on
         // For UsageError: the one line for stderr (with its newline), and 2.
         std::string Error{};

@@ -7,6 +7,7 @@
 #include "program/OptionsPage.h"
 #include "program/ScoresPage.h"
 #include "program/SettingsKeys.h"
+#include "replay/RecordedLevel.h"
 #include "screens/MainScreen.h"
 
 MenuExtras::MenuExtras(SettingsKeys& settings, const ScoreTable& scores, std::string replays,
@@ -41,7 +42,7 @@ bool MenuExtras::StartDemo() {
 bool MenuExtras::Watch(const std::string& path, int entry, Skill shown) {
     ReplayFile run;
     std::string why;
-    if (Showing || !ReplayFile::Load(path, run, why))
+    if (Showing || !RecordedLevel::Load(path, run, why))
         return false;
     Begin(std::move(run), path, {.AnyInputStops = false, .DesyncStops = true}, WatchCaption);
     BackToScores = true;
@@ -55,13 +56,13 @@ bool MenuExtras::FindDemo(ReplayFile& run, std::string& path) const {
     for (const ScoreTable::Run& kept : Scores.Runs()) {
         path = Replays + "/" + kept.Replay;
         if (!Replays.empty() && !kept.Replay.empty() && OutOfSync.count(path) == 0 &&
-            ReplayFile::Load(path, run, why))
+            RecordedLevel::Load(path, run, why))
             return true;
     }
     path = Shipped;
     if (OutOfSync.count(path) != 0)
         return false;
-    if (ReplayFile::Load(path, run, why))
+    if (RecordedLevel::Load(path, run, why))
         return true;
     Log::WarnOnce("no demo to show: cannot use \"" + path + "\": " + why);
     return false;

@@ -27,6 +27,7 @@
 #include "program/SettingsKeys.h"
 #include "replay/ReplayFile.h"
 #include "replay/ReplayModes.h"
+#include "screens/LoadingScreen.h"
 
 namespace {
 std::string WorkingDirectory() {
@@ -104,6 +105,8 @@ int RunGame(int argc, char** argv) {
             Log::Error("cannot read the game's level " + message);
         return 1;
     }
+    if (!replayPath.empty() && !ReplayModes::HasItsLevel(replayPath, recorded))
+        return 1;
     if (!choice.VerifyFile.empty())
         return ReplayModes::Verify(std::move(recorded));
 
@@ -137,6 +140,13 @@ int RunGame(int argc, char** argv) {
                 if (showing)
                     FreshMenu();
                 engine.Watcher = &keeper.Watcher();
+                // A level asked for on the command line is played on its own,
+                // with a new game's ship, instead of the menu. It comes up on
+                // a clock held still, as within a frame, for its recording.
+                if (choice.Level) {
+                    TickSource::HoldAt(TickSource::WallNow());
+                    engine.PushScreen(new LoadingScreen(Campaign::Start(*choice.Level, {}, false)), "LoadingScreen");
+                }
                 Play(choice.Frames);
             }
             engine.Pages = nullptr;

@@ -1,5 +1,6 @@
 #include "replay/ReplayFile.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -197,6 +198,40 @@ bool ReadHeader(Reader& in, ReplayFile& out, std::string& error) {
     return true;
 }
 
+// A file name of the player's levels folder: no way out of it, nothing that
+// could work a terminal.
+bool IsLevelFileName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." &&
+           std::all_of(name.begin(), name.end(), [](char c) { return c > ' ' && c <= '~' && c != '/'; });
+}
+
+void ReadLevel(Reader& in, ReplayFile& out) {
+    if (out.Format < ReplayFile::LevelFormat)
+        return;
+    out.Level = in.Get<uint8_t>();
+    const uint8_t flags = in.Get<uint8_t>();
+    if (flags > 1)
+        in.Bad("unknown level flags");
+    out.InCampaign = flags & 1;
+    const uint8_t nameLength = in.Get<uint8_t>();
+    for (uint8_t i = 0; i < nameLength && in.Ok; ++i)
+        out.LevelFile += in.Get<char>();
+    out.LevelPrint = in.Get<uint64_t>();
+    Loadout& ship = out.Ship;
+    ship.Health = in.Float();
+    ship.Shield = in.Float();
+    ship.Money = in.Get<int32_t>();
+    ship.Score = in.Get<int32_t>();
+    ship.Cannons = in.Get<uint8_t>();
+    ship.RapidFires = in.Get<uint8_t>();
+    if (in.Ok && (out.Level == 0) != !out.LevelFile.empty())
+        in.Bad("a level neither of the campaign nor of the player's own");
+    if (in.Ok && !out.LevelFile.empty() && !IsLevelFileName(out.LevelFile))
+        in.Bad("a level file name with a path or strange bytes in it");
+    if (in.Ok && !ship.Possible())
+        in.Bad("a ship the game cannot have");
+}
+
 void ReadStart(Reader& in, ReplayFile& out) {
     out.Seed = in.Get<uint32_t>();
     out.StartTime = in.Get<uint32_t>();
@@ -260,6 +295,15 @@ void ReadChecks(Reader& in, ReplayFile& out) {
 }
 }  // namespace
 
+// A run kept in an older format is written back as it was read, as long as
+// that format can say everything about it.
+uint16_t ReplayFile::WrittenFormat() const {
+    const bool firstLevelAsEver = Level == 1 && LevelFile.empty() && !InCampaign && LevelPrint == 0 && Ship == Loadout{};
+    if (Format >= LevelFormat || !firstLevelAsEver || (Format < SkillFormat && Difficulty != Skill::Normal))
+        return FormatVersion;
+    return Format;
+}
+
 ReplayFile::TimerState ReplayFile::TimerState::Of(const Timer& timer) {
     return TimerState{timer.Started, timer.Paused, timer.GetTicks()};
 }
@@ -278,11 +322,23 @@ Timer ReplayFile::TimerState::At(uint32_t now) const {
 std::string ReplayFile::Encode() const {
     Writer out;
     out.Bytes.append(Magic, sizeof Magic);
-    const uint16_t format = Difficulty == Skill::Normal ? Format : FormatVersion;
-    out.Put(format);
+    out.Put(WrittenFormat());
     out.Put(Rules);
-    if (format >= SkillFormat)
+    if (WrittenFormat() >= SkillFormat)
         out.Put(static_cast<uint8_t>(Difficulty));
+    if (WrittenFormat() >= LevelFormat) {
+        out.Put(Level);
+        out.Put<uint8_t>(InCampaign ? 1 : 0);
+        out.Put(static_cast<uint8_t>(LevelFile.size()));
+        out.Bytes += LevelFile;
+        out.Put(LevelPrint);
+        out.Float(Ship.Health);
+        out.Float(Ship.Shield);
+        out.Put(Ship.Money);
+        out.Put(Ship.Score);
+        out.Put(static_cast<uint8_t>(Ship.Cannons));
+        out.Put(static_cast<uint8_t>(Ship.RapidFires));
+    }
     out.Put(Seed);
     out.Put(StartTime);
     out.Put<uint8_t>(static_cast<uint8_t>((DrawnAtStart ? 1 : 0) | (Paused ? 2 : 0)));
@@ -315,6 +371,7 @@ bool ReplayFile::Decode(const std::string& bytes, ReplayFile& out, std::string& 
     if (!ReadHeader(in, out, error))
         return false;
     std::string where;
+    ReadLevel(in, out);
     ReadStart(in, out);
     if (!in.Ok)
         where = " before its first frame";

@@ -7,9 +7,11 @@
 
 #include "engine/Timer.h"
 #include "field/Skill.h"
+#include "levels/Loadout.h"
 
 // One recorded level session, as kept in a .krp file: the difficulty it was
-// played at, the random seed, the state of the input handler and the main loop when the level came up, the
+// played at, the level (with a fingerprint of its file) and the ship it
+// began with, the random seed, the state of the input handler and the main loop when the level came up, the
 // game clock of every frame with the events handed over before it, a check
 // value of the world about once a second, and how the run ended. The byte
 // layout is documented in docs/replay-format.md; everything is little-endian
@@ -18,11 +20,17 @@
 class ReplayFile {
 public:
     // Bumped whenever the layout changes. Format 1, from before the game had
-    // difficulties, is still read: its runs were played on normal.
-    static constexpr uint16_t FormatVersion = 2;
+    // difficulties, is still read: its runs were played on normal; formats 1
+    // and 2, from before the game had levels as files, hold runs of the first
+    // level with a new game's ship.
+    static constexpr uint16_t FormatVersion = 3;
     static constexpr uint16_t OldestFormat = 1;
-    // The first format that says which difficulty the run was played at.
+    // The first format that says which difficulty the run was played at, and
+    // the first that says which level, with what ship.
     static constexpr uint16_t SkillFormat = 2;
+    static constexpr uint16_t LevelFormat = 3;
+    // The longest name of a player's level file a replay keeps.
+    static constexpr size_t MaxLevelFileName = 255;
     // Bumped whenever a rule of play changes what a recorded run does; a
     // replay of other rules cannot be played back and is refused.
     static constexpr uint16_t GameRules = 1;
@@ -57,6 +65,16 @@ public:
     uint16_t Format = FormatVersion;
     uint16_t Rules = GameRules;
     Skill Difficulty = Skill::Normal;
+    // The level: its number in the campaign, or 0 and the name of the
+    // player's level file in their levels folder; whether it was played as
+    // part of a campaign run; the fingerprint of the level as its file said
+    // then (0 in the formats before levels were files: the first level as
+    // it always was); and the ship as the level began.
+    uint8_t Level = 1;
+    std::string LevelFile;
+    bool InCampaign = false;
+    uint64_t LevelPrint = 0;
+    Loadout Ship;
     uint32_t Seed = 0;
     // The game clock of the frame in which the level was loaded.
     uint32_t StartTime = 0;
@@ -81,6 +99,9 @@ public:
     std::vector<Check> Checks;
 
     std::string Encode() const;
+    // The format Encode writes: the one the run was read in, when that can
+    // hold it, otherwise the newest.
+    uint16_t WrittenFormat() const;
     // Fills `out` from `bytes`; false with a short reason ("truncated inside
     // frame 12", "recorded with other game rules (2; this game plays 1)").
     static bool Decode(const std::string& bytes, ReplayFile& out, std::string& error);
