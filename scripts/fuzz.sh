@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (clang, ASan, UBSan) in build/fuzz and runs
 # them for the given number of seconds in all (default 45): the event fuzzer
-# over the whole game for most of it, then the replay reader and the score
-# and settings parsers for a ninth each. Fails when a fuzzer finds a crash, a
+# over the whole game for most of it, then the replay reader, the score and
+# settings parsers and the level reader for a ninth each. Fails when a fuzzer finds a crash, a
 # leak or undefined behaviour; the input that did it is left in
 # build/fuzz/artifacts/ and should be kept in fuzz/regressions/ (event inputs),
 # where the normal test build replays it.
@@ -14,7 +14,8 @@ build=build/fuzz
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DKORVANTA_FUZZ=ON -DKORVANTA_SANITIZE=ON -DKORVANTA_TESTS=OFF -DKORVANTA_WERROR=ON >/dev/null
-cmake --build "$build" -j"$(nproc)" --target korvanta_event_fuzzer korvanta_replay_fuzzer korvanta_savefile_fuzzer
+cmake --build "$build" -j"$(nproc)" --target korvanta_event_fuzzer korvanta_replay_fuzzer korvanta_savefile_fuzzer \
+    korvanta_level_fuzzer
 
 # The generated assets: those of the test build when it has made them,
 # otherwise this build's own.
@@ -40,9 +41,10 @@ fuzz() {
         -artifact_prefix="$artifacts/$target-" -print_final_stats=1 "$corpus" "$@" || status=$?
 }
 short=$(( seconds / 9 > 1 ? seconds / 9 : 1 ))
-fuzz event $(( seconds - 2 * short )) "$PWD/fuzz/seeds" "$PWD/fuzz/regressions"
+fuzz event $(( seconds - 3 * short )) "$PWD/fuzz/seeds" "$PWD/fuzz/regressions"
 fuzz replay "$short" "$PWD/tests/replays"
 fuzz savefile "$short" "$PWD/fuzz/savefile-seeds"
+fuzz level "$short" "$PWD/dist/levels"
 if [[ $status -ne 0 ]]; then
     echo "A fuzzer found a failure (status $status); inputs in $artifacts:" >&2
     ls -1 "$artifacts" >&2 || true

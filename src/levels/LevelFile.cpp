@@ -356,7 +356,9 @@ private:
         if (!Split(words, 1, settings))
             return;
         for (const auto& [name, value] : settings) {
-            const auto key = std::find_if(std::begin(keys), std::end(keys), [&](const BossKey& k) { return name == k.Name; });
+            const std::string_view wanted = name;
+            const auto key =
+                std::find_if(std::begin(keys), std::end(keys), [wanted](const BossKey& k) { return wanted == k.Name; });
             if (key == std::end(keys)) {
                 Fail("a boss has no " + LevelFile::Quoted(name));
                 continue;

@@ -131,7 +131,7 @@ int RunGame(int argc, char** argv) {
             hotkeys.Apply();
             Gamepad pad;
             engine.Pad = &pad;
-            MenuExtras extras(hotkeys, keeper.Scores(), folders.Replays());
+            MenuExtras extras(hotkeys, keeper.Scores(), folders.Replays(), folders.Levels());
             engine.Pages = &extras;
             // A replay shown to its end goes on to the menu; ESC or closing
             // the window while it shows ends the program.

@@ -1,6 +1,7 @@
 #include "replay/ReplayFile.h"
 
-#include <algorithm>
+#include "levels/OwnLevels.h"
+
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -198,13 +199,6 @@ bool ReadHeader(Reader& in, ReplayFile& out, std::string& error) {
     return true;
 }
 
-// A file name of the player's levels folder: no way out of it, nothing that
-// could work a terminal.
-bool IsLevelFileName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." &&
-           std::all_of(name.begin(), name.end(), [](char c) { return c > ' ' && c <= '~' && c != '/'; });
-}
-
 void ReadLevel(Reader& in, ReplayFile& out) {
     if (out.Format < ReplayFile::LevelFormat)
         return;
@@ -226,7 +220,7 @@ void ReadLevel(Reader& in, ReplayFile& out) {
     ship.RapidFires = in.Get<uint8_t>();
     if (in.Ok && (out.Level == 0) != !out.LevelFile.empty())
         in.Bad("a level neither of the campaign nor of the player's own");
-    if (in.Ok && !out.LevelFile.empty() && !IsLevelFileName(out.LevelFile))
+    if (in.Ok && !out.LevelFile.empty() && !OwnLevels::IsFileName(out.LevelFile))
         in.Bad("a level file name with a path or strange bytes in it");
     if (in.Ok && !ship.Possible())
         in.Bad("a ship the game cannot have");
