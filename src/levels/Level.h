@@ -39,8 +39,8 @@ struct Level {
         int GapMs = 500;
         int SpreadMs = 0;
         int MineKind = 0;  // 0 straight, 1 to 3 on ever wider waves
-        int Y = 300;       // entry height: the column, the snake's middle, the V's tip, the swarm, the first arm, the boss
-        int Count = 1;     // mines of a V, children of a swarm, gun arms
+        int Y = 300;    // entry height: the column, the snake's middle, the V's tip, the swarm, the first arm, the boss
+        int Count = 1;  // mines of a V, children of a swarm, gun arms
         int Spacing = 0;   // a V's step between mines, the snake's swing (px)
         int PeriodMs = 0;  // the snake's swing, once up and down
         Size Rock = Size::Small;

@@ -108,14 +108,14 @@ struct KindDefaults {
     int GapMs, SpreadMs, MineKind, Y, Count, Spacing, PeriodMs, FireMs;
 };
 constexpr KindDefaults DefaultsOf[] = {
-    {500, 1500, 0, 300, 1, 0, 0, 0},     // mines
-    {500, 0, 1, 300, 1, 0, 0, 0},        // column
-    {300, 0, 0, 300, 1, 150, 4000, 0},   // snake
-    {1000, 0, 0, 300, 7, 50, 0, 0},      // vee
-    {1000, 0, 0, 300, 1, 0, 0, 0},       // rocks
-    {1000, 0, 0, 300, 10, 0, 0, 0},      // swarm
-    {1000, 0, 0, 80, 1, 0, 0, 500},      // arms
-    {1000, 0, 0, 150, 1, 0, 0, 0},       // boss
+    {500, 1500, 0, 300, 1, 0, 0, 0},    // mines
+    {500, 0, 1, 300, 1, 0, 0, 0},       // column
+    {300, 0, 0, 300, 1, 150, 4000, 0},  // snake
+    {1000, 0, 0, 300, 7, 50, 0, 0},     // vee
+    {1000, 0, 0, 300, 1, 0, 0, 0},      // rocks
+    {1000, 0, 0, 300, 10, 0, 0, 0},     // swarm
+    {1000, 0, 0, 80, 1, 0, 0, 500},     // arms
+    {1000, 0, 0, 150, 1, 0, 0, 0},      // boss
 };
 
 Wave Defaults(Kind kind, Wave::Size size) {
@@ -157,8 +157,12 @@ const std::vector<Key>& Keys() {
         {"kind", {K::Mines, K::Column, K::Snake, K::Vee}, &Wave::MineKind, 0, 3, false},
         {"y", {K::Column, K::Snake, K::Vee, K::Swarm, K::Arms, K::Boss}, &Wave::Y, 0, 600, false},
         {"gap", {K::Column, K::Snake, K::Vee, K::Rocks, K::Swarm, K::Arms, K::Boss}, &Wave::GapMs, 100, 60000, true},
-        {"lane", {K::Mines, K::Column, K::Snake, K::Vee, K::Rocks, K::Swarm, K::Arms, K::Boss}, &Wave::Lane, 1,
-         Wave::Lanes, false},
+        {"lane",
+         {K::Mines, K::Column, K::Snake, K::Vee, K::Rocks, K::Swarm, K::Arms, K::Boss},
+         &Wave::Lane,
+         1,
+         Wave::Lanes,
+         false},
         {"count", {K::Vee}, &Wave::Count, 1, 15, false},
         {"count", {K::Arms}, &Wave::Count, 1, 3, false},
         {"children", {K::Swarm}, &Wave::Count, 0, 20, false},
@@ -178,9 +182,9 @@ const Key* KeyOf(Kind kind, std::string_view name) {
     return nullptr;
 }
 
-std::string Range(const Key& key) {
-    return key.InSeconds ? Seconds(key.Least) + " to " + Seconds(key.Most) + " seconds"
-                         : "a whole number from " + std::to_string(key.Least) + " to " + std::to_string(key.Most);
+std::string Range(int least, int most, bool inSeconds) {
+    return inSeconds ? Seconds(least) + " to " + Seconds(most) + " seconds"
+                     : "a whole number from " + std::to_string(least) + " to " + std::to_string(most);
 }
 
 // NAME=VALUE words, each name once.
@@ -233,8 +237,7 @@ private:
 
     bool ReadVersion(const std::vector<std::string>& words) {
         if (words[0] != "korvanta-level" || words.size() != 2 || !WholeNumber(words[1])) {
-            Fail("not a level file: it must begin with \"korvanta-level " + std::to_string(LevelFile::Version) +
-                 "\"");
+            Fail("not a level file: it must begin with \"korvanta-level " + std::to_string(LevelFile::Version) + "\"");
             return false;
         }
         if (WholeNumber(words[1]) != LevelFile::Version) {
@@ -314,7 +317,10 @@ private:
             return;
         Level::Backdrop& look = Plan.Look;
         for (const auto& [name, value] : settings) {
-            std::string* picture = name == "far" ? &look.Far : name == "drift" ? &look.Drift : name == "near" ? &look.Near : nullptr;
+            std::string* picture = name == "far"     ? &look.Far
+                                   : name == "drift" ? &look.Drift
+                                   : name == "near"  ? &look.Near
+                                                     : nullptr;
             uint32_t* tint = name == "far-tint"     ? &look.FarTint
                              : name == "drift-tint" ? &look.DriftTint
                              : name == "near-tint"  ? &look.NearTint
@@ -365,11 +371,8 @@ private:
             }
             const std::optional<int> number = key->InSeconds ? Milliseconds(value) : WholeNumber(value);
             if (!number || *number < key->Least || *number > key->Most)
-                Fail(std::string(key->Name) + " must be " +
-                     (key->InSeconds ? Seconds(key->Least) + " to " + Seconds(key->Most) + " seconds"
-                                     : "a whole number from " + std::to_string(key->Least) + " to " +
-                                           std::to_string(key->Most)) +
-                     ", not " + LevelFile::Quoted(value));
+                Fail(std::string(key->Name) + " must be " + Range(key->Least, key->Most, key->InSeconds) + ", not " +
+                     LevelFile::Quoted(value));
             else
                 Plan.Boss.*(key->Field) = *number;
         }
@@ -419,11 +422,11 @@ private:
         // The words first: a rock's size decides its defaults.
         for (const auto& [name, value] : settings) {
             if (kind == Kind::Rocks && (name == "size" || name == "from")) {
-                const std::optional<int> index =
-                    name == "size" ? IndexOf(SizeNames, value) : IndexOf(SideNames, value);
+                const std::optional<int> index = name == "size" ? IndexOf(SizeNames, value) : IndexOf(SideNames, value);
                 if (!index) {
-                    Fail(std::string(name) + (name == "size" ? " is small, medium or big" : " is right, top or bottom") +
-                         ", not " + LevelFile::Quoted(value));
+                    Fail(std::string(name) +
+                         (name == "size" ? " is small, medium or big" : " is right, top or bottom") + ", not " +
+                         LevelFile::Quoted(value));
                     ok = false;
                 } else if (name == "size") {
                     size = static_cast<Wave::Size>(*index);
@@ -449,7 +452,8 @@ private:
             }
             const std::optional<int> number = key->InSeconds ? Milliseconds(value) : WholeNumber(value);
             if (!number || *number < key->Least || *number > key->Most) {
-                Fail(std::string(name) + " must be " + Range(*key) + ", not " + LevelFile::Quoted(value));
+                Fail(std::string(name) + " must be " + Range(key->Least, key->Most, key->InSeconds) + ", not " +
+                     LevelFile::Quoted(value));
                 ok = false;
                 continue;
             }
@@ -558,12 +562,13 @@ std::string LevelFile::Text(const Level& level) {
     const Level::BossPlan& boss = level.Boss;
     std::string out = "korvanta-level " + std::to_string(Version) + "\n";
     out += "name " + level.Name + "\n";
-    out += "backdrop far=" + look.Far + " drift=" + look.Drift + " near=" + look.Near + " far-tint=" +
-           Hex(look.FarTint) + " drift-tint=" + Hex(look.DriftTint) + " near-tint=" + Hex(look.NearTint) + "\n";
+    out += "backdrop far=" + look.Far + " drift=" + look.Drift + " near=" + look.Near +
+           " far-tint=" + Hex(look.FarTint) + " drift-tint=" + Hex(look.DriftTint) +
+           " near-tint=" + Hex(look.NearTint) + "\n";
     out += "music " + level.Music + "\n";
     out += "boss health=" + std::to_string(boss.Health) + " charge-at=" + Seconds(boss.ChargeAtMs) +
-           " charge=" + Seconds(boss.ChargeMs) + " ray=" + Seconds(boss.RayMs) + " arms-fire=" +
-           Seconds(boss.ArmFireMs) + "\n";
+           " charge=" + Seconds(boss.ChargeMs) + " ray=" + Seconds(boss.RayMs) +
+           " arms-fire=" + Seconds(boss.ArmFireMs) + "\n";
     for (const Wave& wave : level.Waves)
         Write(out, wave);
     return out;
@@ -587,8 +592,7 @@ const std::vector<std::string>& LevelFile::Drifters() {
 }
 
 const std::vector<std::string>& LevelFile::Tracks() {
-    static const std::vector<std::string> names{"Tarnel-Stompin_little_scouts", "Tarnel-Memory", "ember-run",
-                                                "abyss"};
+    static const std::vector<std::string> names{"Tarnel-Stompin_little_scouts", "Tarnel-Memory", "ember-run", "abyss"};
     return names;
 }
 

@@ -27,7 +27,8 @@ std::vector<OwnLevels::Entry> OwnLevels::List(const std::string& folder, std::ve
         if (!name.ends_with(Extension))
             continue;
         if (names.size() == MostLooked) {
-            refused.push_back(folder + ": more than " + std::to_string(MostLooked) + " level files; the rest are not read");
+            refused.push_back(folder + ": more than " + std::to_string(MostLooked) +
+                              " level files; the rest are not read");
             break;
         }
         names.push_back(name);

@@ -48,7 +48,8 @@ std::unique_ptr<MenuPage> MenuExtras::OpenLevels() {
         Log::WarnOnce("left out of the level list: " + why);
     if (levels.empty())
         return nullptr;
-    return std::make_unique<LevelsPage>(std::move(levels), [this](LevelStart start) { ChosenLevel = std::move(start); });
+    return std::make_unique<LevelsPage>(std::move(levels),
+                                        [this](LevelStart start) { ChosenLevel = std::move(start); });
 }
 
 bool MenuExtras::StartChosenLevel() {

@@ -292,7 +292,8 @@ void ReadChecks(Reader& in, ReplayFile& out) {
 // A run kept in an older format is written back as it was read, as long as
 // that format can say everything about it.
 uint16_t ReplayFile::WrittenFormat() const {
-    const bool firstLevelAsEver = Level == 1 && LevelFile.empty() && !InCampaign && LevelPrint == 0 && Ship == Loadout{};
+    const bool firstLevelAsEver =
+        Level == 1 && LevelFile.empty() && !InCampaign && LevelPrint == 0 && Ship == Loadout{};
     if (Format >= LevelFormat || !firstLevelAsEver || (Format < SkillFormat && Difficulty != Skill::Normal))
         return FormatVersion;
     return Format;

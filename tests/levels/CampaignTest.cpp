@@ -47,7 +47,8 @@ protected:
             if (entry.path().filename() != "last.krp" && ReplayFile::Load(entry.path(), run, why))
                 dated.emplace_back(entry.path(), run);
         }
-        std::sort(dated.begin(), dated.end(), [](const auto& a, const auto& b) { return a.second.Level < b.second.Level; });
+        std::sort(dated.begin(), dated.end(),
+                  [](const auto& a, const auto& b) { return a.second.Level < b.second.Level; });
         return dated;
     }
     std::optional<RunKeeper> Keeper;
@@ -109,7 +110,8 @@ TEST_F(CampaignRuns, AWonLevelHandsTheShipOnAndEachLevelIsItsOwnReplay) {
 }
 
 // A won level goes on by itself after a while; the last one, a level on its
-// own and a ship lost after the victory do not.
+// own and a ship lost after the victory do not: the game-over overlay of a
+// campaign offers Replay, a new campaign.
 TEST_F(CampaignRuns, OnlyAWonCampaignLevelWithANextOneGoesOnByItself) {
     const struct {
         int Number;
@@ -127,6 +129,12 @@ TEST_F(CampaignRuns, OnlyAWonCampaignLevelWithANextOneGoesOnByItself) {
         Run(Stage1::NextLevelAfterMs * 6 / 100 + 10);
         ASSERT_NE(Level(), nullptr);
         EXPECT_EQ(Level()->Start.Number, c.GoesOn ? c.Number + 1 : c.Number);
+        if (c.LoseAfter) {
+            Click(Layout::ReplayButton);
+            Run(2);
+            ASSERT_NE(Level(), nullptr);
+            EXPECT_EQ(Level()->Start.Number, 1);
+        }
         TheEngine().ClearScreens();
     }
 }

@@ -127,8 +127,9 @@ TEST(LevelFile, CheckLevelSaysOkOrNamesEachFaultWithItsFileAndLine) {
     EXPECT_EQ(run.Out, "good.level: ok, 100 s\n");
     run = game.Start("", "--check-level bad.level");
     EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Err, "bad.level:4: unknown wave kind \"colum\"\n"
-                       "bad.level:6: a wave must end after it starts, not at 2 after 3\n");
+    EXPECT_EQ(run.Err,
+              "bad.level:4: unknown wave kind \"colum\"\n"
+              "bad.level:6: a wave must end after it starts, not at 2 after 3\n");
     for (const auto& [file, why] : {std::pair{"big.level", "too large for a level file (over 64 KiB)"},
                                     {"folder.level", "not a regular file"},
                                     {"gone.level", "no such file"}}) {
