@@ -12,7 +12,8 @@
 # won none. The flights are seeded by the clocks 500000, 510000, ... LEVELS
 # ("1 2 3" unless given in the variable) picks levels. The figures and the
 # time it takes are in bench/README.md. KORVANTA_BALANCE_LOG keeps the line
-# of every flight.
+# of every flight; a level and difficulty it already holds all the flights of
+# are not flown again (to measure a changed level, delete its lines).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seeds=${1:-20}
@@ -26,7 +27,7 @@ cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/release -j2 --target korvanta_balance >/dev/null
 tool=build/release/tools/fixtures/korvanta_balance
 log=${KORVANTA_BALANCE_LOG:-$(mktemp)}
-: >"$log"
+touch "$log"
 
 # The median of each of the ship's columns over the won flights of one
 # level and difficulty, as the tool's --ship takes it; empty for none won.
@@ -45,8 +46,9 @@ for skill in easy normal hard; do
     ship=100,100,0,0,0
     for level in $levels; do
         for ((i = 0; i < seeds; ++i)); do
-            echo "$skill $level $((500000 + 10000 * i))"
-        done | xargs -P 2 -n 3 "$tool" --ship "$ship" >>"$log"
+            clock=$((500000 + 10000 * i))
+            grep -q "^$skill $level $clock " "$log" || echo "$skill $level $clock"
+        done | xargs -r -P 2 -n 3 "$tool" --ship "$ship" >>"$log"
         won=$(carried "$skill" "$level")
         ship=${won:-$ship}
     done
