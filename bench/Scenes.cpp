@@ -21,6 +21,7 @@
 #include "engine/TickSource.h"
 #include "field/Stage1.h"
 #include "field/UI.h"
+#include "levels/Campaign.h"
 #include "player/Rocket.h"
 #include "player/Ship.h"
 #include "screens/MainScreen.h"
@@ -48,10 +49,10 @@ void Advance() {
     FrameIndex = (FrameIndex + 1) % 3;
 }
 
-Stage1* FreshLevel() {
+Stage1* FreshLevel(LevelStart start = Campaign::Start(1)) {
     Scenes::TearDown();
     FrameIndex = 0;
-    TheEngine().PushScreen(new Stage1(), "Stage1");
+    TheEngine().PushScreen(new Stage1(std::move(start)), "Stage1");
     return static_cast<Stage1*>(TheEngine().FindScreen("Stage1"));
 }
 
@@ -168,6 +169,17 @@ Stage1* Scenes::PausedBarrage(int entities) {
         ship->Update(0);
     }
     Press(SDLK_SPACE, false);
+    return stage;
+}
+
+Stage1* Scenes::LevelAt(int level, int ms) {
+    // The cannon at level 7 with one rapid fire, as the autopilot has it.
+    Stage1* stage = FreshLevel(Campaign::Start(level, Loadout{100, 100, 0, 0, 6, 1}, false));
+    Press(SDLK_SPACE, true);
+    while (stage->Waves.LevelClock.GetTicks() < ms) {
+        KeepShipAlive(*stage);
+        LevelFrame(*stage, 1.0f / 60, false);
+    }
     return stage;
 }
 

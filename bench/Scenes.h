@@ -25,6 +25,10 @@ Stage1* HeavyPlay();
 // A paused level in which the ship went on firing at the top cannon level
 // until the field held at least `entities` entities.
 Stage1* PausedBarrage(int entities);
+// Level `level` of the campaign, played from its start by a ship that sits
+// still and fires (kept alive, with the ship a campaign brings to it) until
+// its clock reaches `ms`: the level's own busiest moment.
+Stage1* LevelAt(int level, int ms);
 
 // Heals the ship between frames, so a scene full of enemy fire does not
 // turn into a frozen game-over screen while it is being timed.

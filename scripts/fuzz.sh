@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (clang, ASan, UBSan) in build/fuzz and runs
 # them for the given number of seconds in all (default 45): the event fuzzer
-# over the whole game for most of it, then the replay reader and the score
-# and settings parsers for a ninth each. Fails when a fuzzer finds a crash, a
+# over the whole game for most of it, then the replay reader, the score and
+# settings parsers and the level reader for a ninth each. Fails when a fuzzer finds a crash, a
 # leak or undefined behaviour; the input that did it is left in
 # build/fuzz/artifacts/ and should be kept in fuzz/regressions/ (event inputs),
 # where the normal test build replays it.
@@ -14,7 +14,8 @@ build=build/fuzz
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DKORVANTA_FUZZ=ON -DKORVANTA_SANITIZE=ON -DKORVANTA_TESTS=OFF -DKORVANTA_WERROR=ON >/dev/null
-cmake --build "$build" -j"$(nproc)" --target korvanta_event_fuzzer korvanta_replay_fuzzer korvanta_savefile_fuzzer
+cmake --build "$build" -j"$(nproc)" --target korvanta_event_fuzzer korvanta_replay_fuzzer korvanta_savefile_fuzzer \
+    korvanta_level_fuzzer
 
 # The generated assets: those of the test build when it has made them,
 # otherwise this build's own.
@@ -45,9 +46,10 @@ short=$(( seconds / 9 > 1 ? seconds / 9 : 1 ))
 # than a few times that at once: a file never costs much more memory than
 # its size. The whole game gets room for its pictures and sounds.
 readers="-max_len=1048576 -malloc_limit_mb=16 -rss_limit_mb=1024"
-fuzz event $(( seconds - 2 * short )) "-malloc_limit_mb=256 -rss_limit_mb=2048" "$PWD/fuzz/seeds" "$PWD/fuzz/regressions"
+fuzz event $(( seconds - 3 * short )) "-malloc_limit_mb=256 -rss_limit_mb=2048" "$PWD/fuzz/seeds" "$PWD/fuzz/regressions"
 fuzz replay "$short" "$readers" "$PWD/tests/replays"
 fuzz savefile "$short" "$readers" "$PWD/fuzz/savefile-seeds"
+fuzz level "$short" "$readers" "$PWD/dist/levels"
 if [[ $status -ne 0 ]]; then
     echo "A fuzzer found a failure (status $status); inputs in $artifacts:" >&2
     ls -1 "$artifacts" >&2 || true

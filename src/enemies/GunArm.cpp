@@ -10,7 +10,7 @@ constexpr float ArmPost = 874;
 constexpr int ShotChannel = 3;
 }  // namespace
 
-GunArm::GunArm(float x, float y, const SkillRules& rules) : FireIntervalMs(rules.ArmFireMs) {
+GunArm::GunArm(float x, float y, int fireIntervalMs) : FireIntervalMs(fireIntervalMs) {
     PosX = x;
     PosY = y;
     ImagePath = "Image/BigBug.png";

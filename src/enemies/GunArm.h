@@ -2,11 +2,11 @@
 #include "engine/PauseHold.h"
 #include "engine/Timer.h"
 #include "field/Enemy.h"
-#include "field/SkillRules.h"
 
-// A turret that comes with the boss: slides in to x 874, hovers and fires an
-// enemy bullet at its skill's pace (every quarter second on normal). It ends
-// when the boss dies.
+// A turret that comes with the boss (or on its own, in the waves of some
+// levels): slides in to x 874, hovers and fires an enemy bullet at its pace
+// (every quarter second at the first level's boss on normal). It ends when
+// it is shot down or the boss dies.
 class GunArm : public Enemy {
 public:
     Timer FireClock;
@@ -14,7 +14,8 @@ public:
     // It fires once its fire clock has passed this.
     const int FireIntervalMs;
 
-    GunArm(float x, float y, const SkillRules& rules = SkillRules::Of(Skill::Normal));
+    // `fireIntervalMs` is its pace: the level's, as its skill sets it.
+    GunArm(float x, float y, int fireIntervalMs = 250);
     void Load() override;
     bool Update(float seconds) override;
     void Fire();

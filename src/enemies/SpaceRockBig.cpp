@@ -16,7 +16,7 @@ void SpaceRockBig::Load() {
     Enemy::Load();
     Speed = 150;
     Health = 50;
-    Size = 96;
+    Size = Side;
 }
 
 bool SpaceRockBig::Update(float seconds) {
@@ -36,6 +36,9 @@ void SpaceRockBig::Split() {
     for (int made = 0; made < Random::Draw() % 2 + 1; ++made) {
         const float y = PosY + static_cast<float>(Random::Draw() % Size);
         const float x = PosX + static_cast<float>(Random::Draw() % Size);
-        Engine->AddToScreen(new SpaceRockSmall(x, y, "Image/SpaceRockSmall.png"), "Stage1");
+        auto* piece = new SpaceRockSmall(x, y, "Image/SpaceRockSmall.png");
+        // A rock that falls or rises breaks into pieces that go on doing so.
+        piece->SpeedY = SpeedY;
+        Engine->AddToScreen(piece, "Stage1");
     }
 }

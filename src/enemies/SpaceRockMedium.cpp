@@ -12,7 +12,7 @@ void SpaceRockMedium::Load() {
     Enemy::Load();
     Speed = 200;
     Health = 25;
-    Size = 60;
+    Size = Side;
 }
 
 bool SpaceRockMedium::Update(float seconds) { return UpdateRock(*this, seconds); }

@@ -10,7 +10,7 @@ void SpaceRockSmall::Load() {
     Enemy::Load();
     Speed = 250;
     Health = 15;
-    Size = 34;
+    Size = Side;
 }
 
 bool SpaceRockSmall::Update(float seconds) { return UpdateRock(*this, seconds); }

@@ -9,11 +9,10 @@
 #include "engine/Random.h"
 
 namespace {
-constexpr int ChildCount = 10;
 constexpr int ChildSpacing = 64;
 }  // namespace
 
-SwarmMother::SwarmMother(float x, float y) {
+SwarmMother::SwarmMother(float x, float y, int children) : Children(children) {
     PosX = x;
     PosY = y;
     ImagePath = "Image/BigBug.png";
@@ -39,7 +38,7 @@ bool SwarmMother::Update(float seconds) {
 void SwarmMother::SpawnChildren() {
     // A loose row trailing behind her; she is still being loaded, so the
     // children join the screen's list before her and she is drawn on top.
-    for (int offset = 0; offset < ChildCount * ChildSpacing; offset += ChildSpacing) {
+    for (int offset = 0; offset < Children * ChildSpacing; offset += ChildSpacing) {
         const float y = PosY + static_cast<float>(Random::Draw() % 50);
         const float x = PosX + 80 + static_cast<float>(offset / 2 + Random::Draw() % 20);
         Engine->AddToScreen(new SwarmChildren(x, y), "Stage1");

@@ -10,16 +10,13 @@ constexpr int BeamChannel = 4;
 const char* const ChargingBeamPath = "Image/ChargingBeam.png";
 const char* const RayPath = "Image/Ray.png";
 
-// Cycle time (ms) of the attack, measured from the start of a cycle.
-constexpr int SoundFrom = 9450;
-constexpr int SoundTo = 9500;
-constexpr int ChargeFrom = 10000;
-constexpr int ChargeTo = 13000;
+// The beam sounds for a moment this long before the charge begins (ms).
+constexpr int SoundLead = 550;
+constexpr int SoundLength = 50;
 constexpr int FlickerGapMs = 100;
-// Time (ms) since the charge ended.
+// Time (ms) since the charge ended: the flash, then the ray.
 constexpr int FlashFrom = 100;
 constexpr int FlashTo = 200;
-constexpr int RayTo = 8000;
 
 constexpr int BeamCopies = 8;
 constexpr int RayCopies = 16;
@@ -32,7 +29,8 @@ void Blit(Image* picture, SDL_Surface* target, float x, float y) {
 }
 }  // namespace
 
-TheBoss::TheBoss(float x, float y, const SkillRules& rules) : FullHealth(rules.BossHealth) {
+TheBoss::TheBoss(float x, float y, const Level::BossPlan& plan, const SkillRules& rules)
+    : Plan(plan), FullHealth(plan.Health * rules.BossHealthPercent / 100) {
     PosX = x;
     PosY = y;
     // Loaded now so the first charge does not stall on a file read.
@@ -78,12 +76,15 @@ void TheBoss::Draw(SDL_Surface* target) {
     DrawRay(target);
 }
 
+int TheBoss::RayEndMs() const { return FlashTo + Plan.RayMs; }
+
 void TheBoss::DrawCharging(SDL_Surface* target) {
     if (!CycleClock.Started)
         return;
-    if (Inside(CycleClock.GetTicks(), SoundFrom, SoundTo))
+    const int soundFrom = Plan.ChargeAtMs - SoundLead;
+    if (Inside(CycleClock.GetTicks(), soundFrom, soundFrom + SoundLength))
         SoundCache::Play(BeamChannel, Sound);
-    if (!Inside(CycleClock.GetTicks(), ChargeFrom, ChargeTo))
+    if (!Inside(CycleClock.GetTicks(), Plan.ChargeAtMs, ChargeEndMs()))
         return;
     // Held at zero until the charge is over; the flash and ray count from then.
     RayClock.Start();
@@ -109,7 +110,7 @@ void TheBoss::DrawRay(SDL_Surface* target) {
     }
     if (Inside(RayClock.GetTicks(), FlashFrom, FlashTo))
         SDL_FillRect(target, &target->clip_rect, SDL_MapRGB(target->format, 255, 255, 255));
-    if (Inside(RayClock.GetTicks(), FlashTo, RayTo)) {
+    if (Inside(RayClock.GetTicks(), FlashTo, RayEndMs())) {
         RayActive = true;
         Frame = 1;
         Image* ray = FetchImage(RayPath);
@@ -118,7 +119,7 @@ void TheBoss::DrawRay(SDL_Surface* target) {
             Blit(ray, target, PosX - 75 - static_cast<float>(k * 75), y);
         return;
     }
-    if (RayClock.GetTicks() > RayTo) {
+    if (RayClock.GetTicks() > RayEndMs()) {
         // End of the cycle: the ray clock waits at zero for the next charge.
         RayClock.Start();
         RayClock.Pause();

@@ -3,11 +3,13 @@
 #include "engine/Timer.h"
 #include "field/Enemy.h"
 #include "field/SkillRules.h"
+#include "levels/Level.h"
 
-// The last enemy: slides in to x 724, hovers, and every cycle of about 21 s
-// sounds its beam, flickers a charging beam, flashes the screen white and
-// fires a ray across the screen. The attack cycle runs from Draw; it stands
-// still while the game is paused, as the hover does.
+// The last enemy: slides in to x 724, hovers, and every attack cycle of its
+// level's plan (about 21 s at the first level) sounds its beam, flickers a
+// charging beam, flashes the screen white and fires a ray across the
+// screen. The attack cycle runs from Draw; it stands still while the game
+// is paused, as the hover does.
 class TheBoss : public Enemy {
 public:
     // True while the ray is drawn; the ray then costs the ship 1 point a frame.
@@ -16,10 +18,16 @@ public:
     Timer FlickerClock;
     Timer RayClock;
     Timer Clock;
-    // Its hit points as it comes, by its skill.
+    // Its attack cycle, and its hit points as it comes, by its skill.
+    const Level::BossPlan Plan;
     const int FullHealth;
 
-    TheBoss(float x, float y, const SkillRules& rules = SkillRules::Of(Skill::Normal));
+    TheBoss(float x, float y, const Level::BossPlan& plan = {},
+            const SkillRules& rules = SkillRules::Of(Skill::Normal));
+    // When the charge ends and when the ray stops burning, counted from the
+    // start of a cycle and from the end of the charge.
+    int ChargeEndMs() const { return Plan.ChargeAtMs + Plan.ChargeMs; }
+    int RayEndMs() const;
     ~TheBoss() override;
     void Load() override;
     bool Update(float seconds) override;

@@ -1,7 +1,6 @@
 #include "enemies/WaveScript.h"
 
-#include <array>
-#include <cstdlib>
+#include <cmath>
 
 #include "enemies/EnemyMotion.h"
 #include "enemies/GunArm.h"
@@ -14,183 +13,174 @@
 #include "engine/Engine.h"
 #include "engine/Layout.h"
 #include "engine/Random.h"
+#include "levels/Campaign.h"
 
 namespace {
 // Single mines and rocks enter just right of the window at a random height;
-// formations and the big groups enter at the window's edge.
+// formations and the groups enter at the window's edge.
 constexpr float LooseEntryX = 1044;
 constexpr float FormationX = Layout::WindowWidth;
-constexpr float UpperLaneY = 150;
-constexpr float LowerLaneY = 450;
-constexpr int FormationGapMs = 500;
-constexpr int GroupGapMs = 1000;
-constexpr int SmallRockGapMs = 1000;
-constexpr int MediumRockGapMs = 3000;
-constexpr int BigRockGapMs = 5000;
-constexpr int32_t FirstBlockMs = 20000;
-constexpr int32_t SecondBlockMs = 130000;
+// Rocks from above or below enter somewhere over the right part of the window.
+constexpr int RockEntryLeft = 500;
+constexpr int RockEntryWidth = 600;
+// The boss's gun arms: above it and below it; arms of their own, one under another.
+constexpr float UpperArmAbove = 70;
+constexpr float LowerArmBelow = 150;
+constexpr float ArmSpacing = 130;
 
 int RandomHeight() { return Random::Draw() % 490 + 55; }
-
-bool Due(const Timer& clock, int gapMs) { return clock.Started && clock.GetTicks() > gapMs; }
 }  // namespace
 
-// One line of the schedule: while the level time lies strictly inside
-// (From, To), the wave runs every frame; its spawn clock spaces the enemies.
-struct WaveScript::Rule {
-    enum class Wave { RandomMines, Column, TwoColumns, SmallRocks, MediumRocks, BigRocks, Swarm, BossGroup };
-    int32_t From;
-    int32_t To;
-    Wave What;
-    int Kind = 0;
-    float Y = 0;
-};
-
-std::array<WaveScript::Rule, 20> WaveScript::Schedule() const {
-    // Formation slot n of a block opens n group intervals after the block
-    // starts and closes a second before the next slot opens.
-    using Wave = Rule::Wave;
-    const int gap = GroupInterval;
-    auto from = [gap](int32_t block, int n) { return block + n * gap; };
-    auto to = [gap](int32_t block, int n) { return block - 1000 + (n + 1) * gap; };
-    const int32_t b1 = FirstBlockMs;
-    const int32_t b2 = SecondBlockMs;
-    return {{
-        {2000, 18000, Wave::RandomMines, 0},
-        {from(b1, 0), to(b1, 0), Wave::Column, 1, UpperLaneY},
-        {from(b1, 1), to(b1, 1), Wave::Column, 1, 300},
-        {from(b1, 2), to(b1, 2), Wave::Column, 1, LowerLaneY},
-        {from(b1, 3), to(b1, 3), Wave::Column, 2, 300},
-        {from(b1, 4), to(b1, 4), Wave::TwoColumns, 2},
-        // The first block ends on a longer column of the wildest mines.
-        {from(b1, 5), from(b1, 6), Wave::Column, 3, 300},
-        {43000, 65000, Wave::RandomMines, 1},
-        {65000, 80000, Wave::RandomMines, 2},
-        {75000, 120000, Wave::SmallRocks},
-        {80000, 115000, Wave::MediumRocks},
-        {85000, 110000, Wave::BigRocks},
-        {123000, 123500, Wave::Swarm},
-        {from(b2, 0), to(b2, 0), Wave::TwoColumns, 2},
-        {from(b2, 1), to(b2, 1), Wave::Column, 1, 300},
-        {from(b2, 2), to(b2, 2), Wave::TwoColumns, 2},
-        {from(b2, 3), to(b2, 3), Wave::Column, 1, 300},
-        {from(b2, 4), to(b2, 4), Wave::TwoColumns, 2},
-        {150000, 150500, Wave::Swarm},
-        {160000, 160500, Wave::BossGroup},
-    }};
-}
-
-WaveScript::WaveScript() : Engine(&Engine::Instance()) {
+WaveScript::WaveScript() : Engine(&Engine::Instance()), Plan(Campaign::Get(1)) {
     LevelClock.Start();
-    SpawnClock.Start();
-    SecondLaneClock.Start();
-    SmallRockClock.Start();
-    MediumRockClock.Start();
-    BigRockClock.Start();
+    for (Timer& lane : LaneClocks)
+        lane.Start();
 }
 
 void WaveScript::Update(float seconds) {
     SyncClocks(seconds);
-    // Level time stands still, so nothing is due. Running the rules anyway
+    // Level time stands still, so nothing is due. Running the waves anyway
     // would let a spawn restart its clock mid-pause, leaking paused time
     // into the spacing and spending random draws the unpaused game never makes.
     if (seconds == 0)
         return;
-    for (const Rule& rule : Schedule())
-        if (IsOpen(rule))
-            Run(rule);
+    for (const Wave& wave : Plan->Waves)
+        if (IsOpen(wave))
+            Run(wave);
 }
 
 void WaveScript::SyncClocks(float seconds) {
-    for (Timer* clock : {&LevelClock, &SpawnClock, &SecondLaneClock, &SmallRockClock, &MediumRockClock, &BigRockClock})
-        SyncWithGame(*clock, seconds);
+    SyncWithGame(LevelClock, seconds);
+    for (Timer& lane : LaneClocks)
+        SyncWithGame(lane, seconds);
 }
 
-bool WaveScript::IsOpen(const Rule& rule) const {
+bool WaveScript::IsOpen(const Wave& wave) const {
     const int32_t now = LevelClock.GetTicks();
-    return rule.From < now && now < rule.To;
+    return wave.From < now && now < wave.To;
 }
 
-void WaveScript::Run(const Rule& rule) {
-    using Wave = Rule::Wave;
-    switch (rule.What) {
-    case Wave::RandomMines:
-        SpawnRandomMine(rule.Kind);
+bool WaveScript::Due(const Wave& wave) {
+    Timer& lane = LaneOf(wave);
+    if (!lane.Started || lane.GetTicks() <= wave.GapMs)
+        return false;
+    lane.Start();
+    return true;
+}
+
+void WaveScript::Run(const Wave& wave) {
+    using Kind = Wave::Kind;
+    switch (wave.What) {
+    case Kind::Mines:
+        SpawnRandomMine(wave);
         break;
-    case Wave::Column:
-        SpawnFormationMine(rule.Kind, 1, FormationX, rule.Y);
+    case Kind::Column:
+        if (Due(wave))
+            Add(new TheFoo(FormationX, static_cast<float>(wave.Y), wave.MineKind));
         break;
-    case Wave::TwoColumns:
-        SpawnFormationMine(rule.Kind, 1, FormationX, UpperLaneY);
-        SpawnFormationMine(rule.Kind, 2, FormationX, LowerLaneY);
-        break;
-    case Wave::SmallRocks:
-        SpawnSmallRock(LooseEntryX, static_cast<float>(RandomHeight()));
-        break;
-    case Wave::MediumRocks:
-        SpawnMediumRock(LooseEntryX, static_cast<float>(RandomHeight()));
-        break;
-    case Wave::BigRocks:
-        SpawnBigRock(LooseEntryX, static_cast<float>(RandomHeight()));
-        break;
-    case Wave::Swarm:
-        if (GroupDue())
-            Add(new SwarmMother(FormationX, 300));  // her Load brings the children
-        break;
-    case Wave::BossGroup:
-        if (GroupDue()) {
-            Add(new GunArm(FormationX, 80, *Rules));
-            Add(new TheBoss(FormationX, 150, *Rules));
-            Add(new GunArm(FormationX, 300, *Rules));
+    case Kind::Snake:
+        if (Due(wave)) {
+            const double phase = 2 * M_PI * (LevelClock.GetTicks() - wave.From) / wave.PeriodMs;
+            const float y = static_cast<float>(wave.Y + wave.Spacing * std::sin(phase));
+            Add(new TheFoo(FormationX, y, wave.MineKind));
         }
+        break;
+    case Kind::Vee:
+        SpawnVee(wave);
+        break;
+    case Kind::Rocks:
+        SpawnRock(wave);
+        break;
+    case Kind::Swarm:
+        if (Due(wave))
+            Add(new SwarmMother(FormationX, static_cast<float>(wave.Y), wave.Count));  // her Load brings the children
+        break;
+    case Kind::Arms:
+        SpawnArms(wave);
+        break;
+    case Kind::Boss:
+        SpawnBossGroup(wave);
         break;
     }
 }
 
-void WaveScript::SpawnRandomMine(int kind) {
-    // A fresh threshold every frame gives irregular gaps of 0.5 to 2 s.
-    const int threshold = Random::Draw() % 1500 + 500;
-    if (SpawnClock.GetTicks() <= threshold)
+void WaveScript::SpawnRandomMine(const Wave& wave) {
+    // A fresh threshold every frame gives irregular gaps.
+    const int threshold = wave.SpreadMs > 0 ? Random::Draw() % wave.SpreadMs + wave.GapMs : wave.GapMs;
+    Timer& lane = LaneOf(wave);
+    if (lane.GetTicks() <= threshold)
         return;
-    SpawnClock.Start();
+    lane.Start();
     const float y = static_cast<float>(RandomHeight());
-    Add(new TheFoo(LooseEntryX, y, kind));
+    Add(new TheFoo(LooseEntryX, y, wave.MineKind));
 }
 
-void WaveScript::SpawnFormationMine(int kind, int lane, float x, float y) {
-    Timer& laneClock = lane == 1 ? SpawnClock : SecondLaneClock;
-    if ((lane != 1 && lane != 2) || !Due(laneClock, FormationGapMs))
+// The entry point is drawn in every frame of the window, whether or not
+// the lane lets a rock through.
+void WaveScript::SpawnRock(const Wave& wave) {
+    using Side = Wave::Side;
+    const bool fromRight = wave.Enters == Side::Right;
+    const int drawn = fromRight ? RandomHeight() : Random::Draw() % RockEntryWidth + RockEntryLeft;
+    if (!Due(wave))
         return;
-    Add(new TheFoo(x, y, kind));
-    laneClock.Start();
+    Enemy* rock = nullptr;
+    int side = 0;
+    switch (wave.Rock) {
+    case Wave::Size::Small:
+        rock = new SpaceRockSmall(0, 0, "Image/SpaceRockSmall.png");
+        side = SpaceRockSmall::Side;
+        break;
+    case Wave::Size::Medium:
+        rock = new SpaceRockMedium(0, 0, "Image/SpaceRockMedium.png");
+        side = SpaceRockMedium::Side;
+        break;
+    case Wave::Size::Big:
+        rock = new SpaceRockBig(0, 0, "Image/BigRock.png");
+        side = SpaceRockBig::Side;
+        break;
+    }
+    if (fromRight) {
+        rock->PosX = LooseEntryX;
+        rock->PosY = static_cast<float>(drawn);
+    } else {
+        // Just out of sight above or below the window, falling or rising in.
+        const bool fromTop = wave.Enters == Side::Top;
+        rock->PosX = static_cast<float>(drawn);
+        rock->PosY = fromTop ? static_cast<float>(-side) : static_cast<float>(Layout::WindowHeight);
+        rock->SpeedY = static_cast<float>(fromTop ? wave.Fall : -wave.Fall);
+    }
+    Add(rock);
 }
 
-void WaveScript::SpawnSmallRock(float x, float y) {
-    if (!Due(SmallRockClock, SmallRockGapMs))
+// The tip first, then the two arms of the V row by row, above and below.
+void WaveScript::SpawnVee(const Wave& wave) {
+    if (!Due(wave))
         return;
-    Add(new SpaceRockSmall(x, y, "Image/SpaceRockSmall.png"));
-    SmallRockClock.Start();
+    for (int i = 0; i < wave.Count; ++i) {
+        const int row = (i + 1) / 2;
+        const int side = i % 2 == 1 ? -1 : 1;
+        const float x = FormationX + static_cast<float>(row * wave.Spacing);
+        const float y = static_cast<float>(wave.Y + side * row * wave.Spacing);
+        Add(new TheFoo(x, y, wave.MineKind));
+    }
 }
 
-void WaveScript::SpawnMediumRock(float x, float y) {
-    if (!Due(MediumRockClock, MediumRockGapMs))
+void WaveScript::SpawnArms(const Wave& wave) {
+    if (!Due(wave))
         return;
-    Add(new SpaceRockMedium(x, y, "Image/SpaceRockMedium.png"));
-    MediumRockClock.Start();
+    const int fireMs = wave.FireMs * Rules->ArmFirePercent / 100;
+    for (int i = 0; i < wave.Count; ++i)
+        Add(new GunArm(FormationX, static_cast<float>(wave.Y) + ArmSpacing * static_cast<float>(i), fireMs));
 }
 
-void WaveScript::SpawnBigRock(float x, float y) {
-    if (!Due(BigRockClock, BigRockGapMs))
+void WaveScript::SpawnBossGroup(const Wave& wave) {
+    if (!Due(wave))
         return;
-    Add(new SpaceRockBig(x, y, "Image/BigRock.png"));
-    BigRockClock.Start();
-}
-
-bool WaveScript::GroupDue() {
-    if (!Due(SpawnClock, GroupGapMs))
-        return false;
-    SpawnClock.Start();
-    return true;
+    const float y = static_cast<float>(wave.Y);
+    const int fireMs = Plan->Boss.ArmFireMs * Rules->ArmFirePercent / 100;
+    Add(new GunArm(FormationX, y - UpperArmAbove, fireMs));
+    Add(new TheBoss(FormationX, y, Plan->Boss, *Rules));
+    Add(new GunArm(FormationX, y + LowerArmBelow, fireMs));
 }
 
 void WaveScript::Add(class Entity* entity) { Engine->AddToScreen(entity, ScreenName); }

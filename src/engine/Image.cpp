@@ -2,6 +2,8 @@
 
 #include <SDL/SDL_image.h>
 
+#include <cstring>
+
 ImageLoadError::ImageLoadError(const std::string& path, const std::string& reason)
     : std::logic_error("Null pointer in Image constructor"), Path(path), Reason(reason) {}
 
@@ -18,12 +20,34 @@ SDL_Surface* ForFastBlits(SDL_Surface* loaded) {
         SDL_SetAlpha(converted, SDL_SRCALPHA | SDL_RLEACCEL, SDL_ALPHA_OPAQUE);
     return converted;
 }
+
+// Multiplies every pixel's colour channels by the tint's, keeping alpha.
+void Tint(SDL_Surface* surface, uint32_t tint) {
+    const Uint8 by[3] = {Uint8(tint >> 16), Uint8(tint >> 8), Uint8(tint)};
+    SDL_LockSurface(surface);
+    for (int y = 0; y < surface->h; ++y) {
+        for (int x = 0; x < surface->w; ++x) {
+            Uint8* at = static_cast<Uint8*>(surface->pixels) + y * surface->pitch + x * surface->format->BytesPerPixel;
+            Uint32 pixel = 0;
+            std::memcpy(&pixel, at, surface->format->BytesPerPixel);
+            Uint8 rgba[4];
+            SDL_GetRGBA(pixel, surface->format, &rgba[0], &rgba[1], &rgba[2], &rgba[3]);
+            for (int c = 0; c < 3; ++c)
+                rgba[c] = static_cast<Uint8>(rgba[c] * by[c] / 255);
+            pixel = SDL_MapRGBA(surface->format, rgba[0], rgba[1], rgba[2], rgba[3]);
+            std::memcpy(at, &pixel, surface->format->BytesPerPixel);
+        }
+    }
+    SDL_UnlockSurface(surface);
+}
 }  // namespace
 
-Image::Image(const std::string& path) {
+Image::Image(const std::string& path, uint32_t tint) {
     SDL_Surface* loaded = IMG_Load(path.c_str());
     if (loaded == nullptr)
         throw ImageLoadError(path, IMG_GetError());
+    if (tint != White)
+        Tint(loaded, tint);
     // Converted once, so the blits of every frame need no format conversion.
     SDL_Surface* converted = ForFastBlits(loaded);
     if (converted != nullptr) {

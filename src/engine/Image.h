@@ -1,6 +1,7 @@
 #pragma once
 #include <SDL/SDL.h>
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -19,11 +20,13 @@ public:
 // The Image owns its surface; the ImageCache owns the Images.
 class Image {
 public:
+    static constexpr uint32_t White = 0xFFFFFF;
     std::vector<SDL_Rect> Frames;
     SDL_Surface* Surface = nullptr;
 
-    // Loads `path`; throws ImageLoadError when it cannot be read or decoded.
-    explicit Image(const std::string& path);
+    // Loads `path`, its colours multiplied by `tint` (0xRRGGBB; white keeps
+    // them); throws ImageLoadError when it cannot be read or decoded.
+    explicit Image(const std::string& path, uint32_t tint = White);
     ~Image();
     Image(const Image&) = delete;
     Image& operator=(const Image&) = delete;

@@ -11,8 +11,9 @@
 // images are shared, a frame list set by one user is seen by all.
 class ImageCache {
 public:
-    // Never returns null; throws ImageLoadError when the file cannot be loaded.
-    Image* Get(const std::string& path);
+    // Never returns null; throws ImageLoadError when the file cannot be
+    // loaded. A tinted picture is one of its own, loaded on its first request.
+    Image* Get(const std::string& path, uint32_t tint = Image::White);
 
     bool Contains(const std::string& path) const { return Images.count(path) != 0; }
     size_t Size() const { return Images.size(); }

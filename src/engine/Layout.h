@@ -116,6 +116,8 @@ struct Layout {
     static constexpr ScreenPoint RapidFireLabel{335, 45};
     static constexpr ScreenPoint MissileLabel{370, 45};
     static constexpr int PriceAboveButton = 10;
-    // The difficulty, named in the score box's top edge unless it is normal.
+    // The difficulty, named in the score box's top edge unless it is normal,
+    // and the level in the money box's.
     static constexpr ScreenPoint SkillLabel{972, 3};
+    static constexpr ScreenPoint LevelLabel{620, 3};
 };

@@ -21,8 +21,10 @@ Timer EscapeTimer;
 SDL_Surface* DisplaySurface = nullptr;
 
 namespace {
-// Whether the frame is in its render (true) or its update.
-bool rendering = false;
+// Whether the frame is in its render (true) or its update. Before the first
+// frame the game is between frames, as after a render: what comes next is
+// an update, and a level loaded now is first drawn after it.
+bool rendering = true;
 
 bool LevelIsUp() { return Engine::Instance().HasScreen("Stage1"); }
 
@@ -169,7 +171,7 @@ void ClearGame() {
     engine.ClearScreens();
     engine.Input.Clear();
     engine.Input.MouseX = engine.Input.MouseY = 0;
-    rendering = false;
+    rendering = true;
     GamePaused = false;
     DeltaSeconds = 0;
     FrameTimer.Start();

@@ -39,8 +39,8 @@ bool UpdateFrame();
 // Clears the game's picture, draws the screens and shows the picture in the
 // window. True when that failed or there is no window.
 bool RenderFrame();
-// True from the start of RenderFrame to the next UpdateFrame: a level that is
-// loaded then is first drawn in the frame after.
+// True from the start of RenderFrame to the next UpdateFrame, and before the
+// first frame: a level that is loaded then is first drawn in the frame after.
 bool Rendering();
 
 // Starts the frame timers, initialises the engine with the window as `mode`

@@ -15,7 +15,8 @@ const std::vector<const char*>& Pictures::All() {
         "Image/SpaceRockMedium.png", "Image/BigRock.png",       "Image/BigBug.png",        "Image/SmallBug.png",
         "Image/TheBoss.png",       "Image/ChargingBeam.png",  "Image/Ray.png",           "Image/BigExplosion.png",
         "Image/MedExplosion.png",  "Image/SmallExplosion.png", "Image/SmallMoney.png",    "Image/MedMoney.png",
-        "Image/HugeMoney.png",     "Image/ButtonKey.png",
+        "Image/HugeMoney.png",     "Image/ButtonKey.png",     "Image/NextLevel.png",     "Image/stars-ember.png",   "Image/stars-abyss.png",
+        "Image/planet-ice.png",    "Image/nebula.png",
     };
     return paths;
 }

@@ -11,24 +11,24 @@ constexpr SkillRules Easy{
     .ShieldRecharge = 0.2f,
     .ShieldDelayMs = 2500,
     .RepairPrice = 400,
-    .ArmFireMs = 300,
-    .BossHealth = 800,
+    .ArmFirePercent = 120,
+    .BossHealthPercent = 80,
 };
 constexpr SkillRules Normal{
     .DamagePercent = 100,
     .ShieldRecharge = 0.15f,
     .ShieldDelayMs = 3000,
     .RepairPrice = 500,
-    .ArmFireMs = 250,
-    .BossHealth = 1000,
+    .ArmFirePercent = 100,
+    .BossHealthPercent = 100,
 };
 constexpr SkillRules Hard{
     .DamagePercent = 125,
     .ShieldRecharge = 0.12f,
     .ShieldDelayMs = 3500,
     .RepairPrice = 600,
-    .ArmFireMs = 220,
-    .BossHealth = 1250,
+    .ArmFirePercent = 88,
+    .BossHealthPercent = 125,
 };
 }  // namespace
 

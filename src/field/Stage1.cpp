@@ -6,6 +6,7 @@
 #include "effects/Background.h"
 #include "effects/BackgroundLayer2.h"
 #include "effects/BackgroundPlanet.h"
+#include "enemies/EnemyMotion.h"
 #include "enemies/GunArm.h"
 #include "enemies/TheBoss.h"
 #include "engine/Engine.h"
@@ -13,6 +14,7 @@
 #include "engine/SessionWatcher.h"
 #include "field/Interactions.h"
 #include "field/UI.h"
+#include "levels/Campaign.h"
 #include "player/Rocket.h"
 #include "player/Ship.h"
 #include "screens/LoadingScreen.h"
@@ -25,9 +27,15 @@ Skill Coming = Skill::Normal;
 void Stage1::SetComingSkill(Skill skill) { Coming = skill; }
 Skill Stage1::ComingSkill() { return Coming; }
 
-Stage1::Stage1() : Engine(&Engine::Instance()), Difficulty(Coming) {
+Stage1::Stage1() : Stage1(Campaign::Start(1)) {}
+
+Stage1::Stage1(LevelStart start) : Engine(&Engine::Instance()), Difficulty(Coming), Start(std::move(start)) {
+    assert(Start.Plan != nullptr);
     Shop.RepairPrice = Rules().RepairPrice;
     Waves.Rules = &Rules();
+    Waves.Plan = Start.Plan;
+    if (const std::optional<LevelStart> next = Campaign::Next(Start, {}))
+        NextLevelName = next->Plan->Name;
 }
 
 // The entities still in the list are deleted by the base destructor.
@@ -39,9 +47,10 @@ Stage1::~Stage1() {
 
 namespace {
 template <class Layer>
-Entity* BackdropLayer(const char* imagePath) {
+Entity* BackdropLayer(const std::string& picture, uint32_t tint) {
     Layer* layer = new Layer();
-    layer->ImagePath = imagePath;
+    layer->ImagePath = "Image/" + picture + ".png";
+    layer->Tint = tint;
     return layer;
 }
 }  // namespace
@@ -54,16 +63,56 @@ void Stage1::Load(std::string name) {
     Victory = false;
     Engine->RemoveScreen("LoadingScreen");
     Waves.ScreenName = Name;
-    Music = MusicTrack::Start("Sound/Tarnel-Stompin_little_scouts.mp3");
+    Music = MusicTrack::Start("Sound/" + Start.Plan->Music + ".mp3");
     // Backdrops first, then the ship and the HUD: everything spawned later
     // is painted over them.
-    Engine->AddToScreen(BackdropLayer<Background>("Image/stars1.png"), Name);
-    Engine->AddToScreen(BackdropLayer<BackgroundPlanet>("Image/planet.png"), Name);
-    Engine->AddToScreen(BackdropLayer<BackgroundLayer2>("Image/stars2.png"), Name);
+    AddBackdrop();
     Engine->AddToScreen(new Ship(), Name);
     Engine->AddToScreen(new UI(Difficulty), Name);
+    Equip();
     if (Engine->Watcher != nullptr)
         Engine->Watcher->LevelStarted(*this);
+}
+
+void Stage1::AddBackdrop() {
+    const Level::Backdrop& look = Start.Plan->Look;
+    Engine->AddToScreen(BackdropLayer<Background>(look.Far, look.FarTint), Name);
+    Engine->AddToScreen(BackdropLayer<BackgroundPlanet>(look.Drift, look.DriftTint), Name);
+    Engine->AddToScreen(BackdropLayer<BackgroundLayer2>(look.Near, look.NearTint), Name);
+}
+
+void Stage1::Equip() {
+    UI* hud = FindHud();
+    Ship* ship = nullptr;
+    for (Entity* e : Entities)
+        if (Ship* found = As<Ship>(e))
+            ship = found;
+    if (hud == nullptr || ship == nullptr)
+        return;
+    const Loadout& carried = Start.Ship;
+    hud->PlayerHealth = carried.Health;
+    hud->PlayerShield = carried.Shield;
+    hud->PlayerMoney = carried.Money;
+    hud->PlayerScore = carried.Score;
+    hud->LevelNumber = Start.Number;
+    hud->LevelName = Start.Plan->Name;
+    hud->NextLevelName = NextLevelName.value_or("");
+    hud->CampaignRun = Start.InCampaign;
+    hud->CampaignEnd = Start.InCampaign && !LeadsOn();
+    Shop.Equip(*ship, carried.Cannons, carried.RapidFires);
+}
+
+Loadout Stage1::Carried() const {
+    Loadout now;
+    if (const UI* hud = FindHud()) {
+        now.Health = hud->PlayerHealth;
+        now.Shield = hud->PlayerShield;
+        now.Money = hud->PlayerMoney;
+        now.Score = hud->PlayerScore;
+    }
+    now.Cannons = Shop.CannonCount;
+    now.RapidFires = Shop.RapidFireCount;
+    return now;
 }
 
 UI* Stage1::FindHud() const {
@@ -81,20 +130,45 @@ bool Stage1::Update(float seconds) {
             return true;
         if (RunPairPasses(*hud, seconds))
             return true;
-        // Either push deletes this stage inside the call: return untouched.
-        if (hud->ReplayClicked) {
-            Engine->PushScreen(new LoadingScreen(), "LoadingScreen");
+        if (FollowOverlays(*hud, seconds))
             return false;
-        }
-        if (hud->ExitClicked) {
-            Engine->PushScreen(new MainScreen(), "MainScreen");
-            return false;
-        }
     }
     // A won level spawns nothing more while the ship lives.
     if (!Victory || GameOver)
         Waves.Update(seconds);
     return false;
+}
+
+// Every push deletes this stage inside the call: nothing of it may be
+// touched after one.
+bool Stage1::FollowOverlays(UI& hud, float seconds) {
+    const bool goesOn = Victory && !GameOver && LeadsOn();
+    hud.NextLevelView = goesOn;
+    if (Victory && !VictoryClock.Started)
+        VictoryClock.Start();
+    SyncWithGame(VictoryClock, seconds);
+    if (goesOn && (hud.NextClicked || VictoryClock.GetTicks() > NextLevelAfterMs)) {
+        HandedOver = true;
+        Engine->PushScreen(new LoadingScreen(*Campaign::Next(Start, Carried())), "LoadingScreen");
+        return true;
+    }
+    if (hud.ReplayClicked) {
+        Engine->PushScreen(new LoadingScreen(Again()), "LoadingScreen");
+        return true;
+    }
+    if (hud.ExitClicked) {
+        Engine->PushScreen(new MainScreen(), "MainScreen");
+        return true;
+    }
+    return false;
+}
+
+LevelStart Stage1::Again() const {
+    if (Start.InCampaign)
+        return Campaign::Start(1);
+    LevelStart again = Start;
+    again.Ship = Loadout{};
+    return again;
 }
 
 // Removals swap the last entity into the freed slot, so both passes walk by

@@ -1,12 +1,16 @@
 #pragma once
 #include <SDL/SDL_mixer.h>
 
+#include <optional>
+#include <string>
+
 #include "engine/GameScreen.h"
 #include "enemies/SwarmTracker.h"
 #include "enemies/WaveScript.h"
 #include "field/PairIndex.h"
 #include "field/Skill.h"
 #include "field/SkillRules.h"
+#include "levels/LevelStart.h"
 #include "player/Shop.h"
 
 class Engine;
@@ -14,11 +18,12 @@ class Entity;
 class Ship;
 class UI;
 
-// The playable level. It owns its entities, its music, the shop, the wave
-// script and the swarm tracker. Each frame it updates every entity, applies
-// the interaction rules to every ordered pair, removes finished entities,
-// acts on the overlays' Replay and Exit and lets the wave script spawn.
-// It plays one skill from its creation to its end.
+// A level in play. It is built from a LevelStart (which level, with what
+// ship) and owns its entities, its music, the shop, the wave script and the
+// swarm tracker. Each frame it updates every entity, applies the
+// interaction rules to every ordered pair, removes finished entities, acts
+// on the overlays' Replay and Exit and lets the wave script spawn. It plays
+// one level at one skill from its creation to its end.
 class Stage1 : public GameScreen {
 public:
     // The skill of every level created from now on: Normal until the
@@ -29,8 +34,14 @@ public:
     static void SetComingSkill(Skill skill);
     static Skill ComingSkill();
 
+    // How long a won level waits before the campaign goes on to the next
+    // one by itself.
+    static constexpr int NextLevelAfterMs = 8000;
+
     bool GameOver = false;
     bool Victory = false;
+    // The campaign went on from here to its next level.
+    bool HandedOver = false;
     class Engine* Engine;
     Mix_Music* Music = nullptr;
     class Shop Shop;
@@ -38,8 +49,12 @@ public:
     SwarmTracker Tracker;
     // The skill this level plays, the coming skill when it was created.
     const Skill Difficulty;
+    // The level played and the ship it began with.
+    const LevelStart Start;
 
+    // The campaign's first level with a new game's ship.
     Stage1();
+    explicit Stage1(LevelStart start);
     ~Stage1() override;
     void Load(std::string name) override;
     bool Update(float seconds) override;
@@ -49,7 +64,20 @@ public:
     // The level's HUD panel (the first in the list), or null.
     UI* FindHud() const;
 
+    // What the ship has now, to be carried into another level.
+    Loadout Carried() const;
+    // Whether winning this level leads on to another one.
+    bool LeadsOn() const { return NextLevelName.has_value(); }
+
 private:
+    void AddBackdrop();
+    // What the overlays' buttons and the victory's wait ask for; true when
+    // a new screen has taken this one's place.
+    bool FollowOverlays(UI& hud, float seconds);
+    // What Replay starts: the run begun again, a campaign from its start.
+    LevelStart Again() const;
+    // Gives the new ship and HUD what the level began with.
+    void Equip();
     // The outer and inner passes; true when an entity asked to end the game.
     bool RunPairPasses(UI& hud, float seconds);
     // The pairs of the outer entity in slot i.
@@ -65,4 +93,8 @@ private:
 
     // Which slots of Entities the pair pass has to visit; rebuilt each frame.
     PairIndex Pairs;
+    // The name of the level a victory leads on to, if any.
+    std::optional<std::string> NextLevelName;
+    // Runs from the victory; the campaign goes on once it passes NextLevelAfterMs.
+    Timer VictoryClock;
 };

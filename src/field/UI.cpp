@@ -24,6 +24,7 @@ constexpr SDLKey ShopKeys[] = {SDLK_h, SDLK_b, SDLK_n, SDLK_m};
 const char* const KeyButtonPath = "Image/ButtonKey.png";
 const SDL_Color KeyInk[] = {{105, 114, 127, 0}, {255, 255, 255, 0}, {154, 90, 90, 0}};
 const char* const ReplayPath = "Image/Replay.png";
+const char* const NextLevelPath = "Image/NextLevel.png";
 const char* const ExitPath = "Image/ExitButton.png";
 
 Image* Picture(const char* path) { return Engine::Instance().Cache.Get(path); }
@@ -36,6 +37,7 @@ UI::UI(Skill difficulty) : Difficulty(difficulty) {
         Picture(path);
     Picture(KeyButtonPath);
     Picture(ReplayPath);
+    Picture(NextLevelPath);
     Picture(ExitPath);
 }
 
@@ -58,6 +60,7 @@ void UI::Load() {
     Image* replay = Picture(ReplayPath);
     exit->SetFrames(0, 0, 128, 100, 2);
     replay->SetFrames(0, 0, 193, 93, 2);
+    Picture(NextLevelPath)->SetFrames(0, 0, 193, 93, 2);
     ReplayRect = ImageButton::CentredRect(*replay, Layout::LeftColumnX, Layout::ButtonRowTop);
     ExitRect = ImageButton::CentredRect(*exit, Layout::RightColumnX, Layout::ButtonRowTop);
 
@@ -66,7 +69,7 @@ void UI::Load() {
     PlayerShield = 100;
     PlayerMoney = 0;
     PlayerScore = 0;
-    PausedView = GameOverView = ExitClicked = ReplayClicked = VictoryView = false;
+    PausedView = GameOverView = ExitClicked = ReplayClicked = VictoryView = NextLevelView = NextClicked = false;
 
     Texts.Clear();
     OverlayLines.Clear();
@@ -109,6 +112,7 @@ void UI::Draw(SDL_Surface* target) {
     DrawCounters(target);
     DrawShopLabels(target);
     DrawSkill(target);
+    DrawLevel(target);
 }
 
 int UI::PanelHeight() const { return Sprite != nullptr ? Sprite->Height() : 0; }
@@ -183,6 +187,11 @@ void UI::DrawSkill(SDL_Surface* target) {
     Texts.Draw(target, SmallFont, name, Gold, Layout::SkillLabel.X, Layout::SkillLabel.Y);
 }
 
+void UI::DrawLevel(SDL_Surface* target) {
+    const std::string shown = LevelNumber > 0 ? "LEVEL " + std::to_string(LevelNumber) : LevelName;
+    Texts.Draw(target, SmallFont, shown, Gold, Layout::LevelLabel.X, Layout::LevelLabel.Y);
+}
+
 void UI::DrawPauseOverlay(SDL_Surface* target) {
     DrawOverlayLine(target, "PAUSED", White, Layout::HeadlineTop);
     // A won level paused shows the victory's lines in that place.
@@ -192,13 +201,24 @@ void UI::DrawPauseOverlay(SDL_Surface* target) {
 }
 
 void UI::DrawEndOverlay(SDL_Surface* target) {
-    const char* headline = VictoryView ? "Congrats! You just saved the universe!" : "GAME OVER";
+    std::string headline = "GAME OVER";
+    std::string question = "Do you want to play again?";
+    if (VictoryView && NextLevelView) {
+        headline = "Level cleared!";
+        question = "Next: " + NextLevelName;
+    } else if (VictoryView && CampaignEnd) {
+        headline = "Congrats! You just saved the universe!";
+        question = "Campaign won! Do you want to play again?";
+    } else if (VictoryView) {
+        headline = "Level cleared!";
+    }
     DrawOverlayLine(target, headline, White, Layout::HeadlineTop);
-    DrawOverlayLine(target, "Do you want to play again?", White, Layout::SecondLineTop);
+    DrawOverlayLine(target, question, White, Layout::SecondLineTop);
     // The table takes this run only once the level is left, so until then
     // it still holds the best of the runs before.
     const BestScores* scores = Engine->Scores;
-    if (scores != nullptr && scores->IsNewBest(PlayerScore, SkillName(Difficulty)))
+    // Only a campaign run has a best score to beat.
+    if (scores != nullptr && CampaignRun && scores->IsNewBest(PlayerScore, SkillName(Difficulty)))
         DrawOverlayLine(target, "New best score!", Gold, Layout::NewBestTop);
     DrawOverlayButtons(target);
 }
@@ -210,8 +230,10 @@ void UI::DrawOverlayLine(SDL_Surface* target, const std::string& text, SDL_Color
 void UI::DrawOverlayButtons(SDL_Surface* target) {
     CursorX = Engine->Input.MouseX;
     CursorY = Engine->Input.MouseY;
-    if (ImageButton::DrawAndTakeClick(target, *Picture(ReplayPath), ReplayRect, CursorX, CursorY))
-        ReplayClicked = true;
+    // A won level that leads on offers the next level where Replay sits.
+    if (ImageButton::DrawAndTakeClick(target, *Picture(NextLevelView ? NextLevelPath : ReplayPath), ReplayRect, CursorX,
+                                      CursorY))
+        (NextLevelView ? NextClicked : ReplayClicked) = true;
     if (ImageButton::DrawAndTakeClick(target, *Picture(ExitPath), ExitRect, CursorX, CursorY))
         ExitClicked = true;
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <SDL/SDL_ttf.h>
 
+#include <string>
+
 #include "engine/Layout.h"
 #include "engine/TextCache.h"
 #include "engine/TextPlate.h"
@@ -16,10 +18,11 @@ class Image;
 // counters and the shop labels (each with the key the player buys with where
 // it is not the game's own), recharges the shield, offers the
 // self-destruct key and draws the pause, game-over and victory overlays,
-// whose Replay and Exit clicks it reports through two flags. It plays the
-// level's skill: the share of damage the ship takes and the shield's
-// recharge are that skill's, and a skill other than normal is named on the
-// panel.
+// whose Replay, Next level and Exit clicks it reports through flags. It
+// plays the level's skill: the share of damage the ship takes and the
+// shield's recharge are that skill's, and a skill other than normal is named
+// on the panel, as is the level's number in the campaign (or the name of a
+// level of the player's own).
 class UI : public Unsolid {
 public:
     const Skill Difficulty;
@@ -35,6 +38,18 @@ public:
     bool ExitClicked = false;
     bool ReplayClicked = false;
     bool VictoryView = false;
+    // Set by the level: a won level leads on to the next, whose name the
+    // victory overlay shows, with Next level in place of Replay.
+    bool NextLevelView = false;
+    bool NextClicked = false;
+    // The level played: its number in the campaign (0 for a level of the
+    // player's own), its name, the name of the level it leads on to, whether
+    // it is part of a campaign run and whether winning it wins the campaign.
+    int LevelNumber = 1;
+    std::string LevelName;
+    std::string NextLevelName;
+    bool CampaignRun = true;
+    bool CampaignEnd = false;
     // Shop labels: 0 cannot be bought now, 1 can, 2 sold out.
     int RepairState = 0;
     int CannonState = 0;
@@ -87,6 +102,7 @@ private:
     void DrawShopLabels(SDL_Surface* target);
     void DrawShopButton(SDL_Surface* target, int button, int state, ScreenPoint at);
     void DrawSkill(SDL_Surface* target);
+    void DrawLevel(SDL_Surface* target);
 
     // The counters and prices, and the overlays' lines, as last rendered.
     TextCache Texts;

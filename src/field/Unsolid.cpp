@@ -7,7 +7,7 @@ Unsolid::Unsolid() : Engine(&Engine::Instance()) {}
 void Unsolid::Load() {
     ScrollSpeed = 0;
     ResetForLoad();
-    Sprite = FetchImage(ImagePath);
+    Sprite = Engine->Cache.Get(ImagePath, Tint);
 }
 
 bool Unsolid::Update(float seconds) {

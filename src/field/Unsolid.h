@@ -10,6 +10,9 @@ class Unsolid : public Entity {
 public:
     // Leftward scroll speed of the background layers.
     float ScrollSpeed = 0;
+    // What the picture's colours are multiplied by (0xRRGGBB): a level's
+    // backdrop may tint its layers.
+    uint32_t Tint = 0xFFFFFF;
     class Engine* Engine;
     Image* Sprite = nullptr;
 

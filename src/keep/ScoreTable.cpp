@@ -17,7 +17,9 @@ constexpr long MaxTenths = 9'999'999'999;                // 999 999 999.9 second
 constexpr size_t MaxLineLength = 1024;
 constexpr size_t MaxReplayName = 255;  // the longest file name Linux allows
 constexpr const char* OutcomeNames[] = {"won", "lost", "left"};
-constexpr const char* Header = "# score money outcome seconds date time replay difficulty\n";
+constexpr const char* Header = "# score money outcome seconds date time replay difficulty level\n";
+constexpr const char* AloneSuffix = "-alone";
+constexpr int MostLevels = 99;
 
 bool IsDigits(std::string_view text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -88,13 +90,26 @@ bool IsReplayName(std::string_view name) {
            std::all_of(name.begin(), name.end(), [](char c) { return c > ' ' && c <= '~' && c != '/'; });
 }
 
+// "3" for a campaign run that reached level 3, "3-alone" for level 3 played on its own.
+bool ReadLevel(std::string_view text, Run& run) {
+    run.Alone = text.ends_with(AloneSuffix);
+    if (run.Alone)
+        text.remove_suffix(std::string_view(AloneSuffix).size());
+    if (!IsDigits(text) || text.size() > 2 || text[0] == '0')
+        return false;
+    run.Level = static_cast<int>(Number(text));
+    return true;
+}
+
+std::string LevelWord(const Run& run) { return std::to_string(run.Level) + (run.Alone ? AloneSuffix : ""); }
+
 // Fills `run` from one line of the file; what is wrong with it otherwise.
 // Lines without the difficulty, from before the game had them, are normal.
 std::string ReadRun(std::string_view line, Run& run) {
     if (line.size() > MaxLineLength)
         return "line too long";
     const std::vector<std::string_view> word = PlainText::Words(line);
-    if (word.size() < 7 || word.size() > 8)
+    if (word.size() < 7 || word.size() > 9)
         return word.size() < 7 ? "too few fields" : "too many fields";
     if (!ReadCount(word[0], run.Score))
         return "bad score " + Log::Quoted(word[0]);
@@ -110,10 +125,12 @@ std::string ReadRun(std::string_view line, Run& run) {
     if (word[6] != "-" && !IsReplayName(word[6]))
         return "bad replay name " + Log::Quoted(word[6]);
     run.Replay = word[6] == "-" ? "" : std::string(word[6]);
-    const std::optional<Skill> skill = word.size() == 8 ? SkillNamed(word[7]) : Skill::Normal;
+    const std::optional<Skill> skill = word.size() >= 8 ? SkillNamed(word[7]) : Skill::Normal;
     if (!skill)
         return "unknown difficulty " + Log::Quoted(word[7]);
     run.Difficulty = *skill;
+    if (word.size() == 9 && !ReadLevel(word[8], run))
+        return "bad level " + Log::Quoted(word[8]);
     return "";
 }
 
@@ -159,7 +176,8 @@ std::string Columns(const std::vector<std::vector<std::string>>& rows, std::stri
 bool ScoreTable::IsValid(const Run& run) {
     return run.Score >= 0 && run.Score <= MaxCount && run.Money >= 0 && run.Money <= MaxCount && run.Tenths >= 0 &&
            run.Tenths <= MaxTenths && IsTimestamp(run.When) && (run.Replay.empty() || IsReplayName(run.Replay)) &&
-           static_cast<size_t>(run.Result) < std::size(OutcomeNames) && IsSkill(run.Difficulty);
+           static_cast<size_t>(run.Result) < std::size(OutcomeNames) && IsSkill(run.Difficulty) && run.Level >= 1 &&
+           run.Level <= MostLevels;
 }
 
 std::string ScoreTable::Timestamp(std::time_t when) {
@@ -304,8 +322,8 @@ bool ScoreTable::IsNewBest(long long score, Skill difficulty) const {
 }
 
 const ScoreTable::Run* ScoreTable::Best(Skill difficulty) const {
-    const auto best =
-        std::find_if(runs_.begin(), runs_.end(), [difficulty](const Run& run) { return run.Difficulty == difficulty; });
+    const auto best = std::find_if(runs_.begin(), runs_.end(),
+                                   [difficulty](const Run& run) { return run.Difficulty == difficulty && !run.Alone; });
     return best == runs_.end() ? nullptr : &*best;
 }
 
@@ -327,7 +345,7 @@ std::string ScoreTable::Text() const {
     for (const Run& run : runs_)
         text += std::to_string(run.Score) + " " + std::to_string(run.Money) + " " +
                 OutcomeNames[static_cast<size_t>(run.Result)] + " " + Seconds(run.Tenths) + " " + run.When + " " +
-                (run.Replay.empty() ? "-" : run.Replay) + " " + SkillName(run.Difficulty) + "\n";
+                (run.Replay.empty() ? "-" : run.Replay) + " " + SkillName(run.Difficulty) + " " + LevelWord(run) + "\n";
     return text;
 }
 
@@ -336,17 +354,18 @@ std::string ScoreTable::Format() const {
         return "No scores yet.\n";
     std::string text;
     for (const Skill skill : {Skill::Normal, Skill::Easy, Skill::Hard}) {
-        std::vector<std::vector<std::string>> rows = {{"#", "Score", "Money", "Outcome", "Seconds", "Date", "Replay"}};
+        std::vector<std::vector<std::string>> rows = {
+            {"#", "Score", "Money", "Outcome", "Level", "Seconds", "Date", "Replay"}};
         for (const Run& run : runs_)
             if (run.Difficulty == skill)
                 rows.push_back({std::to_string(rows.size()), std::to_string(run.Score), std::to_string(run.Money),
-                                OutcomeNames[static_cast<size_t>(run.Result)], Seconds(run.Tenths), run.When,
-                                run.Replay.empty() ? "-" : run.Replay});
+                                OutcomeNames[static_cast<size_t>(run.Result)], LevelWord(run), Seconds(run.Tenths),
+                                run.When, run.Replay.empty() ? "-" : run.Replay});
         if (rows.size() == 1)
             continue;
         std::string name = SkillName(skill);
         name[0] = static_cast<char>(name[0] - 'a' + 'A');
-        text += (text.empty() ? "" : "\n") + name + "\n" + Columns(rows, "rrrlrll");
+        text += (text.empty() ? "" : "\n") + name + "\n" + Columns(rows, "rrrllrll");
     }
     return text;
 }

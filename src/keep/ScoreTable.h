@@ -11,9 +11,11 @@
 
 // The ten best runs of each difficulty, best first, as kept in the player's
 // scores.txt: one line a run (score, money, outcome, seconds played, local
-// date and time, replay file name or "-", difficulty) under a "#" header. A
-// line written before the game had difficulties ends with the replay and
-// was played on normal. Runs of different difficulties never push one
+// date and time, replay file name or "-", difficulty, level reached: "2",
+// or "2-alone" for a level played on its own) under a "#" header. A line
+// written before the game had difficulties ends with the replay and was
+// played on normal; one written before it had levels, at level 1 of a
+// campaign. A best score is a campaign run's. Runs of different difficulties never push one
 // another out of the table, and a best score is always the best of one
 // difficulty. The table owns its runs. Loading never changes the file: the
 // table remembers what it could not read (damaged lines, a file too large
@@ -31,6 +33,10 @@ public:
         std::string When;    // local time, "YYYY-MM-DD HH:MM:SS"
         std::string Replay;  // a file name in the replays folder; empty for none
         Skill Difficulty = Skill::Normal;
+        // The level the run reached: of the campaign, or of a level played
+        // on its own (korvanta --level), which is no campaign run.
+        int Level = 1;
+        bool Alone = false;
         bool operator==(const Run&) const = default;
     };
 

@@ -52,6 +52,7 @@ std::string UserFolders::DataHome() const { return BaseFolder("XDG_DATA_HOME", "
 std::string UserFolders::ConfigHome() const { return BaseFolder("XDG_CONFIG_HOME", ".config"); }
 std::string UserFolders::GameData() const { return Below(DataHome(), "korvanta"); }
 std::string UserFolders::Replays() const { return Below(GameData(), "replays"); }
+std::string UserFolders::Levels() const { return Below(GameData(), "levels"); }
 std::string UserFolders::GameConfig() const { return Below(ConfigHome(), "korvanta"); }
 std::string UserFolders::ScoresFile() const { return Below(GameData(), "scores.txt"); }
 std::string UserFolders::SettingsFile() const { return Below(GameConfig(), "settings.ini"); }

@@ -25,6 +25,7 @@ public:
 
     std::string GameData() const;      // <data>/korvanta
     std::string Replays() const;       // <data>/korvanta/replays
+    std::string Levels() const;        // <data>/korvanta/levels: the player's own
     std::string GameConfig() const;    // <config>/korvanta
     std::string ScoresFile() const;    // <data>/korvanta/scores.txt
     std::string SettingsFile() const;  // <config>/korvanta/settings.ini

@@ -50,19 +50,34 @@ void Shop::BuyRapidFire(UI& ui, Ship& ship) {
     if (ui.PlayerMoney < RapidFirePrice || RapidFireCount >= RapidFireLimit)
         return;
     ui.PlayerMoney -= RapidFirePrice;
-    ship.BulletSpeed += 25;
-    ship.FireDelay -= 5;
-    RapidFirePrice = static_cast<int>(RapidFirePrice * 1.5);
-    RapidFireCount += 1;
+    AddRapidFire(ship);
 }
 
 void Shop::BuyCannon(UI& ui, Ship& ship) {
     if (ui.PlayerMoney < CannonPrice || CannonCount >= CannonLimit)
         return;
     ui.PlayerMoney -= CannonPrice;
+    AddCannon(ship);
+}
+
+void Shop::AddRapidFire(Ship& ship) {
+    ship.BulletSpeed += 25;
+    ship.FireDelay -= 5;
+    RapidFirePrice = static_cast<int>(RapidFirePrice * 1.5);
+    RapidFireCount += 1;
+}
+
+void Shop::AddCannon(Ship& ship) {
     ship.CannonLevel += 1;
     CannonPrice = static_cast<int>(CannonPrice * 1.25);
     CannonCount += 1;
+}
+
+void Shop::Equip(Ship& ship, int cannons, int rapidFires) {
+    for (int i = 0; i < cannons && CannonCount < CannonLimit; ++i)
+        AddCannon(ship);
+    for (int i = 0; i < rapidFires && RapidFireCount < RapidFireLimit; ++i)
+        AddRapidFire(ship);
 }
 
 bool Shop::MissileReady(const UI& ui) const {

@@ -22,8 +22,14 @@ public:
 
     Shop();
     void Update(UI& ui, Ship& ship);
+    // Fits `ship` with what was bought before the level began: `cannons`
+    // cannon upgrades and `rapidFires` rapid fires, at no cost, with the
+    // prices they left behind.
+    void Equip(Ship& ship, int cannons, int rapidFires);
 
 private:
+    void AddRapidFire(Ship& ship);
+    void AddCannon(Ship& ship);
     void BuyRepair(UI& ui);
     void BuyRapidFire(UI& ui, Ship& ship);
     void BuyCannon(UI& ui, Ship& ship);

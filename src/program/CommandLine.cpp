@@ -9,6 +9,7 @@
 
 #include "engine/Log.h"
 #include "keep/PlainText.h"
+#include "levels/Campaign.h"
 
 #ifndef KORVANTA_VERSION
 #define KORVANTA_VERSION "1.0.0"
@@ -26,9 +27,11 @@ constexpr Option Table[] = {
     {'\0', "windowed", nullptr, "play in a window"},
     {'\0', "mute", nullptr, "no music and no sound effects for this run"},
     {'\0', "difficulty", "NAME", "play easy, normal or hard this run (the saved setting is kept)"},
+    {'\0', "level", "N", "play level N of the campaign on its own, with a new ship"},
     {'\0', "scores", nullptr, "show the table of best runs and exit"},
     {'\0', "replay", "FILE", "play back the run recorded in FILE"},
     {'\0', "verify", "FILE", "check that the run recorded in FILE plays back as recorded"},
+    {'\0', "check-level", "FILE", "check the level file FILE and exit"},
     {'\0', "frames", "N", "quit by itself after N frames"},
 };
 
@@ -63,6 +66,14 @@ bool ReadFrames(const std::string& text, long& frames) {
     return errno == 0 && frames > 0;
 }
 
+// A level of the campaign by its number.
+std::optional<int> LevelNumber(const std::string& text) {
+    long number = 0;
+    if (!ReadFrames(text, number) || number > Campaign::Levels)
+        return std::nullopt;
+    return static_cast<int>(number);
+}
+
 // Records one option in `choice`; false when it ends the parse (an action
 // decided or a usage error, both already in `choice`).
 bool Apply(const Option& option, const std::string& value, Choice& choice) {
@@ -77,12 +88,20 @@ bool Apply(const Option& option, const std::string& value, Choice& choice) {
         choice.Mute = true;
     else if (name == "scores")
         choice.Do = Action::PrintScores;
+    else if (name == "check-level") {
+        choice.Do = Action::CheckLevel;
+        choice.LevelFile = value;
+    }
     else if (name == "replay")
         choice.ReplayFile = value;
     else if (name == "verify")
         choice.VerifyFile = value;
     else if (name == "difficulty" && !(choice.Difficulty = SkillNamed(value))) {
         choice = Refusal("option '--difficulty' takes easy, normal or hard, not " + Log::Quoted(value));
+        return false;
+    } else if (name == "level" && !(choice.Level = LevelNumber(value))) {
+        choice = Refusal("option '--level' takes a level from 1 to " + std::to_string(Campaign::Levels) + ", not " +
+                         Log::Quoted(value));
         return false;
     } else if (name == "frames" && !ReadFrames(value, choice.Frames)) {
         choice = Refusal("option '--frames' needs a positive whole number, not " + Log::Quoted(value));
@@ -94,7 +113,8 @@ bool Apply(const Option& option, const std::string& value, Choice& choice) {
 // Options that cannot go together, each pair named once.
 std::optional<Choice> Conflict(const std::vector<std::string>& given) {
     static constexpr std::pair<const char*, const char*> pairs[] = {
-        {"replay", "verify"}, {"fullscreen", "windowed"}, {"verify", "difficulty"}};
+        {"replay", "verify"}, {"fullscreen", "windowed"}, {"verify", "difficulty"}, {"level", "replay"},
+        {"level", "verify"}};
     for (const auto& [first, second] : pairs)
         if (std::count(given.begin(), given.end(), first) && std::count(given.begin(), given.end(), second))
             return Refusal(std::string("options '--") + first + "' and '--" + second + "' cannot be used together");

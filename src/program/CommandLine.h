@@ -18,7 +18,7 @@ public:
         const char* Help;
     };
 
-    enum class Action { Run, PrintHelp, PrintVersion, PrintScores, UsageError };
+    enum class Action { Run, PrintHelp, PrintVersion, PrintScores, CheckLevel, UsageError };
 
     struct Choice {
         Action Do = Action::Run;
@@ -27,6 +27,8 @@ public:
         std::optional<Skill> Difficulty{};  // --difficulty, for this run
         std::string ReplayFile{};  // --replay: play this replay back
         std::string VerifyFile{};  // --verify: check this replay
+        std::string LevelFile{};   // --check-level: check this level file
+        std::optional<int> Level{};  // --level: play this level of the campaign on its own
         long Frames = 0;         // --frames: quit after this many frames; 0 plays on
         // For UsageError: the one line for stderr (with its newline), and 2.
         std::string Error{};

@@ -57,6 +57,8 @@ protected:
 
     // Chooses the first entry that is not dimmed, or Back.
     void ChooseFirst();
+    // The page closes after this frame, as with Back.
+    void Leave() { Leaving = true; }
     void ChooseEntry(int entry);
     // A thin frame around the chosen entry.
     static void Outline(SDL_Surface* target, const SDL_Rect& area);

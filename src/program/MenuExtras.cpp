@@ -5,15 +5,22 @@
 #include "engine/MainLoop.h"
 #include "keep/ScoreTable.h"
 #include "program/ControlsPage.h"
+#include "program/LevelsPage.h"
 #include "program/OptionsPage.h"
 #include "program/PageTrail.h"
 #include "program/ScoresPage.h"
 #include "program/SettingsKeys.h"
+#include "replay/RecordedLevel.h"
+#include "screens/LoadingScreen.h"
 #include "screens/MainScreen.h"
 
-MenuExtras::MenuExtras(SettingsKeys& settings, const ScoreTable& scores, std::string replays,
+MenuExtras::MenuExtras(SettingsKeys& settings, const ScoreTable& scores, std::string replays, std::string ownLevels,
                        std::string shippedDemo)
-    : Settings(settings), Scores(scores), Replays(std::move(replays)), Shipped(std::move(shippedDemo)) {}
+    : Settings(settings),
+      Scores(scores),
+      Replays(std::move(replays)),
+      OwnLevelsFolder(std::move(ownLevels)),
+      Shipped(std::move(shippedDemo)) {}
 
 MenuExtras::~MenuExtras() { End(); }
 
@@ -25,6 +32,8 @@ std::unique_ptr<MenuPage> MenuExtras::Open(Page page) {
             Settings, [this, pages = trail.get()] { pages->Open(std::make_unique<ControlsPage>(Settings)); }));
         return trail;
     }
+    if (page == Page::Levels)
+        return OpenLevels();
     // The page opens on the difficulty the player plays, or comes back as it was left.
     const int entry = BackToScores ? ScoresEntry : 0;
     const Skill shown = BackToScores ? ScoresSkill : Settings.Current().Difficulty;
@@ -33,6 +42,31 @@ std::unique_ptr<MenuPage> MenuExtras::Open(Page page) {
         Scores, Replays,
         [this](const std::string& path, int chosen, Skill skill) { return Watch(path, chosen, skill); }, shown,
         entry);
+}
+
+// The player's levels as the folder has them now; each one left out is said once.
+std::unique_ptr<MenuPage> MenuExtras::OpenLevels() {
+    ChosenLevel.reset();
+    if (OwnLevelsFolder.empty())
+        return nullptr;
+    std::vector<std::string> refused;
+    std::vector<OwnLevels::Entry> levels = OwnLevels::List(OwnLevelsFolder, refused);
+    for (const std::string& why : refused)
+        Log::WarnOnce("left out of the level list: " + why);
+    if (levels.empty())
+        return nullptr;
+    return std::make_unique<LevelsPage>(std::move(levels),
+                                        [this](LevelStart start) { ChosenLevel = std::move(start); });
+}
+
+bool MenuExtras::StartChosenLevel() {
+    if (!ChosenLevel)
+        return false;
+    LevelStart start = std::move(*ChosenLevel);
+    ChosenLevel.reset();
+    // The loading screen's Load deletes the menu that asked.
+    Engine::Instance().PushScreen(new LoadingScreen(std::move(start)), "LoadingScreen");
+    return true;
 }
 
 bool MenuExtras::StartDemo() {
@@ -50,7 +84,7 @@ bool MenuExtras::Watch(const std::string& path, int entry, Skill shown) {
     std::string why;
     if (Showing)
         return false;
-    if (!ReplayFile::Load(path, run, why)) {
+    if (!RecordedLevel::Load(path, run, why)) {
         OutOfSync.insert(path);
         Log::WarnOnce("cannot play the replay " + Log::Quoted(path) + ": " + why);
         return false;
@@ -74,7 +108,7 @@ bool MenuExtras::FindDemo(ReplayFile& run, std::string& path) {
     for (const ScoreTable::Run& kept : Scores.Runs()) {
         path = Replays + "/" + kept.Replay;
         if (!Replays.empty() && !kept.Replay.empty() && OutOfSync.count(path) == 0 &&
-            ReplayFile::Peek(path, run, why)) {
+            RecordedLevel::Peek(path, run, why)) {
             if (ReplayFile::Load(path, run, why))
                 return true;
             OutOfSync.insert(path);
@@ -85,7 +119,7 @@ bool MenuExtras::FindDemo(ReplayFile& run, std::string& path) {
     path = Shipped;
     if (OutOfSync.count(path) != 0)
         return false;
-    if (ReplayFile::Load(path, run, why))
+    if (RecordedLevel::Load(path, run, why))
         return true;
     Log::WarnOnce("no demo to show: cannot use " + Log::Quoted(path) + ": " + why);
     return false;

@@ -1,21 +1,23 @@
 #pragma once
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 
 #include "engine/MenuPages.h"
 #include "engine/WindowShow.h"
 #include "field/Skill.h"
+#include "levels/LevelStart.h"
 #include "replay/ReplayShow.h"
 
 class ScoreTable;
 class SettingsKeys;
 
 // The program's side of the menu: its options page (and the controls page
-// it leads to) and its scores page, and the recorded runs it shows in the
-// window. A kept run chosen on the scores page plays until it ends or ESC,
-// then the scores page comes back; a run named on the command line plays the
-// same way, then the menu comes up. The
+// it leads to), its scores page, the level list of the player's own levels,
+// and the recorded runs it shows in the window. A kept run chosen on the
+// scores page plays until it ends or ESC, then the scores page comes back; a
+// run named on the command line plays the same way, then the menu comes up. The
 // demo plays when the menu is left alone: the best kept run that plays
 // under today's rules, otherwise the run shipped with the game; any key,
 // click or pad button ends it, and a fresh menu comes back. A run whose
@@ -30,8 +32,9 @@ public:
     static constexpr const char* WatchCaption = "REPLAY - ESC to go back";
 
     // `replays` is the replay shelf's folder (empty: no kept runs);
-    // `shippedDemo` is relative to the asset folder.
-    MenuExtras(SettingsKeys& settings, const ScoreTable& scores, std::string replays,
+    // `ownLevels` the player's levels folder (empty: none); `shippedDemo` is
+    // relative to the asset folder.
+    MenuExtras(SettingsKeys& settings, const ScoreTable& scores, std::string replays, std::string ownLevels = "",
                std::string shippedDemo = ShippedDemo);
     // Ends a show still on.
     ~MenuExtras() override;
@@ -39,6 +42,7 @@ public:
     MenuExtras& operator=(const MenuExtras&) = delete;
 
     std::unique_ptr<MenuPage> Open(Page page) override;
+    bool StartChosenLevel() override;
     bool StartDemo() override;
 
     bool Frame() override;
@@ -55,6 +59,7 @@ public:
     const ReplayShow* Current() const { return Showing.get(); }
 
 private:
+    std::unique_ptr<MenuPage> OpenLevels();
     // The demo's run and its path: the best kept one that plays under
     // today's rules and has kept in sync, else the shipped one.
     bool FindDemo(ReplayFile& run, std::string& path);
@@ -63,7 +68,10 @@ private:
     SettingsKeys& Settings;
     const ScoreTable& Scores;
     std::string Replays;
+    std::string OwnLevelsFolder;
     std::string Shipped;
+    // The level chosen on the level list, until the menu starts it.
+    std::optional<LevelStart> ChosenLevel;
     std::unique_ptr<ReplayShow> Showing;
     std::string ShowingPath;
     // Where the show leads back: the scores page and the entry it played.

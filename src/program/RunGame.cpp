@@ -18,6 +18,8 @@
 #include "keep/ScoreTable.h"
 #include "keep/Settings.h"
 #include "keep/UserFolders.h"
+#include "levels/Campaign.h"
+#include "levels/LevelFile.h"
 #include "program/AssetFolder.h"
 #include "program/CommandLine.h"
 #include "program/Gamepad.h"
@@ -26,6 +28,7 @@
 #include "program/SettingsKeys.h"
 #include "replay/ReplayFile.h"
 #include "replay/ReplayModes.h"
+#include "screens/LoadingScreen.h"
 
 namespace {
 std::string WorkingDirectory() {
@@ -36,6 +39,18 @@ std::string WorkingDirectory() {
 void ReportPicture(const ImageLoadError& error) {
     Log::Error(std::string(error.what()) + ": cannot load " + Log::Quoted(error.Path) + " from " + Log::Quoted(WorkingDirectory()) + " (" +
                error.Reason + ")");
+}
+
+// "FILE: ok, 160 s" (when the boss comes), or every fault of the file.
+int CheckLevel(const std::string& path) {
+    std::vector<std::string> faults;
+    const std::optional<Level> level = LevelFile::Load(path, faults);
+    for (const std::string& fault : faults)
+        std::fprintf(stderr, "%s\n", fault.c_str());
+    if (!level)
+        return 1;
+    std::printf("%s: ok, %g s\n", LevelFile::Shown(path).c_str(), level->BossMs() / 1000.0);
+    return 0;
 }
 
 // What the command line asks for besides playing; the status to exit with,
@@ -51,6 +66,8 @@ std::optional<int> AnswerWithoutPlaying(const CommandLine::Choice& choice) {
     case CommandLine::Action::PrintScores:
         std::fputs(ScoreTable::Load(UserFolders().ScoresFile()).Format().c_str(), stdout);
         return 0;
+    case CommandLine::Action::CheckLevel:
+        return CheckLevel(choice.LevelFile);
     case CommandLine::Action::UsageError:
         std::fputs(choice.Error.c_str(), stderr);
         return choice.ExitStatus;
@@ -87,6 +104,17 @@ int RunGame(int argc, char** argv) {
     if (!replayPath.empty() && !ReplayModes::Load(replayPath, recorded))
         return 1;
     AssetFolder::ForThisProgram().Enter();
+    // The campaign's levels are part of the install, as the pictures are: a
+    // level that cannot be read ends the game before it begins.
+    try {
+        Campaign::ReadAll();
+    } catch (const LevelLoadError& error) {
+        for (const std::string& message : error.Messages)
+            Log::Error("cannot read the game's level " + message);
+        return 1;
+    }
+    if (!replayPath.empty() && !ReplayModes::HasItsLevel(replayPath, recorded))
+        return 1;
     if (!choice.VerifyFile.empty())
         return ReplayModes::Verify(std::move(recorded));
 
@@ -113,11 +141,18 @@ int RunGame(int argc, char** argv) {
             hotkeys.Apply();
             Gamepad pad(&hotkeys);
             engine.Pad = &pad;
-            MenuExtras extras(hotkeys, keeper.Scores(), folders.Replays());
+            MenuExtras extras(hotkeys, keeper.Scores(), folders.Replays(), folders.Levels());
             engine.Pages = &extras;
             engine.Watcher = &keeper.Watcher();
             if (!choice.ReplayFile.empty())
                 extras.Replay(std::move(recorded));
+            // A level asked for on the command line is played on its own,
+            // with a new game's ship, instead of the menu. It comes up on a
+            // clock held still, as within a frame, for its recording.
+            if (choice.Level) {
+                TickSource::HoldAt(TickSource::WallNow());
+                engine.PushScreen(new LoadingScreen(Campaign::Start(*choice.Level, {}, false)), "LoadingScreen");
+            }
             Play(choice.Frames);
             engine.Pages = nullptr;
             // A window that could not be opened again (message printed).

@@ -1,6 +1,7 @@
 #include "program/RunKeeper.h"
 
 #include <ctime>
+#include <utility>
 
 #include "engine/Log.h"
 #include "keep/RunLength.h"
@@ -28,16 +29,25 @@ RunKeeper::RunKeeper(std::string scoresPath, std::string replaysFolder)
 void RunKeeper::Keep(const ReplayFile& run, const LevelOutcome& outcome) {
     const std::time_t now = std::time(nullptr);
     const std::string replay = Shelf.Keep(run.Encode(), now);
-    if (outcome.Score <= 0)
+    // A campaign run is one run however many levels it crosses: it enters
+    // the table once, as it ends, with the time of all its levels.
+    RunMs += outcome.LevelMs;
+    if (outcome.HandedOver)
+        return;
+    const uint32_t played = std::exchange(RunMs, 0);
+    // A level of the player's own plays by no rules the table can compare.
+    if (outcome.Score <= 0 || run.Level == 0)
         return;
     ScoreTable::Run entry;
     entry.Score = outcome.Score;
     entry.Money = outcome.Money;
     entry.Result = AsScoreOutcome(outcome.How);
-    entry.Tenths = RunLength::Tenths(outcome.LevelMs);
+    entry.Tenths = RunLength::Tenths(played);
     entry.When = ScoreTable::Timestamp(now);
     entry.Replay = replay;
     entry.Difficulty = run.Difficulty;
+    entry.Level = run.Level;
+    entry.Alone = !run.InCampaign;
     if (!Table.Add(entry))
         return;
     if (ScoresPath.empty())

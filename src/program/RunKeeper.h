@@ -8,7 +8,9 @@
 // Keeps what the player's runs leave behind: it records every level session
 // (it is the engine's watcher while the game is played), puts each recording
 // on the replay shelf, and enters the runs that scored into the table of the
-// ten best, which it saves at once. Saving that fails costs a warning only.
+// ten best, which it saves at once: a campaign run once, when it ends, with
+// the level it reached; a run of a level of the player's own never. Saving
+// that fails costs a warning only.
 class RunKeeper {
 public:
     // `scoresPath` and `replaysFolder` may be empty (no home folder).
@@ -21,6 +23,8 @@ private:
     void Keep(const ReplayFile& run, const LevelOutcome& outcome);
 
     std::string ScoresPath;
+    // Level time of the campaign run going on, over the levels it crossed.
+    uint32_t RunMs = 0;
     ScoreTable Table;
     ReplayShelf Shelf;
     ReplayRecorder Recorder;

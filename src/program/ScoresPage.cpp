@@ -6,6 +6,7 @@
 
 #include "engine/Layout.h"
 #include "keep/RunLength.h"
+#include "replay/RecordedLevel.h"
 #include "replay/ReplayFile.h"
 #include "replay/ReplayShelf.h"
 
@@ -38,16 +39,19 @@ bool IsFile(const std::string& path) {
 bool Plays(const std::string& path) {
     ReplayFile header;
     std::string why;
-    return !path.empty() && ReplayFile::Peek(path, header, why);
+    return !path.empty() && RecordedLevel::Peek(path, header, why);
 }
 }  // namespace
 
 const std::vector<ScoresPage::Column>& ScoresPage::Columns() {
     static const std::vector<Column> columns{
-        {"#", 150, Align::Right, [](const Run&, int rank) { return std::to_string(rank); }},
-        {"Score", 300, Align::Right, [](const Run& run, int) { return std::to_string(run.Score); }},
-        {"Money", 430, Align::Right, [](const Run& run, int) { return std::to_string(run.Money); }},
-        {"Outcome", 480, Align::Left, [](const Run& run, int) { return Outcome(run.Result); }},
+        {"#", 135, Align::Right, [](const Run&, int rank) { return std::to_string(rank); }},
+        {"Score", 265, Align::Right, [](const Run& run, int) { return std::to_string(run.Score); }},
+        {"Money", 375, Align::Right, [](const Run& run, int) { return std::to_string(run.Money); }},
+        {"Outcome", 400, Align::Left, [](const Run& run, int) { return Outcome(run.Result); }},
+        // The level a campaign run reached, or the one level played on its own.
+        {"Level", 580, Align::Centre,
+         [](const Run& run, int) { return std::to_string(run.Level) + (run.Alone ? " alone" : ""); }},
         {"Seconds", 700, Align::Right, [](const Run& run, int) { return RunLength::Seconds(run.Tenths); }},
         // The date and the minute; the seconds stay in the file.
         {"Date", 740, Align::Left, [](const Run& run, int) { return run.When.substr(0, 16); }},

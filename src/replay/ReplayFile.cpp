@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "keep/AtomicFile.h"
+#include "levels/OwnLevels.h"
 
 namespace {
 const char Magic[4] = {'K', 'R', 'P', 'L'};
@@ -206,6 +207,33 @@ bool ReadHeader(Reader& in, ReplayFile& out, std::string& error) {
     return true;
 }
 
+void ReadLevel(Reader& in, ReplayFile& out) {
+    if (out.Format < ReplayFile::LevelFormat)
+        return;
+    out.Level = in.Get<uint8_t>();
+    const uint8_t flags = in.Get<uint8_t>();
+    if (flags > 1)
+        in.Bad("unknown level flags");
+    out.InCampaign = flags & 1;
+    const uint8_t nameLength = in.Get<uint8_t>();
+    for (uint8_t i = 0; i < nameLength && in.Ok; ++i)
+        out.LevelFile += in.Get<char>();
+    out.LevelPrint = in.Get<uint64_t>();
+    Loadout& ship = out.Ship;
+    ship.Health = in.Float();
+    ship.Shield = in.Float();
+    ship.Money = in.Get<int32_t>();
+    ship.Score = in.Get<int32_t>();
+    ship.Cannons = in.Get<uint8_t>();
+    ship.RapidFires = in.Get<uint8_t>();
+    if (in.Ok && (out.Level == 0) != !out.LevelFile.empty())
+        in.Bad("a level neither of the campaign nor of the player's own");
+    if (in.Ok && !out.LevelFile.empty() && !OwnLevels::IsFileName(out.LevelFile))
+        in.Bad("a level file name with a path or strange bytes in it");
+    if (in.Ok && !ship.Possible())
+        in.Bad("a ship the game cannot have");
+}
+
 void ReadStart(Reader& in, ReplayFile& out) {
     out.Seed = in.Get<uint32_t>();
     out.StartTime = in.Get<uint32_t>();
@@ -272,6 +300,16 @@ void ReadChecks(Reader& in, ReplayFile& out) {
 }
 }  // namespace
 
+// A run kept in an older format is written back as it was read, as long as
+// that format can say everything about it.
+uint16_t ReplayFile::WrittenFormat() const {
+    const bool firstLevelAsEver =
+        Level == 1 && LevelFile.empty() && !InCampaign && LevelPrint == 0 && Ship == Loadout{};
+    if (Format >= LevelFormat || !firstLevelAsEver || (Format < SkillFormat && Difficulty != Skill::Normal))
+        return FormatVersion;
+    return Format;
+}
+
 ReplayFile::TimerState ReplayFile::TimerState::Of(const Timer& timer) {
     return TimerState{timer.Started, timer.Paused, timer.GetTicks()};
 }
@@ -306,11 +344,24 @@ namespace {
 // Everything before the frames.
 void EncodeStart(const ReplayFile& run, Writer& out) {
     out.Bytes.append(Magic, sizeof Magic);
-    const uint16_t format = run.Difficulty == Skill::Normal ? run.Format : ReplayFile::FormatVersion;
+    const uint16_t format = run.WrittenFormat();
     out.Put(format);
     out.Put(run.Rules);
     if (format >= ReplayFile::SkillFormat)
         out.Put(static_cast<uint8_t>(run.Difficulty));
+    if (format >= ReplayFile::LevelFormat) {
+        out.Put(run.Level);
+        out.Put<uint8_t>(run.InCampaign ? 1 : 0);
+        out.Put(static_cast<uint8_t>(run.LevelFile.size()));
+        out.Bytes += run.LevelFile;
+        out.Put(run.LevelPrint);
+        out.Float(run.Ship.Health);
+        out.Float(run.Ship.Shield);
+        out.Put(run.Ship.Money);
+        out.Put(run.Ship.Score);
+        out.Put(static_cast<uint8_t>(run.Ship.Cannons));
+        out.Put(static_cast<uint8_t>(run.Ship.RapidFires));
+    }
     out.Put(run.Seed);
     out.Put(run.StartTime);
     out.Put<uint8_t>(static_cast<uint8_t>((run.DrawnAtStart ? 1 : 0) | (run.Paused ? 2 : 0)));
@@ -357,6 +408,7 @@ bool ReplayFile::Decode(std::string_view bytes, ReplayFile& out, std::string& er
     if (!ReadHeader(in, out, error))
         return false;
     std::string where;
+    ReadLevel(in, out);
     ReadStart(in, out);
     if (!in.Ok)
         where = " before its first frame";
@@ -412,5 +464,10 @@ bool ReplayFile::Peek(const std::string& path, ReplayFile& out, std::string& err
     if (!ReadReplay(path, bytes, error, HeaderBytes))
         return false;
     Reader in(bytes);
-    return ReadHeader(in, out, error);
+    if (!ReadHeader(in, out, error))
+        return false;
+    ReadLevel(in, out);
+    if (!in.Ok)
+        error = "damaged in its header (" + in.Why + ")";
+    return in.Ok;
 }

@@ -9,9 +9,11 @@
 
 #include "engine/Timer.h"
 #include "field/Skill.h"
+#include "levels/Loadout.h"
 
 // One recorded level session, as kept in a .krp file: the difficulty it was
-// played at, the random seed, the state of the input handler and the main loop when the level came up, the
+// played at, the level (with a fingerprint of its file) and the ship it
+// began with, the random seed, the state of the input handler and the main loop when the level came up, the
 // game clock of every frame with the events handed over before it, a check
 // value of the world about once a second, and how the run ended. The byte
 // layout is documented in docs/replay-format.md; everything is little-endian
@@ -22,11 +24,17 @@
 class ReplayFile {
 public:
     // Bumped whenever the layout changes. Format 1, from before the game had
-    // difficulties, is still read: its runs were played on normal.
-    static constexpr uint16_t FormatVersion = 2;
+    // difficulties, is still read: its runs were played on normal; formats 1
+    // and 2, from before the game had levels as files, hold runs of the first
+    // level with a new game's ship.
+    static constexpr uint16_t FormatVersion = 3;
     static constexpr uint16_t OldestFormat = 1;
-    // The first format that says which difficulty the run was played at.
+    // The first format that says which difficulty the run was played at, and
+    // the first that says which level, with what ship.
     static constexpr uint16_t SkillFormat = 2;
+    static constexpr uint16_t LevelFormat = 3;
+    // The longest name of a player's level file a replay keeps.
+    static constexpr size_t MaxLevelFileName = 255;
     // Bumped whenever a rule of play changes what a recorded run does; a
     // replay of other rules cannot be played back and is refused.
     static constexpr uint16_t GameRules = 1;
@@ -35,8 +43,9 @@ public:
     // No replay is read or kept beyond this: a level of three minutes takes
     // about 100 KB, MaxFrames frames without events 48 MB.
     static constexpr size_t MaxFileBytes = 64 * 1024 * 1024;
-    // All that Peek reads of a file.
-    static constexpr size_t HeaderBytes = 64;
+    // All that Peek reads of a file: the header and the level with the
+    // longest file name.
+    static constexpr size_t HeaderBytes = 512;
 
     // A Timer of the main loop, as elapsed time at the level's start.
     struct TimerState {
@@ -67,6 +76,16 @@ public:
     uint16_t Format = FormatVersion;
     uint16_t Rules = GameRules;
     Skill Difficulty = Skill::Normal;
+    // The level: its number in the campaign, or 0 and the name of the
+    // player's level file in their levels folder; whether it was played as
+    // part of a campaign run; the fingerprint of the level as its file said
+    // then (0 in the formats before levels were files: the first level as
+    // it always was); and the ship as the level began.
+    uint8_t Level = 1;
+    std::string LevelFile;
+    bool InCampaign = false;
+    uint64_t LevelPrint = 0;
+    Loadout Ship;
     uint32_t Seed = 0;
     // The game clock of the frame in which the level was loaded.
     uint32_t StartTime = 0;
@@ -100,14 +119,17 @@ public:
     size_t EncodedSize() const;
 
     std::string Encode() const;
+    // The format Encode writes: the one the run was read in, when that can
+    // hold it, otherwise the newest.
+    uint16_t WrittenFormat() const;
     // Fills `out` from `bytes`; false with a short reason ("truncated inside
     // frame 12", "recorded with other game rules (2; this game plays 1)").
     static bool Decode(std::string_view bytes, ReplayFile& out, std::string& error);
     // Reads and decodes a file; the reason names what is wrong with it. A
     // file over MaxFileBytes is refused before anything of it is read.
     static bool Load(const std::string& path, ReplayFile& out, std::string& error);
-    // Reads no more than the header of `path` (format, rules, difficulty)
-    // into `out`, and its size: false with the reason when it cannot be a
+    // Reads no more than the header of `path` (format, rules, difficulty,
+    // level and the ship it began with) into `out`, and its size: false with the reason when it cannot be a
     // run this game plays. Only Load tells a damaged file from a good one.
     static bool Peek(const std::string& path, ReplayFile& out, std::string& error);
 };

@@ -8,6 +8,7 @@
 #include "engine/Log.h"
 #include "engine/MainLoop.h"
 #include "keep/RunLength.h"
+#include "replay/RecordedLevel.h"
 #include "replay/ReplayFile.h"
 #include "replay/ReplayPlayer.h"
 #include "engine/TickSource.h"
@@ -15,10 +16,13 @@
 namespace {
 std::string Summary(const ReplayPlayer& player) {
     const LevelOutcome& result = player.Result();
-    char line[200];
-    std::snprintf(line, sizeof line, "%u frames, %s s of play on %s, score %d, money %d, %s, ", player.FramesPlayed(),
-                  RunLength::Seconds(RunLength::Tenths(result.LevelMs)).c_str(),
-                  SkillName(player.Recording().Difficulty), result.Score, result.Money, LevelOutcome::Name(result.How));
+    const ReplayFile& run = player.Recording();
+    // A level of the player's own by its file name (a plain name: the reader sees to that).
+    const std::string level = run.Level > 0 ? std::to_string(run.Level) : run.LevelFile;
+    char line[600];
+    std::snprintf(line, sizeof line, "%u frames, %s s of play at level %s on %s, score %d, money %d, %s, ",
+                  player.FramesPlayed(), RunLength::Seconds(RunLength::Tenths(result.LevelMs)).c_str(), level.c_str(),
+                  SkillName(run.Difficulty), result.Score, result.Money, LevelOutcome::Name(result.How));
     const uint32_t desync = player.DesyncFrame();
     return line + (desync == 0 ? std::string("in sync") : "desync at frame " + std::to_string(desync));
 }
@@ -27,6 +31,15 @@ std::string Summary(const ReplayPlayer& player) {
 bool ReplayModes::Load(const std::string& path, ReplayFile& run) {
     std::string why;
     if (ReplayFile::Load(path, run, why))
+        return true;
+    Log::Error("cannot use replay " + Log::Quoted(path) + ": " + why);
+    return false;
+}
+
+bool ReplayModes::HasItsLevel(const std::string& path, const ReplayFile& run) {
+    LevelStart start;
+    std::string why;
+    if (RecordedLevel::StartOf(run, start, why))
         return true;
     Log::Error("cannot use replay " + Log::Quoted(path) + ": " + why);
     return false;

@@ -8,6 +8,7 @@
 #include "engine/Random.h"
 #include "engine/TickSource.h"
 #include "field/Stage1.h"
+#include "replay/RecordedLevel.h"
 #include "screens/LoadingScreen.h"
 
 ReplayPlayer::ReplayPlayer(ReplayFile run) : Run(std::move(run)) {}
@@ -28,12 +29,20 @@ void ReplayPlayer::Start() {
     FrameTimer = Run.FrameTimer.At(Run.StartTime);
     EscapeTimer = Run.EscapeTimer.At(Run.StartTime);
 
+    LevelStart start;
+    std::string why;
+    if (!RecordedLevel::StartOf(Run, start, why)) {
+        // Its level is not what it was recorded on: nothing of it can repeat.
+        Ended = true;
+        Differs(1);
+        return;
+    }
     Waiting = true;
     // The recorded level plays its own difficulty whatever the player's
     // settings say; the levels after it play theirs again.
     const Skill coming = Stage1::ComingSkill();
     Stage1::SetComingSkill(Run.Difficulty);
-    engine.PushScreen(new LoadingScreen(), "LoadingScreen");
+    engine.PushScreen(new LoadingScreen(std::move(start)), "LoadingScreen");
     Stage1::SetComingSkill(coming);
     // Loaded from an update (Replay on an overlay), the level was also drawn
     // in that frame.

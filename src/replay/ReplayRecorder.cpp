@@ -6,6 +6,7 @@
 #include "engine/Random.h"
 #include "engine/TickSource.h"
 #include "field/Stage1.h"
+#include "levels/LevelFile.h"
 
 namespace {
 // Checks of the world go into the recording about this often.
@@ -24,6 +25,11 @@ void ReplayRecorder::LevelStarted(Stage1& level) {
     Run = ReplayFile();
     Run.Seed = seed;
     Run.Difficulty = level.Difficulty;
+    Run.Level = static_cast<uint8_t>(level.Start.Number);
+    Run.LevelFile = level.Start.OwnFile;
+    Run.InCampaign = level.Start.InCampaign;
+    Run.LevelPrint = LevelFile::Fingerprint(*level.Start.Plan);
+    Run.Ship = level.Start.Ship;
     Run.StartTime = TickSource::Now();
     Run.DrawnAtStart = !Rendering();
     Run.Paused = GamePaused;

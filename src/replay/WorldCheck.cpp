@@ -79,6 +79,7 @@ LevelOutcome WorldCheck::Outcome(const Stage1& level) {
         outcome.Money = hud->PlayerMoney;
     }
     outcome.LevelMs = static_cast<uint32_t>(level.Waves.LevelClock.GetTicks());
+    outcome.HandedOver = level.HandedOver;
     outcome.How = level.Victory    ? LevelOutcome::Ending::Won
                   : level.GameOver ? LevelOutcome::Ending::Lost
                                    : LevelOutcome::Ending::Left;

@@ -13,6 +13,8 @@ struct LevelOutcome {
     int32_t Money = 0;
     uint32_t LevelMs = 0;
     Ending How = Ending::Left;
+    // Won, and the campaign went on to its next level.
+    bool HandedOver = false;
 
     // "won", "lost" or "left".
     static const char* Name(Ending how);

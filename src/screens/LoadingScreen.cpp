@@ -3,6 +3,11 @@
 #include "engine/Engine.h"
 #include "engine/MainLoop.h"
 #include "field/Stage1.h"
+#include "levels/Campaign.h"
+
+LoadingScreen::LoadingScreen() : LoadingScreen(Campaign::Start(1)) {}
+
+LoadingScreen::LoadingScreen(LevelStart start) : Start(std::move(start)) {}
 
 void LoadingScreen::Load(std::string name) {
     Name = std::move(name);
@@ -18,7 +23,7 @@ void LoadingScreen::Load(std::string name) {
     GamePaused = false;
     // The stage's Load deletes this screen: nothing of it may be touched
     // after the push.
-    engine.PushScreen(new Stage1(), "Stage1");
+    engine.PushScreen(new Stage1(std::move(Start)), "Stage1");
 }
 
 bool LoadingScreen::Update(float seconds) {

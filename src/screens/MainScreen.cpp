@@ -123,6 +123,9 @@ bool MainScreen::Update(float seconds) {
         return true;
     if (Page && !Page->Update()) {
         Page.reset();
+        MenuPages* pages = Engine::Instance().Pages;
+        if (pages != nullptr && pages->StartChosenLevel())
+            return false;  // this menu has just been deleted
         ButtonsShown();
     }
     WatchIdle();
@@ -242,6 +245,10 @@ int MainScreen::ChosenByKeys() {
 bool MainScreen::Fire(int button) {
     switch (button) {
     case PlayButton:
+        // With levels of the player's own, Play shows the list to choose from.
+        Open(MenuPages::Page::Levels);
+        if (Page)
+            break;
         Play();
         return true;
     case InfoButton:

@@ -15,7 +15,8 @@
 // The title screen the game starts on and returns to: a still star field
 // with a planet, the title, the Play, Info and Exit buttons and under them
 // Options and Scores; the instructions and credits pages that Info leads
-// through, and the options or scores page while one is open. The buttons
+// through, and the options, scores or level list page while one is open
+// (Play shows the level list when the player has levels of their own). The buttons
 // take their clicks and keys while drawing; an open page takes its input in
 // the update, so that ESC there goes back to the buttons. One button is lit
 // at a time, the one the last input chose: an arrow key, or the pointer

@@ -1,11 +1,14 @@
 #include "enemies/WaveScript.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <tuple>
 #include <typeinfo>
 #include <vector>
 
 #include "engine/Random.h"
+#include "levels/LevelFile.h"
 #include "support/StageHelpers.h"
 
 namespace {
@@ -56,4 +59,77 @@ TEST_F(WaveScriptTest, APauseOfAnyLengthShiftsNothing) {
     paused.PlayUntil(45000);
     EXPECT_EQ(paused.Log, steady.Log);
     EXPECT_GT(steady.Log.size(), 40u);
+}
+
+namespace {
+// What a wave kind sends: the entity's class, where it enters, its fall and
+// (gun arms) its pace, at which level time.
+struct Sent {
+    int32_t At;
+    EntityKind What;
+    float X, Y, Fall;
+    int Pace;
+    bool operator==(const Sent&) const = default;
+};
+
+std::vector<Sent> SentBy(TestStage* screen, const std::string& waves, int32_t untilMs, Skill skill = Skill::Normal) {
+    std::vector<LevelFile::Fault> faults;
+    const std::optional<Level> level =
+        LevelFile::Parse("korvanta-level 1\nname T\n" + waves + "\nwave 599 599.5 boss\n", faults);
+    EXPECT_TRUE(level) << (faults.empty() ? "" : faults[0].What);
+    WaveScript script;
+    script.ScreenName = "Stage1";
+    script.Plan = std::make_shared<const Level>(level.value_or(Level{}));
+    script.Rules = &SkillRules::Of(skill);
+    std::vector<Sent> sent;
+    while (script.LevelClock.GetTicks() < untilMs) {
+        TickSource::Advance(10);
+        script.Update(0.01f);
+        for (Entity* e : screen->Entities) {
+            const auto* arm = As<GunArm>(e);
+            sent.push_back({script.LevelClock.GetTicks(), e->Kind(), e->PosX, e->PosY, e->SpeedY,
+                            arm != nullptr ? arm->FireIntervalMs : 0});
+            delete e;
+        }
+        screen->Entities.clear();
+    }
+    return sent;
+}
+}  // namespace
+
+// Each kind of wave sends what its line says, where and when it says.
+TEST_F(WaveScriptTest, EachWaveKindSendsWhatItsParametersSay) {
+    using K = EntityKind;
+    Random::Seed(7);
+    EXPECT_EQ(SentBy(Stage, "wave 1 1.5 vee y=300 count=5 spacing=40 kind=2", 2000),
+              (std::vector<Sent>{{1010, K::TheFoo, 1024, 300, 0, 0},
+                                 {1010, K::TheFoo, 1064, 260, 0, 0},
+                                 {1010, K::TheFoo, 1064, 340, 0, 0},
+                                 {1010, K::TheFoo, 1104, 220, 0, 0},
+                                 {1010, K::TheFoo, 1104, 380, 0, 0}}));
+    // A snake swings its entry height once a period: a quarter period apart.
+    const std::vector<Sent> snake = SentBy(Stage, "wave 1 3.1 snake y=300 swing=100 period=2 gap=0.49", 4000);
+    ASSERT_EQ(snake.size(), 5u);
+    for (size_t i = 0; i < snake.size(); ++i) {
+        EXPECT_EQ(snake[i].At, 1010 + 500 * static_cast<int>(i));
+        EXPECT_NEAR(snake[i].Y, 300 + 100 * std::sin(M_PI * (snake[i].At - 1000) / 1000.0), 0.01);
+    }
+    // Rocks from above enter just out of sight, falling; from below, rising.
+    for (const auto& [side, y, fall] : {std::tuple{"top", -96.0f, 150.0f}, {"bottom", 600.0f, -150.0f}}) {
+        const std::vector<Sent> rocks =
+            SentBy(Stage, std::string("wave 1 2.5 rocks size=big fall=150 gap=0.7 from=") + side, 3000);
+        ASSERT_EQ(rocks.size(), 3u) << side;
+        for (const Sent& rock : rocks) {
+            EXPECT_EQ(std::tuple(rock.What, rock.Y, rock.Fall), std::tuple(K::SpaceRockBig, y, fall)) << side;
+            EXPECT_TRUE(rock.X >= 500 && rock.X < 1100) << rock.X;
+        }
+    }
+    // Gun arms one under another, at their wave's pace as the skill sets it.
+    EXPECT_EQ(SentBy(Stage, "wave 1 1.5 arms y=100 count=2 fire=0.4", 2000, Skill::Easy),
+              (std::vector<Sent>{{1010, K::GunArm, 1024, 100, 0, 480}, {1010, K::GunArm, 1024, 230, 0, 480}}));
+    // A swarm brings as many children as its line says, before its mother.
+    const std::vector<Sent> swarm = SentBy(Stage, "wave 1 1.5 swarm y=200 children=4", 2000);
+    ASSERT_EQ(swarm.size(), 5u);
+    EXPECT_EQ(swarm.back().What, K::SwarmMother);
+    EXPECT_EQ(std::count_if(swarm.begin(), swarm.end(), [](const Sent& s) { return s.What == K::SwarmChildren; }), 4);
 }

@@ -78,9 +78,9 @@ protected:
     void MeasureBossGroup(Measured& m) {
         WaveScript& waves = Level().Waves;
         waves.LevelClock.Unpause();  // stopped by the still updates
-        waves.SpawnClock.Unpause();
+        waves.LaneClocks[0].Unpause();
         waves.LevelClock.StartTicks = TickSource::Now() - 160100;
-        waves.SpawnClock.StartTicks = TickSource::Now() - 2000;
+        waves.LaneClocks[0].StartTicks = TickSource::Now() - 2000;
         waves.Update(0.016f);
         const std::vector<TheBoss*> bosses = All<TheBoss>();
         const std::vector<GunArm*> arms = All<GunArm>();

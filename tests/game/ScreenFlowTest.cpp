@@ -62,8 +62,13 @@ TEST_P(OverlayChoice, LeadsToAFreshLevelOrTheMenu) {
         if (i != 2)
             continue;
         if (replay) {
+            // Where Replay sits, a won level of the campaign offers the next
+            // one, and the ship goes on with what it had.
+            const bool next = overlay == Victory;
             ASSERT_EQ(StackNames(), std::vector<std::string>{"Stage1"});
-            EXPECT_TRUE(Hud()->PlayerHealth == 100 && Hud()->PlayerMoney == 0 && PlayerShip()->CannonLevel == 1);
+            EXPECT_EQ(Level()->Start.Number, next ? 2 : 1);
+            EXPECT_EQ(std::pair(Hud()->PlayerHealth, Hud()->PlayerMoney), next ? std::pair(55.0f, 777) : std::pair(100.0f, 0));
+            EXPECT_EQ(PlayerShip()->CannonLevel, 1);
             EXPECT_FALSE(Hud()->GameOverView || Level()->Victory);
             EXPECT_LT(LevelTime(), 100u);
             EXPECT_EQ(CountOf<TheBoss>(), 0);

@@ -41,7 +41,7 @@ fi
 [[ ! -e "$usr/usr/bin" ]] || fail "installed under /usr, something went to /usr/bin: $(ls "$usr/usr/bin")"
 [[ ! -e "$usr/usr/share/lintian" ]] || fail "a lintian override is installed: $(find "$usr/usr/share/lintian")"
 
-for file in pirulen.ttf font-license.txt Image/ship.png Sound/bullet.wav demos/demo.krp; do
+for file in pirulen.ttf font-license.txt Image/ship.png Sound/bullet.wav demos/demo.krp levels/level3.level; do
     [[ -s "$share/korvanta/$file" ]] || fail "share/korvanta/$file is missing"
 done
 if find "$share/korvanta" -name '.*' | grep -q .; then

@@ -36,7 +36,8 @@ TEST(ScoreTable, ParsesHandWrittenFilesSortedAndCutToTheBestTen) {
     EXPECT_EQ(table.Runs()[2].Replay, "");
     EXPECT_EQ(ScoreTable::Parse(table.Text()), table);
     EXPECT_EQ(ScoreTable::Parse("1 0 left 0 1999-12-31 00:00:00 -").Text(),
-              "# score money outcome seconds date time replay difficulty\n1 0 left 0.0 1999-12-31 00:00:00 - normal\n");
+              "# score money outcome seconds date time replay difficulty level\n"
+              "1 0 left 0.0 1999-12-31 00:00:00 - normal 1\n");
 }
 
 // A damaged line is left out and named; the good ones around it stay, whatever
@@ -144,44 +145,55 @@ TEST(ScoreTable, FormatRanksEachDifficultyApartInAlignedColumns) {
     ScoreTable table;
     ScoreRun hard = Scored(900), easy = Scored(8);
     hard.Difficulty = Skill::Hard;
+    hard.Level = 3;
+    hard.Alone = true;
     easy.Difficulty = Skill::Easy;
     for (const ScoreRun& run : {hard, Scored(123456, "run.kvr"), easy, Scored(7)})
         table.Add(run);
     EXPECT_EQ(table.Format(), "Normal\n"
-                              "#   Score  Money  Outcome  Seconds  Date                 Replay\n"
-                              "1  123456     10  lost         9.5  2024-02-29 23:59:60  run.kvr\n"
-                              "2       7     10  lost         9.5  2024-02-29 23:59:60  -\n"
+                              "#   Score  Money  Outcome  Level  Seconds  Date                 Replay\n"
+                              "1  123456     10  lost     1          9.5  2024-02-29 23:59:60  run.kvr\n"
+                              "2       7     10  lost     1          9.5  2024-02-29 23:59:60  -\n"
                               "\n"
                               "Easy\n"
-                              "#  Score  Money  Outcome  Seconds  Date                 Replay\n"
-                              "1      8     10  lost         9.5  2024-02-29 23:59:60  -\n"
+                              "#  Score  Money  Outcome  Level  Seconds  Date                 Replay\n"
+                              "1      8     10  lost     1          9.5  2024-02-29 23:59:60  -\n"
                               "\n"
                               "Hard\n"
-                              "#  Score  Money  Outcome  Seconds  Date                 Replay\n"
-                              "1    900     10  lost         9.5  2024-02-29 23:59:60  -\n");
+                              "#  Score  Money  Outcome  Level    Seconds  Date                 Replay\n"
+                              "1    900     10  lost     3-alone      9.5  2024-02-29 23:59:60  -\n");
 }
 
 // Lines written before the game had difficulties end with the replay: those
-// runs were played on normal. Every line now says its difficulty.
-TEST(ScoreTable, EachRunKeepsItsDifficultyAndLinesWithoutOneAreNormal) {
+// runs were played on normal, and lines without a level at level 1 of a
+// campaign. Every line now says both. A level played on its own is no
+// campaign run: it never makes the best score.
+TEST(ScoreTable, EachRunKeepsItsDifficultyAndLevelAndOlderLinesReadAsBefore) {
     const std::optional<ScoreTable> table = ScoreTable::Parse(
         "# score money outcome seconds date time replay\n"
         "50 1 won 9.0 2024-01-31 10:00:00 old.krp\n"
         "70 1 won 9.0 2024-01-31 10:00:00 new.krp HARD\n"
-        "60 1 lost 9.0 2024-01-31 10:00:00 - easy\n");
+        "60 1 lost 9.0 2024-01-31 10:00:00 - easy 3\n"
+        "90 1 lost 9.0 2024-01-31 10:00:00 - normal 2-alone\n");
     ASSERT_TRUE(table);
-    ASSERT_EQ(Scores(*table), (std::vector<long long>{70, 60, 50}));
-    EXPECT_EQ(table->Runs()[0].Difficulty, Skill::Hard);
-    EXPECT_EQ(table->Runs()[1].Difficulty, Skill::Easy);
-    EXPECT_EQ(table->Runs()[2].Difficulty, Skill::Normal);
-    EXPECT_NE(table->Text().find("50 1 won 9.0 2024-01-31 10:00:00 old.krp normal\n"), std::string::npos);
+    ASSERT_EQ(Scores(*table), (std::vector<long long>{90, 70, 60, 50}));
+    EXPECT_EQ(table->Runs()[1].Difficulty, Skill::Hard);
+    EXPECT_EQ(table->Runs()[2].Difficulty, Skill::Easy);
+    EXPECT_EQ(table->Runs()[3].Difficulty, Skill::Normal);
+    EXPECT_EQ(table->Runs()[2].Level, 3);
+    EXPECT_EQ(table->Runs()[3].Level, 1);
+    EXPECT_TRUE(table->Runs()[0].Alone && !table->Runs()[3].Alone);
+    EXPECT_EQ(table->BestScore("normal"), 50) << "a level played alone is no campaign run";
+    EXPECT_NE(table->Text().find("50 1 won 9.0 2024-01-31 10:00:00 old.krp normal 1\n"), std::string::npos);
     EXPECT_EQ(ScoreTable::Parse(table->Text()), table);
 
-    for (const auto& [line, problem] : {std::pair{"a.krp brutal", "unknown difficulty 'brutal'"},
-                                        std::pair{"a.krp hard x", "too many fields"}}) {
+    for (const auto& [line, fault] :
+         {std::pair{"a.krp brutal", "unknown difficulty 'brutal'"}, {"a.krp hard x", "bad level 'x'"},
+          {"a.krp hard 0", "bad level '0'"}, {"a.krp hard 2-solo", "bad level '2-solo'"},
+          {"a.krp hard 100", "bad level '100'"}, {"a.krp hard 1 x", "too many fields"}}) {
         const ScoreTable damaged = ScoreTable::Parse(std::string("1 2 won 3.0 2024-01-31 10:00:00 ") + line);
         ASSERT_EQ(damaged.Damaged().size(), 1u);
-        EXPECT_EQ(damaged.Damaged()[0].Problem, problem);
+        EXPECT_EQ(damaged.Damaged()[0].Problem, fault);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "program/SettingsKeys.h"
 #include "replay/ReplayFile.h"
 #include "screens/MainScreen.h"
+#include "support/GameProcess.h"
 #include "support/HostileReplay.h"
 #include "support/StageHelpers.h"
 #include "support/TempFolder.h"
@@ -530,4 +531,52 @@ TEST_F(MenuPagesTest, TheDemoIsTheBestKeptRunAndOneOutOfSyncIsPassedOver) {
     ASSERT_NE(Menu(), nullptr);
     ASSERT_NO_FATAL_FAILURE(AwaitTheDemo());
     EXPECT_NE(Showing()->Player().Recording().Seed, recorded.Seed) << "the run out of sync was shown again";
+}
+
+// With levels of the player's own, Play lists them after the campaign; a
+// broken one is left out with its fault on stderr. A run of one is kept as a
+// replay that names its file, verifies from the player's folder and is
+// refused once that file says something else; it makes no score.
+TEST_F(MenuPagesTest, PlayListsThePlayersLevelsAndLeavesOutABrokenOne) {
+    GameProcess game;  // in Home's folder: made first, as it starts the folder afresh
+    const std::string folder = Home / "korvanta/levels";
+    fs::create_directories(folder);
+    const std::string good = "korvanta-level 1\nname Quiet Drift\nwave 1 5 column kind=0\nwave 90 90.5 boss\n";
+    TempFolder::Put(folder + "/quiet.level", good);
+    TempFolder::Put(folder + "/broken.level", "korvanta-level 1\nname Broken\nwave 1 2 colum\n");
+    TempFolder::Put(folder + "/notes.txt", "not a level");
+    Extras.emplace(Keys, Keeper->Scores(), Home / "replays", folder);
+    TheEngine().Pages = &*Extras;
+
+    ::testing::internal::CaptureStderr();
+    ClickOn(Layout::PlayButton);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find(folder + "/broken.level:3: unknown wave kind \"colum\""), std::string::npos) << said;
+    ASSERT_TRUE(PageOpen()) << "no level list";
+    EXPECT_EQ(Level(), nullptr);
+    Press(SDLK_DOWN);  // past the campaign, to the player's only level
+    Press(SDLK_RETURN);
+    Run(2);
+    ASSERT_NE(Level(), nullptr);
+    EXPECT_EQ(Level()->Start.OwnFile, "quiet.level");
+    EXPECT_EQ(Level()->Start.Plan->Name, "Quiet Drift");
+    KeyDown(SDLK_SPACE);
+    Run(120);
+    KeyUp(SDLK_SPACE);
+    Tap(SDLK_q);
+    Run(10);
+    Click(Layout::OverlayExitButton);
+    Run(3);
+    EXPECT_TRUE(Keeper->Scores().Runs().empty());
+
+    const std::string home = "XDG_DATA_HOME='" + Home.Path.string() + "'";
+    const std::string verify = "--verify '" + Home / "replays/last.krp" + "'";
+    GameRun run = game.Start(home, verify);
+    EXPECT_EQ(run.Status, 0) << run.Err << run.Out;
+    EXPECT_NE(run.Out.find(" at level quiet.level on normal, "), std::string::npos) << run.Out;
+    TempFolder::Put(folder + "/quiet.level", good + "wave 6 7 vee\n");
+    run = game.Start(home, verify);
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_NE(run.Err.find("recorded with other game rules (the level quiet.level has changed since)"), std::string::npos)
+        << run.Err;
 }

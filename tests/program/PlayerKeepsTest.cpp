@@ -259,8 +259,8 @@ TEST_F(PlayerKeeps, BestScoresAreOfOneDifficultyAndADifficultyForOneRunIsNotSave
     EXPECT_EQ(Settings::Load(path).Difficulty, Skill::Easy) << "a difficulty chosen is saved";
     playAKill(true);  // no better than the others, but the first easy one
     const std::string table = TempFolder::Get(Home / "scores.txt");
-    EXPECT_NE(table.find(" hard\n"), std::string::npos) << table;
-    EXPECT_NE(table.find(" normal\n"), std::string::npos) << table;
+    EXPECT_NE(table.find(" hard 1\n"), std::string::npos) << table;
+    EXPECT_NE(table.find(" normal 1\n"), std::string::npos) << table;
 }
 
 // Where the player is decides what a button stands for: Play on the menu,

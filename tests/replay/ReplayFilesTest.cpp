@@ -156,12 +156,14 @@ TEST_F(ReplayFiles, FilesItCannotUseAreRefusedWithTheirReason) {
     for (char& c : garbage)
         c = static_cast<char>(noise());
     std::string hugeCount = good;
-    hugeCount.replace(36, 2, "\xff\xff");  // the count of stored events at the start
+    hugeCount.replace(65, 2, "\xff\xff");  // the count of stored events at the start
     std::string otherFormat = good, otherSkill = good;
-    otherFormat[4] = 3;
+    otherFormat[4] = 4;
     otherSkill[8] = 3;  // the difficulty, after the format and the rules
     std::filesystem::create_directories(Path / "folder.krp");
-    ReplayFile twice = run;
+    ReplayFile twice = run, otherLevel = run, deadShip = run;
+    otherLevel.LevelPrint ^= 1;
+    deadShip.Ship.Health = 0;
     twice.Checks[1].Frame = twice.Checks[0].Frame;
     const ReplayFile lastKey = WithEvent(run, 1, Events::Key(true, SDLK_LAST));
     const struct {
@@ -171,7 +173,7 @@ TEST_F(ReplayFiles, FilesItCannotUseAreRefusedWithTheirReason) {
         {"truncated.krp", good.substr(0, good.size() * 2 / 3), "cut short"},
         {"header.krp", good.substr(0, 7), "truncated in its header"},
         {"magic.krp", "RIFF" + good.substr(4), "not a KORVANTA replay"},
-        {"format.krp", otherFormat, "written in replay format 3; this game reads formats 1 to 2"},
+        {"format.krp", otherFormat, "written in replay format 4; this game reads formats 1 to 3"},
         {"skill.krp", otherSkill, "played at an unknown difficulty (3)"},
         {"counts.krp", hugeCount, "cut short or damaged: it announces 65535 events"},
         {"noise.krp", garbage, "not a KORVANTA replay"},
@@ -182,6 +184,8 @@ TEST_F(ReplayFiles, FilesItCannotUseAreRefusedWithTheirReason) {
         {"last-key.krp", lastKey.Encode(), "an unknown key in frame 2"},
         {"missing.krp", "", "no such file"},
         {"huge.krp", good.substr(0, ReplayFile::HeaderBytes), "too large for a replay (over 64 MiB)"},
+        {"level.krp", otherLevel.Encode(), "recorded with other game rules (level 1 has changed since)"},
+        {"dead.krp", deadShip.Encode(), "a ship the game cannot have"},
     };
     for (const auto& c : cases) {
         if (c.Name != "folder.krp" && c.Name != "missing.krp")
@@ -206,7 +210,7 @@ TEST_F(ReplayFiles, ARunOfEachDifficultyPlaysBackAtItsOwnAndVerifiesInSync) {
         const std::string name = std::string(SkillName(skill)) + ".krp";
         const GameRun result = Verify(Write(name, run.Encode()));
         EXPECT_EQ(result.Status, 0) << result.Err;
-        EXPECT_NE(result.Out.find(" s of play on " + std::string(SkillName(skill)) + ", "), std::string::npos)
+        EXPECT_NE(result.Out.find(" s of play at level 1 on " + std::string(SkillName(skill)) + ", "), std::string::npos)
             << result.Out;
         EXPECT_NE(result.Out.find(", left, in sync\n"), std::string::npos) << result.Out;
 

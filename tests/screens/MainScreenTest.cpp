@@ -18,9 +18,12 @@ struct FakePages : MenuPages {
     std::string Opened;
     int Demos = 0;
     std::unique_ptr<MenuPage> Open(Page page) override {
+        if (page == Page::Levels)
+            return nullptr;  // no levels of the player's own
         Opened += page == Page::Options ? "O" : "S";
         return std::make_unique<StubPage>();
     }
+    bool StartChosenLevel() override { return false; }
     bool StartDemo() override {
         ++Demos;
         return true;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/Pictures.h"
+#include "levels/LevelFile.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -60,7 +61,8 @@ const std::tuple<const char*, int, int> Strips[] = {
     {"Image/SmokeTrail.png", 10, 10}, {"Image/SmallMoney.png", 20, 20}, {"Image/MedMoney.png", 20, 20},
     {"Image/HugeMoney.png", 20, 20}, {"Image/planet.png", 320, 320}, {"Image/stars1.png", 2048, 600},
     {"Image/stars2.png", 2048, 600}, {"Image/UIBackground.png", 1024, 80}, {"Image/Health.png", 2, 24},
-    {"Image/Shield.png", 2, 24},
+    {"Image/Shield.png", 2, 24}, {"Image/NextLevel.png", 193 * 2, 93}, {"Image/stars-ember.png", 2048, 600},
+    {"Image/stars-abyss.png", 2048, 600}, {"Image/planet-ice.png", 460, 300}, {"Image/nebula.png", 760, 440},
 };
 } // namespace
 
@@ -75,10 +77,16 @@ TEST(GeneratedAssets, EveryPictureLoadsWithTheFrameGeometryTheGameCuts) {
         SDL_FreeSurface(picture);
     }
     EXPECT_EQ(checked, generated);
+    // Every picture and track a level file may name is there.
+    for (const auto* names : {&LevelFile::StarFields(), &LevelFile::Drifters()})
+        for (const std::string& name : *names)
+            EXPECT_EQ(checked.count("Image/" + name + ".png"), 1u) << name;
+    for (const std::string& track : LevelFile::Tracks())
+        EXPECT_TRUE(fs::is_regular_file(assetPath(("Sound/" + track + ".mp3").c_str()))) << track;
 }
 
 TEST(GeneratedAssets, StarFieldsWrapWithoutASeamAndTheExitButtonFitsItsEightyOneRows) {
-    for (const char* path : {"Image/stars1.png", "Image/stars2.png"}) {
+    for (const char* path : {"Image/stars1.png", "Image/stars2.png", "Image/stars-ember.png", "Image/stars-abyss.png"}) {
         AssetPicture field(path);
         ASSERT_NE(field.Surface, nullptr) << path;
         std::vector<double> steps;

@@ -215,4 +215,67 @@ std::vector<float> levelTheme()
     return finish(out);
 }
 
+// ---- Level 2: "Ember run", E minor, faster and brighter --------------------
+
+std::vector<float> emberTheme()
+{
+    const Tempo tempo{146.0, 4};
+    const int bars = 20;
+    // Em C G D: the open fifths of a chase.
+    const std::vector<int> roots = {40, 36, 43, 38};
+    const std::vector<std::array<int, 3>> chords = {{{64, 67, 71}}, {{60, 64, 67}}, {{67, 71, 74}}, {{62, 66, 69}}};
+    const std::vector<Melody> hook = {{0, 83, 0.5}, {0.5, 79, 0.5}, {1, 76, 0.5}, {1.5, 79, 0.5}, {2, 83, 1},
+        {3, 84, 1}, {4, 83, 0.5}, {4.5, 79, 0.5}, {5, 76, 1}, {6, 74, 1}, {7, 76, 1}, {8, 79, 1.5}, {9.5, 81, 0.5},
+        {10, 83, 1}, {11, 86, 1}, {12, 88, 2}, {14, 86, 1}, {15, 83, 1}};
+    const std::vector<Melody> answer = {{0, 88, 1}, {1, 86, 0.5}, {1.5, 83, 0.5}, {2, 84, 1}, {3, 79, 1},
+        {4, 83, 1.5}, {5.5, 81, 0.5}, {6, 79, 1}, {7, 76, 1}, {8, 79, 1}, {9, 81, 1}, {10, 83, 2}, {12, 78, 1},
+        {13, 81, 1}, {14, 83, 2}};
+
+    LoopBuffer out(toSamples(tempo.bar(bars)));
+    levelDrums(out, tempo, bars);
+    levelBass(out, tempo, roots, bars);
+    levelArpeggio(out, tempo, chords, bars);
+    levelLead(out, tempo, 4, hook);
+    levelLead(out, tempo, 8, answer);
+    levelStabs(out, tempo, chords, 4, 12);
+    for (int bar = 12; bar < 16; ++bar)
+        for (int tone : chords[bar % chords.size()])
+            pad(out, {tempo.bar(bar), tempo.bar(1) * 0.9, static_cast<double>(tone), 0.8, 0.0});
+    levelLead(out, tempo, 16, hook);
+    levelStabs(out, tempo, chords, 16, 20);
+    loopedEcho(out, tempo.beat(0.5), 0.35, 0.3);
+    loopedReverb(out, 0.65, 0.3);
+    return finish(out);
+}
+
+// ---- Level 3: "Abyss", C minor, slow, dark and heavy ------------------------
+
+std::vector<float> abyssTheme()
+{
+    const Tempo tempo{116.0, 4};
+    const int bars = 20;
+    // Cm Ab Eb G: the leading tone pulls back down into the dark.
+    const std::vector<int> roots = {36, 32, 39, 31};
+    const std::vector<std::array<int, 3>> chords = {{{60, 63, 67}}, {{56, 60, 63}}, {{63, 67, 70}}, {{55, 59, 62}}};
+    const std::vector<Melody> dread = {{0, 72, 2}, {2, 75, 1}, {3, 74, 1}, {4, 72, 3}, {7, 68, 1}, {8, 70, 2},
+        {10, 67, 2}, {12, 71, 3}, {15, 74, 1}};
+
+    LoopBuffer out(toSamples(tempo.bar(bars)));
+    levelDrums(out, tempo, bars);
+    for (int bar = 0; bar < bars; ++bar) {
+        const int root = roots[bar % roots.size()];
+        softBass(out, {tempo.bar(bar), tempo.beat(3.5), static_cast<double>(root - 12), 1.0, 0.0});
+        for (int tone : chords[bar % chords.size()])
+            pad(out, {tempo.bar(bar), tempo.bar(1) * 0.95, static_cast<double>(tone - 12), 0.9, 0.0});
+    }
+    levelBass(out, tempo, roots, bars);
+    levelArpeggio(out, tempo, chords, bars);
+    menuMelody(out, tempo, 4, dread);
+    levelLead(out, tempo, 8, dread);
+    levelLead(out, tempo, 16, dread);
+    loopedEcho(out, tempo.beat(0.75), 0.45, 0.35);
+    loopedReverb(out, 0.88, 0.5);
+    return finish(out);
+}
+
 } // namespace assetgen

@@ -10,6 +10,10 @@ const std::vector<Picture>& allPictures()
         {"Image/stars1.png", paintFarStars},
         {"Image/stars2.png", paintNearStars},
         {"Image/planet.png", paintPlanet},
+        {"Image/stars-ember.png", paintEmberStars},
+        {"Image/stars-abyss.png", paintAbyssStars},
+        {"Image/planet-ice.png", paintIcePlanet},
+        {"Image/nebula.png", paintNebula},
         // Buttons: two frames, normal and highlighted. All bodies are 66 px
         // high from y 6, so the exit button still looks whole when the menu
         // cuts its frames to 81 px.
@@ -17,6 +21,7 @@ const std::vector<Picture>& allPictures()
         {"Image/Info.png", [] { return paintMenuButton("INFO", 128, 92, 66); }},
         {"Image/ExitButton.png", [] { return paintMenuButton("EXIT", 128, 100, 66); }},
         {"Image/Replay.png", [] { return paintMenuButton("REPLAY", 193, 93, 66); }},
+        {"Image/NextLevel.png", [] { return paintMenuButton("NEXT LEVEL", 193, 93, 66, 19.0); }},
         // The menu's second row and the pages' Back: 64 px high, bodies of 50.
         {"Image/Options.png", [] { return paintMenuButton("OPTIONS", 150, 64, 50, 19.0); }},
         {"Image/Scores.png", [] { return paintMenuButton("SCORES", 150, 64, 50, 19.0); }},

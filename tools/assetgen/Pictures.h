@@ -21,6 +21,12 @@ const std::vector<Picture>& allPictures();
 Canvas paintFarStars();
 Canvas paintNearStars();
 Canvas paintPlanet();
+// The later levels' own: a field of embers, an abyss, a ringed ice giant
+// and a nebula.
+Canvas paintEmberStars();
+Canvas paintAbyssStars();
+Canvas paintIcePlanet();
+Canvas paintNebula();
 
 // Interface (Interface.cpp)
 // The label is `labelSize` pixels high: the menu's smaller second row and

@@ -54,6 +54,12 @@ void writeLevelMusic(const fs::path& root)
     writeMp3(root / "Sound/Tarnel-Stompin_little_scouts.mp3", levelTheme());
 }
 
+void writeLaterLevelsMusic(const fs::path& root)
+{
+    writeMp3(root / "Sound/ember-run.mp3", emberTheme());
+    writeMp3(root / "Sound/abyss.mp3", abyssTheme());
+}
+
 void writeIcons(const fs::path& root)
 {
     for (int size : IconSizes) {
@@ -105,13 +111,14 @@ int main(int argc, char** argv)
         fs::create_directories(root / "Sound");
         useFontFile(argc == 3 ? argv[2] : ASSETGEN_FONT_FILE);
 
-        // Four jobs of roughly equal weight: each music track takes about as
-        // long as half of the pictures.
+        // Jobs of roughly equal weight: each music track takes about as long
+        // as half of the pictures.
         runAll({[&] { writeEffectsAndMenuMusic(root); }, [&] { writeLevelMusic(root); },
-            [&] { writePictures(root, 0, 2); }, [&] { writePictures(root, 1, 2); }});
+            [&] { writeLaterLevelsMusic(root); }, [&] { writePictures(root, 0, 2); },
+            [&] { writePictures(root, 1, 2); }});
 
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-        std::printf("assetgen: wrote %zu pictures, 3 sounds and 2 music tracks to %s in %.1f s\n",
+        std::printf("assetgen: wrote %zu pictures, 3 sounds and 4 music tracks to %s in %.1f s\n",
             allPictures().size(), root.c_str(), seconds);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "assetgen: %s\n", e.what());

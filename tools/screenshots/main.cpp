@@ -1,13 +1,16 @@
 // Plays the level on autopilot with the game clock driven by hand and saves
 // the window at the moments worth showing: the menu, the first mines, a
 // formation, the rock field, a swarm and the boss's ray. The ship is kept
-// alive so that it reaches the boss. Used for the README's pictures.
+// alive so that it reaches the boss. Used for the README's pictures. Given a
+// LEVEL of the campaign, it plays that one from its start instead, and saves
+// its own moments and its boss as levelN-*.
 //
-//   korvanta_shots OUTPUT_DIR
+//   korvanta_shots OUTPUT_DIR [LEVEL]
 #include <SDL/SDL.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -16,7 +19,9 @@
 #include "engine/MainLoop.h"
 #include "engine/TickSource.h"
 #include "field/UI.h"
+#include "levels/Campaign.h"
 #include "player/Ship.h"
+#include "screens/LoadingScreen.h"
 
 namespace {
 std::string outDir;
@@ -53,8 +58,10 @@ void Step(int frame) {
     RenderFrame();
 }
 
+std::string prefix;
+
 void Save(const std::string& name) {
-    const std::string path = outDir + "/" + name + ".bmp";
+    const std::string path = outDir + "/" + prefix + name + ".bmp";
     SDL_SaveBMP(Engine::Instance().Surface, path.c_str());
     std::printf("%s\n", path.c_str());
 }
@@ -92,36 +99,45 @@ void UpgradeWeapons() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: korvanta_shots OUTPUT_DIR\n");
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: korvanta_shots OUTPUT_DIR [LEVEL]\n");
         return 2;
     }
     outDir = argv[1];
+    const int level = argc > 2 ? std::atoi(argv[2]) : 1;
+    if (level < 1 || level > Campaign::Levels)
+        return 2;
     if (chdir(KORVANTA_ASSET_DIR) != 0)
         return 1;
     TickSource::UseFake(1000);
     if (!StartGame())
         return 1;
-    Mouse(SDL_MOUSEMOTION, 341, 446);
-    for (int f = 0; f < 30; ++f)
-        Step(f);
-    Save("menu");
-    Mouse(SDL_MOUSEBUTTONDOWN, 0, 0);
-    Step(0);
-    Mouse(SDL_MOUSEBUTTONUP, 0, 0);
-    Mouse(SDL_MOUSEMOTION, 20, 590);
-
     struct Moment {
         int Ms;
         const char* Name;
     };
-    const std::vector<Moment> moments = {{6000, "level"}, {36500, "formation"}, {98000, "rocks"}, {124200, "swarm"}};
+    std::vector<Moment> moments = {{6000, "level"}, {36500, "formation"}, {98000, "rocks"}, {124200, "swarm"}};
+    if (level == 1) {
+        Mouse(SDL_MOUSEMOTION, 341, 446);
+        for (int f = 0; f < 30; ++f)
+            Step(f);
+        Save("menu");
+        Mouse(SDL_MOUSEBUTTONDOWN, 0, 0);
+        Step(0);
+        Mouse(SDL_MOUSEBUTTONUP, 0, 0);
+    } else {
+        prefix = "level" + std::to_string(level) + "-";
+        moments = level == 2 ? std::vector<Moment>{{24600, "vee"}, {58000, "rocks"}, {89500, "arms"}}
+                             : std::vector<Moment>{{22300, "vee"}, {36000, "rocks"}, {98000, "arms"}};
+        Engine::Instance().PushScreen(new LoadingScreen(Campaign::Start(level, {}, false)), "LoadingScreen");
+    }
+    Mouse(SDL_MOUSEMOTION, 20, 590);
     size_t next = 0;
     bool rayShown = false;
     bool bossSeen = false;
     Feed(SDL_KEYDOWN, SDLK_SPACE);
     Feed(SDL_KEYDOWN, SDLK_d);
-    for (int frame = 1, ms = 0; ms < 200000; ++frame) {
+    for (int frame = 1, ms = 0; ms < 240000; ++frame) {
         if (frame == 60)
             UpgradeWeapons();
         if (frame > 120)

@@ -1,0 +1,22 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "levels/Level.h"
+#include "levels/Loadout.h"
+
+// Which level to play and with what ship: everything a level is started
+// from, whether the menu, the campaign's hand-over, the command line or a
+// recorded run starts it. The plan is shared and never changes.
+struct LevelStart {
+    std::shared_ptr<const Level> Plan;
+    // Its place in the campaign, 1 to Campaign::Levels; 0 for a level of the
+    // player's own, which is OwnFile in their levels folder.
+    int Number = 1;
+    std::string OwnFile;
+    // Part of a campaign run: a won level leads on to the next one.
+    bool InCampaign = true;
+    Loadout Ship;
+
+    bool OwnLevel() const { return Number == 0; }
+};

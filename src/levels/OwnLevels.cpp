@@ -1,0 +1,58 @@
+#include "levels/OwnLevels.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "levels/LevelFile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+constexpr const char* Extension = ".level";
+// A folder of thousands of files is not read file by file.
+constexpr size_t MostLooked = 200;
+}  // namespace
+
+bool OwnLevels::IsFileName(const std::string& name) {
+    return !name.empty() && name.size() <= 255 && name != "." && name != ".." &&
+           std::all_of(name.begin(), name.end(), [](char c) { return c > ' ' && c <= '~' && c != '/'; });
+}
+
+std::vector<OwnLevels::Entry> OwnLevels::List(const std::string& folder, std::vector<std::string>& refused) {
+    refused.clear();
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (!name.ends_with(Extension))
+            continue;
+        if (names.size() == MostLooked) {
+            refused.push_back(folder + ": more than " + std::to_string(MostLooked) +
+                              " level files; the rest are not read");
+            break;
+        }
+        names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    std::vector<Entry> levels;
+    for (const std::string& name : names) {
+        if (!IsFileName(name)) {
+            refused.push_back(LevelFile::Shown(name) + ": a file name with blanks or strange bytes in it");
+            continue;
+        }
+        std::vector<std::string> faults;
+        std::optional<Level> level = LevelFile::Load(folder + "/" + name, faults);
+        if (!level) {
+            refused.push_back(faults.empty() ? name + ": cannot be read" : faults.front());
+            continue;
+        }
+        if (levels.size() == MostListed) {
+            refused.push_back(name + ": only the first " + std::to_string(MostListed) + " levels are listed");
+            continue;
+        }
+        levels.push_back({name, std::make_shared<const Level>(std::move(*level))});
+    }
+    return levels;
+}
+
+LevelStart OwnLevels::Start(const Entry& entry) { return LevelStart{entry.Plan, 0, entry.File, false, {}}; }
