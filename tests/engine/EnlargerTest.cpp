@@ -41,25 +41,6 @@ Surface Window(int w, int h) {
 }
 }  // namespace
 
-TEST(Enlarger, SharpWholeFactorsMakeEachGamePixelASquare) {
-    const Surface game = GamePicture();
-    for (int scale : {2, 3}) {
-        for (bool smooth : {false, true}) {
-            const PictureFit fit = PictureFit::Window(scale);
-            Surface window = Window(fit.WindowWidth, fit.WindowHeight);
-            Enlarger enlarge;
-            enlarge.Prepare(1024, 600, fit.Picture, smooth);
-            EXPECT_FALSE(enlarge.Smooth()) << "a whole factor is always sharp";
-            ASSERT_TRUE(enlarge.Run(game.get(), window.get()));
-            int wrong = 0;
-            for (int y = 0; y < fit.WindowHeight; ++y)
-                for (int x = 0; x < fit.WindowWidth; ++x)
-                    wrong += At(window.get(), x, y) != At(game.get(), x / scale, y / scale);
-            EXPECT_EQ(wrong, 0) << "scale " << scale;
-        }
-    }
-}
-
 // Full screen 1920 x 1080, sharp: every window pixel is the game pixel the
 // pointer there stands on, so a button works exactly where it is drawn.
 TEST(Enlarger, SharpFullScreenShowsTheGamePixelThePointerMapsTo) {

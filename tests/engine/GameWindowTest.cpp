@@ -56,12 +56,13 @@ protected:
 
 // The menu stands still, so every frame of it draws the same picture: at
 // any scale and full screen it must be today's picture at scale 1, and the
-// window must show it, each game pixel a square at a whole scale.
+// window must show it, each game pixel a square at a whole scale, smooth
+// or not.
 TEST_F(GameWindowTest, EveryModeShowsTheSamePictureAndScaleOneCopiesNothing) {
     ASSERT_EQ(TheEngine().Surface, DisplaySurface);
     const std::vector<Uint32> today = PictureNow();
     const size_t pictures = TheEngine().Cache.Size();
-    for (const WindowMode& mode : {Scaled(2), Scaled(3), FullScreen(), FullScreen(true), Scaled(1)}) {
+    for (const WindowMode& mode : {Scaled(2), WindowMode{3, false, true}, FullScreen(), FullScreen(true), Scaled(1)}) {
         Show(mode);
         Run(2);
         SDL_Surface* picture = TheEngine().Surface;

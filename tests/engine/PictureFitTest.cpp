@@ -29,24 +29,6 @@ TEST(PictureFit, AChosenScaleIsLoweredOnlyWhenItsWindowIsLargerThanTheDesktop) {
     EXPECT_EQ(PictureFit::Capped(1, 640, 480), 1);
 }
 
-TEST(PictureFit, AWindowIsTheScaledPictureAndMapsEveryPointBack) {
-    for (int scale : {1, 2, 3, 4}) {
-        const PictureFit fit = PictureFit::Window(scale);
-        EXPECT_EQ(fit.WindowWidth, 1024 * scale);
-        EXPECT_EQ(fit.WindowHeight, 600 * scale);
-        EXPECT_EQ(fit.Identity(), scale == 1);
-        int x = -1, y = -1;
-        for (int game : {0, 1, 511, 1023}) {
-            // Every window pixel of a game pixel's square shows that pixel.
-            for (int within = 0; within < scale; ++within) {
-                EXPECT_TRUE(fit.ToGame(game * scale + within, (game % 600) * scale + within, x, y));
-                EXPECT_EQ(x, game);
-                EXPECT_EQ(y, game % 600);
-            }
-        }
-    }
-}
-
 namespace {
 // Where the picture lies, as "x,y wxh"; where a window point lands, as
 // "x,y" and whether it is on the picture.

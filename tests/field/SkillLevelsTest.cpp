@@ -21,11 +21,8 @@ struct Measured {
     int LabelPixels = 0;     // gold pixels where the HUD names the difficulty
 };
 
-class SkillLevels : public GameTest {
+class SkillLevels : public LevelTest {
 protected:
-    Stage1& Level() { return *static_cast<Stage1*>(TheEngine().FindScreen("Stage1")); }
-    UI& Hud() { return *All<UI>().front(); }
-    Ship& PlayerShip() { return *All<Ship>().front(); }
 
     // A fresh level of `skill`, as the menu's Play starts one.
     void StartLevel(Skill skill) {
@@ -41,10 +38,8 @@ protected:
     // time passes.
     float Meet(Entity* e) {
         const float before = Worn();
-        Add(e);
-        e->PosX = PlayerShip().CentreX() - static_cast<float>(e->Size / 2);
-        e->PosY = PlayerShip().CentreY() - static_cast<float>(e->Size / 2);
-        Level().Update(0);
+        OnShip(Add(e));
+        StillUpdate();
         return Worn() - before;
     }
 
@@ -113,33 +108,25 @@ protected:
     }
 };
 
-TEST_F(SkillLevels, EasyIsKinderThanNormalWhereverItDiffersAndSaysSo) {
-    const Measured normal = Measure(Skill::Normal);
-    const Measured easy = Measure(Skill::Easy);
+TEST_F(SkillLevels, EasyIsKinderAndHardHarsherThanNormalWhereverTheyDifferAndSaySo) {
+    const Measured normal = Measure(Skill::Normal), easy = Measure(Skill::Easy), hard = Measure(Skill::Hard);
     EXPECT_EQ(normal.LabelPixels, 0) << "a normal level looks as it always did";
     EXPECT_GT(easy.LabelPixels, 20) << "the HUD names the difficulty";
-    EXPECT_LT(easy.RammingCost, normal.RammingCost);
-    EXPECT_GT(easy.RammingCost, 0);
-    EXPECT_LT(easy.ShotCost, normal.ShotCost);
-    EXPECT_GT(easy.ShotCost, 0);
-    EXPECT_LT(easy.QuietMs, normal.QuietMs);
-    EXPECT_GT(easy.RechargeRate, normal.RechargeRate);
-    EXPECT_LT(easy.RepairCost, normal.RepairCost);
-    EXPECT_LT(easy.BossHealth, normal.BossHealth);
-    EXPECT_GT(easy.ArmShotGap, normal.ArmShotGap);
-}
-
-TEST_F(SkillLevels, HardIsHarsherThanNormalWhereverItDiffersAndSaysSo) {
-    const Measured normal = Measure(Skill::Normal);
-    const Measured hard = Measure(Skill::Hard);
     EXPECT_GT(hard.LabelPixels, 20);
-    EXPECT_GT(hard.RammingCost, normal.RammingCost);
-    EXPECT_GT(hard.ShotCost, normal.ShotCost);
-    EXPECT_GT(hard.QuietMs, normal.QuietMs);
-    EXPECT_LT(hard.RechargeRate, normal.RechargeRate);
-    EXPECT_GT(hard.RepairCost, normal.RepairCost);
-    EXPECT_GT(hard.BossHealth, normal.BossHealth);
-    EXPECT_LT(hard.ArmShotGap, normal.ArmShotGap);
+    EXPECT_GT(easy.RammingCost, 0);
+    EXPECT_GT(easy.ShotCost, 0);
+    // Easy below normal and hard above it (sign 1), or the other way round.
+    const auto order = [&](auto field, int sign, const char* what) {
+        EXPECT_LT(sign * easy.*field, sign * normal.*field) << what;
+        EXPECT_GT(sign * hard.*field, sign * normal.*field) << what;
+    };
+    order(&Measured::RammingCost, 1, "ramming");
+    order(&Measured::ShotCost, 1, "shot");
+    order(&Measured::QuietMs, 1, "quiet time");
+    order(&Measured::RechargeRate, -1, "recharge");
+    order(&Measured::RepairCost, 1, "repair");
+    order(&Measured::BossHealth, 1, "boss");
+    order(&Measured::ArmShotGap, -1, "arm shots");
 }
 
 // The difficulty is fixed when the level is created: one chosen meanwhile

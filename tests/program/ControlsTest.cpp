@@ -44,20 +44,7 @@ protected:
         TheEngine().Labels = &*Keys;
         TheEngine().Pages = &*Extras;
     }
-    void PadButton(Uint8 button, bool down) {
-        SDL_Event e{.jbutton = {Uint8(down ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP), 0, button, Uint8(down)}};
-        SDL_PushEvent(&e);
-        Run(2);
-    }
-    void PadPush(Uint8 hat) {
-        for (Uint8 value : {hat, Uint8(SDL_HAT_CENTERED)}) {
-            SDL_Event e{.jhat = {SDL_JOYHATMOTION, 0, 0, value}};
-            SDL_PushEvent(&e);
-            Run(2);
-        }
-    }
     bool Held(SDLKey key) { return TheEngine().Input.IsKeyHeld(key); }
-    bool AnyKeyHeld() const { return Engine::Instance().Input.HasEventOfType(SDL_KEYDOWN); }
     // The page open on the menu, if it is the controls page.
     const ControlsPage* Page() const {
         const auto* trail = Menu() ? dynamic_cast<const PageTrail*>(Menu()->Page.get()) : nullptr;
@@ -163,18 +150,16 @@ TEST_P(ControlsPageWays, ASlotTakesTheNextPressAndTheNextSlotIsChosen) {
         Tap(SDLK_RETURN);
     } else {
         for (int i = 0; i < int(Action::Fire); ++i)
-            PadPush(SDL_HAT_DOWN);
-        PadPush(SDL_HAT_RIGHT);
-        PadPush(SDL_HAT_RIGHT);
-        PadButton(0, true);
-        PadButton(0, false);
+            PadHat(SDL_HAT_DOWN);
+        PadHat(SDL_HAT_RIGHT);
+        PadHat(SDL_HAT_RIGHT);
+        PadPress(0);
     }
     Run(2);
     ASSERT_TRUE(Page()->Awaiting());
     const bool pad = way == Way::Pad;
     if (pad) {
-        PadButton(6, true);
-        PadButton(6, false);
+        PadPress(6);
     } else {
         Tap(SDLK_k);
         Run(2);
@@ -210,11 +195,8 @@ TEST_F(Controls, EscapeCancelsAConflictSwapsAReservedKeyIsRefusedAndResetAsksFir
     // The key where a US keyboard has Q, labelled A on a French one, is bound
     // as Q (by its place), and self-destruct gets W in exchange.
     Click(fire);
-    SDL_Event french = Events::Key(true, SDLK_a);
-    french.key.keysym.scancode = 24;
-    SDL_PushEvent(&french);
-    french.key.type = SDL_KEYUP;
-    SDL_PushEvent(&french);
+    Send(Events::KeyAt(true, SDLK_a, 24));
+    Send(Events::KeyAt(false, SDLK_a, 24));
     Run(2);
     EXPECT_EQ(Bound().Key(Action::Fire, 0), SDLK_q);
     EXPECT_EQ(Bound().Key(Action::SelfDestruct, 0), SDLK_w);

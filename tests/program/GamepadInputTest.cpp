@@ -4,17 +4,15 @@
 
 #include "engine/EveHandler.h"
 #include "program/GamepadInput.h"
+#include "support/Events.h"
 
 namespace {
 constexpr auto Menu = GamepadInput::Context::Menu, Page = GamepadInput::Context::Page,
                Level = GamepadInput::Context::Level, Overlay = GamepadInput::Context::Overlay,
                Show = GamepadInput::Context::Show;
 
-SDL_Event Axis(Uint8 axis, Sint16 value) { return {.jaxis = {SDL_JOYAXISMOTION, 0, axis, value}}; }
-SDL_Event Hat(Uint8 value) { return {.jhat = {SDL_JOYHATMOTION, 0, 0, value}}; }
-SDL_Event Pad(bool down, Uint8 button) {
-    return {.jbutton = {Uint8(down ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP), 0, button, Uint8(down)}};
-}
+using Events::Axis, Events::Hat;
+constexpr auto Pad = Events::PadButton;
 
 // The pad feeding an input handler the way the main loop pumps events.
 struct Wired {

@@ -39,23 +39,13 @@ protected:
         next.Keys = reading;
         Keys->Change(next);
     }
-    void Send(Key key, bool down) {
-        SDL_Event e = Events::Key(down, key.Letter);
-        e.key.keysym.scancode = key.Place;
-        SDL_PushEvent(&e);
-    }
+    void Send(Key key, bool down) { GameTest::Send(Events::KeyAt(down, key.Letter, key.Place)); }
     // The steering keys the game holds down.
     std::string Steering() {
         std::string held;
         for (auto [key, name] : {std::pair{SDLK_w, 'W'}, {SDLK_a, 'A'}, {SDLK_s, 'S'}, {SDLK_d, 'D'}})
             held += TheEngine().Input.IsKeyHeld(key) ? std::string(1, name) : "";
         return held;
-    }
-    bool AnyKeyHeld() const {
-        for (const SDL_Event* e : Engine::Instance().Input.Events)
-            if (e->type == SDL_KEYDOWN)
-                return true;
-        return false;
     }
     // What holding `key` for a few frames steers; released afterwards.
     std::string Steers(Key key) {
@@ -149,11 +139,9 @@ TEST(KeyPlaces, OnAUsKeyboardThePlacesAreTheLetters) {
                               {SDLK_h, 43}, {SDLK_b, 56},     {SDLK_n, 57},  {SDLK_m, 58}, {SDLK_SPACE, 65},
                               {SDLK_z, 52}, {SDLK_ESCAPE, 9}, {SDLK_F9, 75}, {SDLK_1, 10}, {SDLK_UP, 111}};
     KeyPlaces places;
-    for (const Key& key : us) {
-        SDL_Event e = Events::Key(true, key.Letter);
-        e.key.keysym.scancode = key.Place;
-        EXPECT_EQ(places.Read(e, Reading::Position).key.keysym.sym, key.Letter) << SDL_GetKeyName(key.Letter);
-    }
+    for (const Key& key : us)
+        EXPECT_EQ(places.Read(Events::KeyAt(true, key.Letter, key.Place), Reading::Position).key.keysym.sym, key.Letter)
+            << SDL_GetKeyName(key.Letter);
 }
 
 TEST_F(KeysAndVolumes, ARunPlayedWithFrenchKeysReplaysInSync) {

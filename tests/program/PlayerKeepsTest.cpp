@@ -8,6 +8,7 @@
 #include "replay/ReplayFile.h"
 #include "program/RunKeeper.h"
 #include "program/SettingsKeys.h"
+#include "support/Events.h"
 #include "support/StageHelpers.h"
 #include "support/TempFolder.h"
 
@@ -35,19 +36,7 @@ protected:
         Run(5);
         ASSERT_TRUE(Hud()->GameOverView);
     }
-    // The pad's stick pushed, or one of its buttons pressed for a few frames.
-    void Stick(Uint8 axis, Sint16 value) {
-        SDL_Event e{.jaxis = {SDL_JOYAXISMOTION, 0, axis, value}};
-        SDL_PushEvent(&e);
-    }
-    void PadButton(Uint8 button, bool release = true) {
-        for (bool down : {true, false}) {
-            SDL_Event e{.jbutton = {Uint8(down ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP), 0, button, Uint8(down)}};
-            if (down || release)
-                SDL_PushEvent(&e);
-            Run(3);
-        }
-    }
+    void Stick(Uint8 axis, Sint16 value) { Send(Events::Axis(axis, value)); }
 
     TempFolder Home;
     std::optional<RunKeeper> Keeper;
@@ -269,17 +258,17 @@ TEST_F(PlayerKeeps, ThePadPlaysAsTheKeysAndClicksItStandsFor) {
     Gamepad pad;
     TheEngine().Pad = &pad;
     Run(2);
-    PadButton(0);
+    PadPress(0);
     ASSERT_NE(Level(), nullptr) << "button 0 did not start the level";
     Stick(0, 20000);  // right: accelerate
     Stick(1, -30000);  // and up
-    PadButton(0, false);  // fire, held
+    PadButton(0, true);  // fire, held
     Run(20);
     const EveHandler& input = TheEngine().Input;
     EXPECT_TRUE(input.IsKeyHeld(SDLK_d) && input.IsKeyHeld(SDLK_w) && input.IsKeyHeld(SDLK_SPACE));
     EXPECT_GT(CountOf<RedBullet>(), 0);
-    PadButton(7);  // Start pauses
+    PadPress(7);  // Start pauses
     ASSERT_TRUE(GamePaused);
-    PadButton(1);
+    PadPress(1);
     EXPECT_NE(Menu(), nullptr) << "button 1 on the pause overlay did not choose Exit";
 }

@@ -129,47 +129,42 @@ TEST_F(MenuTest, TheLastInputLightsOneButtonAndEnterFiresIt) {
 // than a minute: not on a page, and every kind of input starts the minute
 // again.
 TEST_F(MenuTest, LeftAloneOnItsButtonsForAMinuteTheMenuAsksForADemo) {
-    const auto idle = [this](uint32_t ms) {
-        for (; ms > 1000; ms -= 1000)
-            Frame(1000);
-        Frame(ms);
-    };
-    idle(59'900);
+    Idle(59'900);
     EXPECT_EQ(Pages.Demos, 0);
-    idle(200);
+    Idle(200);
     EXPECT_EQ(Pages.Demos, 1);
-    idle(59'900);
+    Idle(59'900);
     EXPECT_EQ(Pages.Demos, 1) << "asked again before another minute";
 
     const std::function<void()> inputs[] = {
         [this] { KeyDown(SDLK_x); }, [this] { KeyUp(SDLK_x); }, [this] { MouseTo(20, 20); },
         [this] { ClickAt(20, 20); }, [this] { LeftUp(); },      [this] { TheEngine().Input.NoteInput(); }};
     for (const auto& input : inputs) {
-        idle(200);
+        Idle(200);
         const int asked = Pages.Demos;
-        idle(30'000);
+        Idle(30'000);
         input();
         Frame();  // the minute starts again with the frame that sees it
-        idle(59'900);
+        Idle(59'900);
         EXPECT_EQ(Pages.Demos, asked) << "input " << (&input - inputs);
     }
     // On a page the minute does not run, and it starts again on the buttons.
     const int asked = Pages.Demos;
     ClickAt(Layout::InfoButton.X, Layout::InfoButton.Y);
-    idle(300);
+    Idle(300);
     LeftUp();
-    idle(120'000);
+    Idle(120'000);
     EXPECT_EQ(Pages.Demos, asked);
     for (int turn = 0; turn < 2; ++turn) {
         LeftDown();
-        idle(300);
+        Idle(300);
         LeftUp();
     }
     Frame();
     ASSERT_TRUE(Menu().OnButtons());
-    idle(59'900);
+    Idle(59'900);
     EXPECT_EQ(Pages.Demos, asked);
-    idle(200);
+    Idle(200);
     EXPECT_EQ(Pages.Demos, asked + 1);
 }
 

@@ -69,6 +69,12 @@ bool GameTest::Frames(int count, uint32_t ms) {
     return false;
 }
 
+void GameTest::Idle(uint32_t ms) {
+    for (; ms > 1000; ms -= 1000)
+        Frame(1000);
+    Frame(ms);
+}
+
 uint32_t GameTest::PixelAt(int x, int y) {
     SDL_Surface* s = Engine::Instance().Surface;
     SDL_LockSurface(s);
@@ -111,6 +117,18 @@ void Playthrough::Click(int x, int y) {
     LeftDown();
     Step();
     LeftUp();
+}
+
+bool Playthrough::PadButton(Uint8 button, bool down) {
+    Send(Events::PadButton(down, button));
+    return Run(2);
+}
+
+void Playthrough::PadHat(Uint8 hat) {
+    for (Uint8 value : {hat, Uint8(SDL_HAT_CENTERED)}) {
+        Send(Events::Hat(value));
+        Run(2);
+    }
 }
 
 bool Playthrough::Step() { return Frame(FrameNumber % 3 == 2 ? 16 : 17); }

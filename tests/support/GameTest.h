@@ -42,6 +42,8 @@ protected:
     bool Frame(uint32_t ms = 16);
     // Runs `count` frames of `ms` each; stops early when the game ends.
     bool Frames(int count, uint32_t ms = 16);
+    // Frames of at most a second each until `ms` have passed.
+    void Idle(uint32_t ms);
 
     // Number of entities of exactly class T on "Stage1".
     template <class T>
@@ -66,9 +68,9 @@ protected:
     // Events go through SDL's queue and the main loop's pump instead.
     bool Queued = false;
     long FrameNumber = 0;
+    void Send(const SDL_Event& event);
 
 private:
-    void Send(const SDL_Event& event);
     int PointerX = 0, PointerY = 0;
 };
 
@@ -84,6 +86,14 @@ protected:
     void Tap(SDLKey key);
     void Click(int x, int y);
     void Click(ScreenPoint at) { Click(at.X, at.Y); }
+
+    // A pad button pressed or let go, then two frames; true when the game
+    // asked to end. PadPress presses and lets go; PadHat pushes and centres.
+    bool PadButton(Uint8 button, bool down);
+    bool PadPress(Uint8 button) { return PadButton(button, true) | PadButton(button, false); }
+    void PadHat(Uint8 hat);
+    // A held key of any kind in the input handler.
+    bool AnyKeyHeld() const { return Engine::Instance().Input.HasEventOfType(SDL_KEYDOWN); }
 
     // One frame of 1/60 s; true when the game asked to end.
     bool Step();
