@@ -32,7 +32,10 @@ ReplayShow::Ending ReplayShow::Frame() {
     } else {
         const uint32_t elapsed = TickSource::WallNow() - LastWall;
         LiveNow += elapsed;
-        ShowTime += elapsed;
+        // A slowed run's clock ran at its share of the wall's, and so it shows.
+        SlowedWall += static_cast<uint64_t>(elapsed) * static_cast<uint64_t>(Playback.Recording().Helps.SpeedPercent);
+        ShowTime += static_cast<uint32_t>(SlowedWall / 100);
+        SlowedWall %= 100;
     }
     ReadLiveInput();
     if (Over == Ending::Playing)
@@ -49,7 +52,7 @@ ReplayShow::Ending ReplayShow::Frame() {
 void ReplayShow::Begin() {
     Engine& engine = Engine::Instance();
     Started = true;
-    LiveNow = TickSource::WallNow();
+    LiveNow = TickSource::PacedNow();
     LiveX = engine.Input.MouseX;
     LiveY = engine.Input.MouseY;
     if (!Caption.empty() && Font == nullptr)

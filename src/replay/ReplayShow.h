@@ -79,6 +79,8 @@ private:
     // the wall clock as the previous frame left it.
     uint32_t LiveNow = 0;
     uint32_t ShowTime = 0;
+    // Wall time times the run's speed not yet counted into ShowTime.
+    uint64_t SlowedWall = 0;
     uint32_t LastWall = 0;
     float LiveX = 0;
     float LiveY = 0;
