@@ -189,6 +189,7 @@ int RunGame(int argc, char** argv) {
             MenuExtras extras(hotkeys, keeper.Scores(), folders.Replays(), folders.Levels());
             engine.Pages = &extras;
             engine.Watcher = &keeper.Watcher();
+            extras.TakeOverWith(&keeper.Recording());
             if (choice.TakeOver) {
                 if (!TakeOverRun(std::move(recorded), *choice.TakeOver, keeper))
                     status = 1;

@@ -41,7 +41,12 @@ ReplayShow::Ending ReplayShow::Frame() {
     if (Over == Ending::Playing)
         PlayDueFrames();
     LastWall = TickSource::WallNow();
-    if (Over != Ending::Playing) {
+    if (Over == Ending::TakenOver) {
+        // The level stays up for the player; whoever takes it over sets
+        // the clock and the watcher.
+        Started = false;
+        Engine::Instance().Watcher = Before;
+    } else if (Over != Ending::Playing) {
         Leave();
         // The game goes on from the time that passed outside the show.
         TickSource::HoldAt(LiveNow);
@@ -75,6 +80,9 @@ void ReplayShow::ReadLiveInput() {
         case SDL_KEYDOWN:
             if (stopping && (Stops.AnyInputStops || event.key.keysym.sym == SDLK_ESCAPE))
                 Over = Ending::Stopped;
+            else if (stopping && Stops.TakeOverKeys && CanBeTakenOver() &&
+                     (event.key.keysym.sym == TakeOverKey || event.key.keysym.sym == FireKey))
+                Over = Ending::TakenOver;
             break;
         case SDL_MOUSEBUTTONDOWN:
             // The wheel is no click.
@@ -108,6 +116,10 @@ void ReplayShow::PlayDueFrames() {
     }
     if (Playback.Over())
         Over = Ending::Played;
+}
+
+bool ReplayShow::CanBeTakenOver() const {
+    return Started && Playback.LevelInPlay() != nullptr && Playback.FramesPlayed() > 0 && !Playback.Over();
 }
 
 uint32_t ReplayShow::Wait() const {

@@ -23,12 +23,15 @@ class SessionWatcher;
 // its player, its font and its rendered caption.
 class ReplayShow {
 public:
-    enum class Ending { Playing, Played, Stopped, Desynced, Closed };
+    enum class Ending { Playing, Played, Stopped, Desynced, Closed, TakenOver };
     struct Rules {
         // Any key, click or pad button ends it, not only ESC.
         bool AnyInputStops = false;
         // It ends at the first check of the world that differs.
         bool DesyncStops = false;
+        // T or the fire key (the pad's fire button among them) ends it
+        // with the level left up for the player to take over.
+        bool TakeOverKeys = false;
     };
 
     ReplayShow(ReplayFile run, Rules rules, std::string caption = "");
@@ -47,6 +50,10 @@ public:
     // Ends the show at once, leaving the stack empty and the clock to the
     // caller: the game is being brought back to a fresh start.
     void End();
+    // Keys that end the show with the level kept for the player.
+    static constexpr SDLKey TakeOverKey = SDLK_t;
+    static constexpr SDLKey FireKey = SDLK_SPACE;
+
     // Milliseconds until the next recorded frame is due.
     uint32_t Wait() const;
     // Draws the caption, if any, low over the window.
@@ -61,6 +68,8 @@ public:
     const ReplayPlayer& Player() const { return Playback; }
 
 private:
+    // The recorded level is up and has played a frame.
+    bool CanBeTakenOver() const;
     void Begin();
     void ReadLiveInput();
     void PlayDueFrames();

@@ -9,6 +9,8 @@
 #include "engine/Engine.h"
 #include "engine/MainLoop.h"
 #include "engine/TickSource.h"
+#include "field/Stage1.h"
+#include "field/UI.h"
 #include "replay/ReplayPlayer.h"
 #include "replay/ReplayRecorder.h"
 
@@ -69,6 +71,9 @@ void TakeOver::HandOver(const ReplayPlayer& player, ReplayRecorder& recorder) {
     const ReplayFile& run = player.Recording();
     Engine& engine = Engine::Instance();
     recorder.CarryOn(*level, run, player.FramesPlayed());
+    // Another's run flown on makes no score of the player's, and says so.
+    if (UI* hud = level->FindHud(); hud != nullptr && hud->RunMark.empty())
+        hud->RunMark = "PRACTICE";
     engine.Watcher = &recorder;
     TickSource::RunFrom(run.Frames[player.FramesPlayed() - 1].Time);
     // The keys the recording held are not the player's.
