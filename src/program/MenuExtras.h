@@ -31,7 +31,7 @@ public:
     static constexpr const char* ShippedDemo = "demos/demo.krp";
     static constexpr const char* DemoCaption = "DEMO - press any key";
     static constexpr const char* WatchCaption = "REPLAY - ESC to go back";
-    static constexpr const char* TakeOverCaption = "REPLAY - ESC to go back, T or fire to take over";
+    static constexpr const char* TakeOverCaption = "REPLAY - ESC to go back, T to take over";
 
     // `replays` is the replay shelf's folder (empty: no kept runs);
     // `ownLevels` the player's levels folder (empty: none); `shippedDemo` is

@@ -81,7 +81,7 @@ void ReplayShow::ReadLiveInput() {
             if (stopping && (Stops.AnyInputStops || event.key.keysym.sym == SDLK_ESCAPE))
                 Over = Ending::Stopped;
             else if (stopping && Stops.TakeOverKeys && CanBeTakenOver() &&
-                     (event.key.keysym.sym == TakeOverKey || event.key.keysym.sym == FireKey))
+                     TakesOver(event.key.keysym.sym))
                 Over = Ending::TakenOver;
             break;
         case SDL_MOUSEBUTTONDOWN:

@@ -29,8 +29,9 @@ public:
         bool AnyInputStops = false;
         // It ends at the first check of the world that differs.
         bool DesyncStops = false;
-        // T or the fire key (the pad's fire button among them) ends it
-        // with the level left up for the player to take over.
+        // T, the fire key or Enter (which the pad's buttons stand for while
+        // a run shows) ends it with the level left up for the player to
+        // take over.
         bool TakeOverKeys = false;
     };
 
@@ -51,8 +52,9 @@ public:
     // caller: the game is being brought back to a fresh start.
     void End();
     // Keys that end the show with the level kept for the player.
-    static constexpr SDLKey TakeOverKey = SDLK_t;
-    static constexpr SDLKey FireKey = SDLK_SPACE;
+    static bool TakesOver(SDLKey key) {
+        return key == SDLK_t || key == SDLK_SPACE || key == SDLK_RETURN || key == SDLK_KP_ENTER;
+    }
 
     // Milliseconds until the next recorded frame is due.
     uint32_t Wait() const;

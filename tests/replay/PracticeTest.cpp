@@ -88,6 +88,7 @@ TEST_F(Practice, ATakeOverGivesTheReplaysWorldAndItsRunVerifies) {
     ASSERT_TRUE(TakeOver::Rebuild(unseen, F));
     EXPECT_EQ(WorldCheck::Of(*unseen.LevelInPlay()), worldAtF);
     const uint32_t levelMs = LevelTime();
+    TickSource::Advance(5000);  // the wall runs on while the world is rebuilt
     Watch();
     TakeOver::HandOver(unseen, *Recorder);
     Run(1);
@@ -105,6 +106,20 @@ TEST_F(Practice, ATakeOverGivesTheReplaysWorldAndItsRunVerifies) {
     EXPECT_EQ(Kept.StartNamed(), "taken over at frame 300");
     EXPECT_TRUE(Kept.MakesNoScore());
     EXPECT_EQ(Verify(Kept), 0u);
+}
+
+// Deep into a recorded run of the whole level, the world rebuilt unseen is
+// the one its check says.
+TEST_F(Practice, AWorldRebuiltUnseenIsTheRecordedOne) {
+    ReplayFile run;
+    std::string why;
+    ASSERT_TRUE(ReplayFile::Load(KORVANTA_SOURCE_DIR "/tests/replays/lost-at-boss.krp", run, why)) << why;
+    const ReplayFile::Check check = run.Checks[run.Checks.size() * 2 / 3];
+    ReplayPlayer player(run);
+    TheEngine().Watcher = &player;
+    ASSERT_TRUE(TakeOver::Rebuild(player, check.Frame));
+    EXPECT_EQ(WorldCheck::Of(*player.LevelInPlay()), check.Value);
+    Leave();
 }
 
 // A mark's start: the schedule at that time, nothing spawned before it,
@@ -210,6 +225,7 @@ TEST_F(Practice, RecordsSayHowARunBeganAndWhatHelpedIt) {
     std::string why;
     run.Format = ReplayFile::LevelFormat;
     const std::string old = run.Encode();
+    EXPECT_EQ(old.substr(4, 2), std::string("\x03\x00", 2)) << "nothing it says needs format 4";
     ASSERT_TRUE(ReplayFile::Decode(old, read, why)) << why;
     EXPECT_EQ(read.Encode(), old);
 
