@@ -75,7 +75,7 @@ int NextOffered(const Settings::Choice& choice, int index, int by, bool wrap) {
 
 // Half the width of the place where each small arrow takes a click.
 constexpr int ArrowReach = 24;
-constexpr int RowTextDrop = 6;
+constexpr int RowTextDrop = 5;
 }  // namespace
 
 OptionsPage::OptionsPage(SettingsKeys& settings, std::function<void()> openControls)
