@@ -40,6 +40,8 @@ TheBoss::TheBoss(float x, float y, const Level::BossPlan& plan, const SkillRules
 }
 
 TheBoss::~TheBoss() {
+    if (Tint != nullptr)
+        SDL_FreeSurface(Tint);
     // Silence a beam that is still sounding; the chunk itself is the cache's.
     if (Engine::Instance().AudioOpen)
         Mix_Pause(BeamChannel);
@@ -102,6 +104,26 @@ void TheBoss::DrawCharging(SDL_Surface* target) {
     }
 }
 
+namespace {
+// A faint blue-grey veil: the ray's coming is still seen, with no glare.
+constexpr Uint8 TintAlpha = 56;
+}  // namespace
+
+void TheBoss::DrawFlash(SDL_Surface* target) {
+    if (!DimFlash) {
+        SDL_FillRect(target, &target->clip_rect, SDL_MapRGB(target->format, 255, 255, 255));
+        return;
+    }
+    if (Tint == nullptr) {
+        Tint = SDL_CreateRGBSurface(SDL_SWSURFACE, target->w, target->h, 32, 0, 0, 0, 0);
+        if (Tint == nullptr)
+            return;
+        SDL_FillRect(Tint, nullptr, SDL_MapRGB(Tint->format, 70, 80, 110));
+        SDL_SetAlpha(Tint, SDL_SRCALPHA, TintAlpha);
+    }
+    SDL_BlitSurface(Tint, nullptr, target, nullptr);
+}
+
 void TheBoss::DrawRay(SDL_Surface* target) {
     if (!RayClock.Started) {
         Frame = 0;
@@ -109,7 +131,7 @@ void TheBoss::DrawRay(SDL_Surface* target) {
         return;
     }
     if (Inside(RayClock.GetTicks(), FlashFrom, FlashTo))
-        SDL_FillRect(target, &target->clip_rect, SDL_MapRGB(target->format, 255, 255, 255));
+        DrawFlash(target);
     if (Inside(RayClock.GetTicks(), FlashTo, RayEndMs())) {
         RayActive = true;
         Frame = 1;

@@ -14,6 +14,8 @@ class TheBoss : public Enemy {
 public:
     // True while the ray is drawn; the ray then costs the ship 1 point a frame.
     bool RayActive = false;
+    // The white flash before the ray is a short dim tint instead.
+    bool DimFlash = false;
     Timer CycleClock;
     Timer FlickerClock;
     Timer RayClock;
@@ -36,6 +38,10 @@ public:
     void DrawRay(SDL_Surface* target);
 
 private:
+    void DrawFlash(SDL_Surface* target);
+
     // Holds the three attack clocks through a pause.
     PauseHold AttackHold;
+    // The dim tint, made when first needed.
+    SDL_Surface* Tint = nullptr;
 };

@@ -37,6 +37,18 @@ WaveScript::WaveScript() : Engine(&Engine::Instance()), Plan(Campaign::Get(1)) {
         lane.Start();
 }
 
+// Nothing was sent before: every lane is as ready as it would be had it
+// waited since the level began.
+void WaveScript::StartAt(int32_t levelMs) {
+    const auto backdate = [levelMs](Timer& clock) {
+        clock.Start();
+        clock.StartTicks -= static_cast<uint32_t>(levelMs);
+    };
+    backdate(LevelClock);
+    for (Timer& lane : LaneClocks)
+        backdate(lane);
+}
+
 void WaveScript::Update(float seconds) {
     SyncClocks(seconds);
     // Level time stands still, so nothing is due. Running the waves anyway
@@ -179,7 +191,9 @@ void WaveScript::SpawnBossGroup(const Wave& wave) {
     const float y = static_cast<float>(wave.Y);
     const int fireMs = Plan->Boss.ArmFireMs * Rules->ArmFirePercent / 100;
     Add(new GunArm(FormationX, y - UpperArmAbove, fireMs));
-    Add(new TheBoss(FormationX, y, Plan->Boss, *Rules));
+    TheBoss* boss = new TheBoss(FormationX, y, Plan->Boss, *Rules);
+    boss->DimFlash = FewerFlashes;
+    Add(boss);
     Add(new GunArm(FormationX, y + LowerArmBelow, fireMs));
 }
 

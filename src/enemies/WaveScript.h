@@ -25,11 +25,15 @@ public:
     // The level whose waves run: the campaign's first unless the level
     // screen gives its own.
     std::shared_ptr<const Level> Plan;
+    // The boss's flash before its ray is a dim tint instead.
+    bool FewerFlashes = false;
     Timer LevelClock;
     // One spacing clock a lane (lane n is LaneClocks[n - 1]).
     std::array<Timer, Level::Wave::Lanes> LaneClocks;
 
     WaveScript();
+    // Runs the schedule from `levelMs` of level time on (a practice start).
+    void StartAt(int32_t levelMs);
     // Spawns whatever the schedule asks for at the current level time.
     void Update(float seconds);
 

@@ -57,8 +57,8 @@ struct Layout {
     static constexpr ScreenPoint BackButton{CentreX, SecondRowTop + 32};
     // One row a setting: the label from its left edge, the value centred
     // between two small arrows.
-    static constexpr int OptionRowsTop = 92;
-    static constexpr int OptionRowHeight = 38;
+    static constexpr int OptionRowsTop = 84;
+    static constexpr int OptionRowHeight = 30;
     static constexpr int OptionLabelLeft = 200;
     static constexpr int OptionValueX = 700;
     static constexpr int OptionArrowGap = 130;
@@ -120,4 +120,7 @@ struct Layout {
     // and the level in the money box's.
     static constexpr ScreenPoint SkillLabel{972, 3};
     static constexpr ScreenPoint LevelLabel{620, 3};
+    // PRACTICE or ASSIST after the level, and an invincible ship's hits.
+    static constexpr ScreenPoint RunMarkLabel{690, 3};
+    static constexpr ScreenPoint HitsLabel{760, 3};
 };

@@ -16,6 +16,7 @@
 
 float DeltaSeconds = 0;
 bool GamePaused = false;
+int LevelPace = 100;
 Timer FrameTimer;
 Timer EscapeTimer;
 SDL_Surface* DisplaySurface = nullptr;
@@ -139,6 +140,15 @@ bool RenderFrame() {
     return failed;
 }
 
+void RenderUnseen() {
+    rendering = true;
+    Engine& engine = Engine::Instance();
+    if (engine.Surface != nullptr)
+        engine.Draw();
+    if (SessionWatcher* watcher = engine.Watcher)
+        watcher->FrameEnded();
+}
+
 bool Rendering() { return rendering; }
 
 bool StartEngine(const WindowMode& mode) {
@@ -183,9 +193,15 @@ void FreshMenu() {
     Engine::Instance().PushScreen(new MainScreen(), "MainScreen");
 }
 
+void HoldFrameClock() {
+    const bool showing = Engine::Instance().Show != nullptr;
+    TickSource::SetPace(!showing && LevelIsUp() ? LevelPace : 100);
+    TickSource::HoldAt(TickSource::PacedNow());
+}
+
 bool RunFrame() {
     // The game clock stands still for the whole frame.
-    TickSource::HoldAt(TickSource::WallNow());
+    HoldFrameClock();
     if (WindowShow* show = Engine::Instance().Show)
         return show->Frame();
     PumpEvents();

@@ -15,6 +15,10 @@
 extern float DeltaSeconds;
 // Set by ESC in the level and by losing the window focus.
 extern bool GamePaused;
+// The share of real time, in percent, the level in play advances per frame
+// (100 but for a slowed level, which sets it while it is up). Menus, pages
+// and recorded runs shown in the window always run at full speed.
+extern int LevelPace;
 extern Timer FrameTimer;
 extern Timer EscapeTimer;
 // The window's surface, shown every frame. At scale 1 in a window it is
@@ -39,6 +43,10 @@ bool UpdateFrame();
 // Clears the game's picture, draws the screens and shows the picture in the
 // window. True when that failed or there is no window.
 bool RenderFrame();
+// RenderFrame's draw with nothing shown: every rule that runs in a draw
+// runs, the window is left as it is. The caller clips the game's picture to
+// nothing, so the draws cost next to nothing.
+void RenderUnseen();
 // True from the start of RenderFrame to the next UpdateFrame, and before the
 // first frame: a level that is loaded then is first drawn in the frame after.
 bool Rendering();
@@ -56,6 +64,9 @@ bool StartGame(const WindowMode& mode = {});
 void ClearGame();
 // ClearGame, then a fresh main menu: where the game goes after a replay.
 void FreshMenu();
+// Holds the game clock still for the frame about to run: the wall clock,
+// paced for a level in play at LevelPace. The start of every RunFrame.
+void HoldFrameClock();
 // One whole frame: events, update, render, or a frame of the show that has
 // the window (Engine::Show). True when the loop should end.
 bool RunFrame();

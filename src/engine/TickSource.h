@@ -23,6 +23,17 @@ public:
     // Lets the game clock run with the wall again.
     static void Release();
 
+    // The game clock as it runs between frames: the wall clock, slowed to
+    // the pace set, and carried on without a jump from wherever it was put.
+    static uint32_t PacedNow();
+    // Lets the game clock run at `percent` of the wall clock's speed from
+    // now on (100 after start-up), on from where it reads now.
+    static void SetPace(int percent);
+    static int Pace();
+    // Puts the running game clock at `ms` from now on: a run taken over
+    // from a replay goes on from the replay's clock.
+    static void RunFrom(uint32_t ms);
+
     // Waits `ms` milliseconds; with a fake clock the fake time just moves on.
     static void Sleep(uint32_t ms);
 

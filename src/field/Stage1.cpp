@@ -10,6 +10,7 @@
 #include "enemies/GunArm.h"
 #include "enemies/TheBoss.h"
 #include "engine/Engine.h"
+#include "engine/MainLoop.h"
 #include "engine/MusicTrack.h"
 #include "engine/SessionWatcher.h"
 #include "field/Interactions.h"
@@ -22,18 +23,24 @@
 
 namespace {
 Skill Coming = Skill::Normal;
-}
+Assists ComingHelps;
+}  // namespace
 
 void Stage1::SetComingSkill(Skill skill) { Coming = skill; }
 Skill Stage1::ComingSkill() { return Coming; }
+void Stage1::SetComingAssists(const Assists& helps) { ComingHelps = helps; }
+const Assists& Stage1::ComingAssists() { return ComingHelps; }
 
 Stage1::Stage1() : Stage1(Campaign::Start(1)) {}
 
-Stage1::Stage1(LevelStart start) : Engine(&Engine::Instance()), Difficulty(Coming), Start(std::move(start)) {
+Stage1::Stage1(LevelStart start)
+    : Engine(&Engine::Instance()), Difficulty(Coming), Helps(ComingHelps), Start(std::move(start)) {
     assert(Start.Plan != nullptr);
+    assert(Assists::SpeedAllowed(Helps.SpeedPercent));
     Shop.RepairPrice = Rules().RepairPrice;
     Waves.Rules = &Rules();
     Waves.Plan = Start.Plan;
+    Waves.FewerFlashes = Helps.FewerFlashes;
     if (const std::optional<LevelStart> next = Campaign::Next(Start, {}))
         NextLevelName = next->Plan->Name;
 }
@@ -43,6 +50,7 @@ Stage1::~Stage1() {
     if (Engine->Watcher != nullptr)
         Engine->Watcher->LevelEnding(*this);
     MusicTrack::Free(Music);
+    LevelPace = 100;
 }
 
 namespace {
@@ -63,6 +71,9 @@ void Stage1::Load(std::string name) {
     Victory = false;
     Engine->RemoveScreen("LoadingScreen");
     Waves.ScreenName = Name;
+    if (Start.Practice)
+        Waves.StartAt(Start.FromMs);
+    LevelPace = Helps.SpeedPercent;
     Music = MusicTrack::Start("Sound/" + Start.Plan->Music + ".mp3");
     // Backdrops first, then the ship and the HUD: everything spawned later
     // is painted over them.
@@ -99,6 +110,8 @@ void Stage1::Equip() {
     hud->NextLevelName = NextLevelName.value_or("");
     hud->CampaignRun = Start.InCampaign;
     hud->CampaignEnd = Start.InCampaign && !LeadsOn();
+    hud->Invincible = Helps.Invincible;
+    hud->RunMark = Start.Practice ? "PRACTICE" : Helps.Assisted() ? "ASSIST" : "";
     Shop.Equip(*ship, carried.Cannons, carried.RapidFires);
 }
 
@@ -152,7 +165,9 @@ bool Stage1::FollowOverlays(UI& hud, float seconds) {
         Engine->PushScreen(new LoadingScreen(*Campaign::Next(Start, Carried())), "LoadingScreen");
         return true;
     }
-    if (hud.ReplayClicked) {
+    // A practice start that comes back at once: the ship's end is the
+    // frame the level is left in.
+    if (hud.ReplayClicked || (GameOver && Start.Practice && Start.RestartAtOnce)) {
         Engine->PushScreen(new LoadingScreen(Again()), "LoadingScreen");
         return true;
     }
@@ -166,6 +181,9 @@ bool Stage1::FollowOverlays(UI& hud, float seconds) {
 LevelStart Stage1::Again() const {
     if (Start.InCampaign)
         return Campaign::Start(1);
+    // Practice comes back to its mark with the ship it chose.
+    if (Start.Practice)
+        return Start;
     LevelStart again = Start;
     again.Ship = Loadout{};
     return again;

@@ -10,6 +10,7 @@
 #include "field/PairIndex.h"
 #include "field/Skill.h"
 #include "field/SkillRules.h"
+#include "levels/Assists.h"
 #include "levels/LevelStart.h"
 #include "player/Shop.h"
 
@@ -33,6 +34,10 @@ public:
     // puts its level up. A level already running keeps its own skill.
     static void SetComingSkill(Skill skill);
     static Skill ComingSkill();
+    // The same for the assists the player chose (none until the program
+    // says otherwise).
+    static void SetComingAssists(const Assists& helps);
+    static const Assists& ComingAssists();
 
     // How long a won level waits before the campaign goes on to the next
     // one by itself.
@@ -49,6 +54,8 @@ public:
     SwarmTracker Tracker;
     // The skill this level plays, the coming skill when it was created.
     const Skill Difficulty;
+    // The assists this level plays with, the coming ones when it was created.
+    const Assists Helps;
     // The level played and the ship it began with.
     const LevelStart Start;
 
@@ -66,6 +73,8 @@ public:
 
     // What the ship has now, to be carried into another level.
     Loadout Carried() const;
+    // A practice run or one with an assist that changes play: it makes no score.
+    bool MakesNoScore() const { return Start.Practice || Helps.Assisted(); }
     // Whether winning this level leads on to another one.
     bool LeadsOn() const { return NextLevelName.has_value(); }
 

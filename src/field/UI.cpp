@@ -88,7 +88,26 @@ bool UI::Update(float seconds) {
     return false;
 }
 
+namespace {
+// A burn that pauses longer than this and comes back is another hit.
+constexpr int BurnGapMs = 250;
+}  // namespace
+
+void UI::TakeHit(int damage) {
+    if (Invincible) {
+        ++HitsTaken;
+        return;
+    }
+    TakeDamage(Rules().ShipDamage(damage));
+}
+
 void UI::TakeDamage(int amount) {
+    if (Invincible) {
+        if (!BurnClock.Started || BurnClock.GetTicks() > BurnGapMs)
+            ++HitsTaken;
+        BurnClock.Start();
+        return;
+    }
     ShieldClock.Start();
     int overflow = 0;
     if (PlayerShield < amount)
@@ -113,6 +132,7 @@ void UI::Draw(SDL_Surface* target) {
     DrawShopLabels(target);
     DrawSkill(target);
     DrawLevel(target);
+    DrawRunMark(target);
 }
 
 int UI::PanelHeight() const { return Sprite != nullptr ? Sprite->Height() : 0; }
@@ -192,6 +212,14 @@ void UI::DrawLevel(SDL_Surface* target) {
     Texts.Draw(target, SmallFont, shown, Gold, Layout::LevelLabel.X, Layout::LevelLabel.Y);
 }
 
+void UI::DrawRunMark(SDL_Surface* target) {
+    const ScreenPoint mark = Layout::RunMarkLabel, hits = Layout::HitsLabel;
+    if (!RunMark.empty())
+        Texts.Draw(target, SmallFont, RunMark, Gold, mark.X, mark.Y);
+    if (Invincible)
+        Texts.Draw(target, SmallFont, "HITS " + std::to_string(HitsTaken), Gold, hits.X, hits.Y);
+}
+
 void UI::DrawPauseOverlay(SDL_Surface* target) {
     DrawOverlayLine(target, "PAUSED", White, Layout::HeadlineTop);
     // A won level paused shows the victory's lines in that place.
@@ -212,13 +240,15 @@ void UI::DrawEndOverlay(SDL_Surface* target) {
     } else if (VictoryView) {
         headline = "Level cleared!";
     }
+    if (!RunMark.empty())
+        headline += " (" + RunMark + ")";
     DrawOverlayLine(target, headline, White, Layout::HeadlineTop);
     DrawOverlayLine(target, question, White, Layout::SecondLineTop);
     // The table takes this run only once the level is left, so until then
     // it still holds the best of the runs before.
     const BestScores* scores = Engine->Scores;
     // Only a campaign run has a best score to beat.
-    if (scores != nullptr && CampaignRun && scores->IsNewBest(PlayerScore, SkillName(Difficulty)))
+    if (scores != nullptr && CampaignRun && RunMark.empty() && scores->IsNewBest(PlayerScore, SkillName(Difficulty)))
         DrawOverlayLine(target, "New best score!", Gold, Layout::NewBestTop);
     DrawOverlayButtons(target);
 }

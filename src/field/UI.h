@@ -50,6 +50,13 @@ public:
     std::string NextLevelName;
     bool CampaignRun = true;
     bool CampaignEnd = false;
+    // Set by the level: no hit lowers health or shield, each one is counted
+    // and the count shown instead (the self-destruct key still works).
+    bool Invincible = false;
+    int HitsTaken = 0;
+    // "PRACTICE" or "ASSIST" on the panel and the end overlay for a run
+    // that makes no score; empty for any other.
+    std::string RunMark;
     // Shop labels: 0 cannot be bought now, 1 can, 2 sold out.
     int RepairState = 0;
     int CannonState = 0;
@@ -84,10 +91,11 @@ public:
     // draws them after every entity, so nothing flying by covers them.
     void DrawOverlays(SDL_Surface* target);
 
-    // Shield first, the rest to health in whole points.
+    // Shield first, the rest to health in whole points. An invincible ship
+    // counts a burn that goes on from frame to frame as one hit.
     void TakeDamage(int amount);
     // A ramming's or an enemy shot's `damage`, as the skill lets it through.
-    void TakeHit(int damage) { TakeDamage(Rules().ShipDamage(damage)); }
+    void TakeHit(int damage);
 
     void DrawPauseOverlay(SDL_Surface* target);
     void DrawEndOverlay(SDL_Surface* target);
@@ -103,9 +111,12 @@ private:
     void DrawShopButton(SDL_Surface* target, int button, int state, ScreenPoint at);
     void DrawSkill(SDL_Surface* target);
     void DrawLevel(SDL_Surface* target);
+    void DrawRunMark(SDL_Surface* target);
 
     // The counters and prices, and the overlays' lines, as last rendered.
     TextCache Texts;
+    // Since the last burn an invincible ship took.
+    Timer BurnClock;
     TextPlate OverlayLines;
     BarStrip HealthBar;
     BarStrip ShieldBar;

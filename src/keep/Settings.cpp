@@ -90,6 +90,13 @@ const std::vector<Settings::Choice>& Settings::Choices() {
          [](S& s, int i) { s.EffectsVolume = i * VolumeStep; }},
         {"difficulty", {"easy", "normal", "hard"}, [](const S& s) { return int(s.Difficulty); },
          [](S& s, int i) { s.Difficulty = Skill(i); }},
+        {"game_speed", {"100", "90", "80", "70", "60", "50"},
+         [](const S& s) { return (Assists::FullSpeed - s.Helps.SpeedPercent) / Assists::SpeedStep; },
+         [](S& s, int i) { s.Helps.SpeedPercent = Assists::FullSpeed - i * Assists::SpeedStep; }},
+        {"invincible", OffOn, [](const S& s) { return int(s.Helps.Invincible); },
+         [](S& s, int i) { s.Helps.Invincible = i; }},
+        {"fewer_flashes", OffOn, [](const S& s) { return int(s.Helps.FewerFlashes); },
+         [](S& s, int i) { s.Helps.FewerFlashes = i; }},
     };
     return choices;
 }

@@ -6,10 +6,12 @@
 
 #include "field/Skill.h"
 #include "keep/KeyBindings.h"
+#include "levels/Assists.h"
 
 // The player's choices that outlive a run, kept in settings.ini: full screen
 // or window, the window's scale and enlargement, how the flying keys are
-// read, music and sound effects with their volumes, and the difficulty. A
+// read, music and sound effects with their volumes, the difficulty and the
+// assists. A
 // missing or partly understood file costs nothing but the defaults for what
 // it does not say. Every key of the file is one Choice: a name and the
 // words it may take, in the order a player steps through them.
@@ -41,6 +43,8 @@ public:
     int MusicVolume = MaxVolume;
     int EffectsVolume = MaxVolume;
     Skill Difficulty = Skill::Normal;
+    // Game speed, invincibility and fewer flashes.
+    Assists Helps{};
     // The keys and pad buttons of play, each a line of its own in the file.
     KeyBindings Bindings{};
 

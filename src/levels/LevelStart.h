@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -17,6 +18,13 @@ struct LevelStart {
     // Part of a campaign run: a won level leads on to the next one.
     bool InCampaign = true;
     Loadout Ship;
+    // A practice run: its schedule starts at FromMs of level time (a mark,
+    // every ten seconds or the boss) with nothing on the field, and it never
+    // leads on to another level. With RestartAtOnce a lost ship brings the
+    // same start back at once instead of the game-over overlay.
+    bool Practice = false;
+    int32_t FromMs = 0;
+    bool RestartAtOnce = false;
 
     bool OwnLevel() const { return Number == 0; }
 };

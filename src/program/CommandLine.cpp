@@ -9,6 +9,7 @@
 
 #include "engine/Log.h"
 #include "keep/PlainText.h"
+#include "levels/Assists.h"
 #include "levels/Campaign.h"
 
 #ifndef KORVANTA_VERSION
@@ -33,6 +34,10 @@ constexpr Option Table[] = {
     {'\0', "verify", "FILE", "check that the run recorded in FILE plays back as recorded"},
     {'\0', "check-level", "FILE", "check the level file FILE and exit"},
     {'\0', "frames", "N", "quit by itself after N frames"},
+    {'\0', "speed", "PERCENT", "play the level at 100, 90, 80, 70, 60 or 50 % speed this run (no score)"},
+    {'\0', "invincible", nullptr, "no hit harms the ship this run; the hits are counted (no score)"},
+    {'\0', "start-at", "SECONDS", "practise the level (1 or --level's) from that second of its schedule"},
+    {'\0', "take-over", "SECONDS", "with --replay: fly the recorded run yourself from that second on"},
 };
 
 constexpr const char* Hint = " (try 'korvanta --help')\n";
@@ -66,6 +71,23 @@ bool ReadFrames(const std::string& text, long& frames) {
     return errno == 0 && frames > 0;
 }
 
+// A whole number of seconds from 0 to a day.
+std::optional<int> Seconds(const std::string& text) {
+    long seconds = 0;
+    if (text == "0")
+        return 0;
+    if (!ReadFrames(text, seconds) || seconds > 24 * 3600)
+        return std::nullopt;
+    return static_cast<int>(seconds);
+}
+
+std::optional<int> SpeedPercent(const std::string& text) {
+    long percent = 0;
+    if (!ReadFrames(text, percent) || !Assists::SpeedAllowed(static_cast<int>(std::min(percent, 1000L))))
+        return std::nullopt;
+    return static_cast<int>(percent);
+}
+
 // A level of the campaign by its number.
 std::optional<int> LevelNumber(const std::string& text) {
     long number = 0;
@@ -86,6 +108,8 @@ bool Apply(const Option& option, const std::string& value, Choice& choice) {
         choice.Fullscreen = name == "fullscreen";
     else if (name == "mute")
         choice.Mute = true;
+    else if (name == "invincible")
+        choice.Invincible = true;
     else if (name == "scores")
         choice.Do = Action::PrintScores;
     else if (name == "check-level") {
@@ -103,6 +127,13 @@ bool Apply(const Option& option, const std::string& value, Choice& choice) {
         choice = Refusal("option '--level' takes a level from 1 to " + std::to_string(Campaign::Levels) + ", not " +
                          Log::Quoted(value));
         return false;
+    } else if (name == "speed" && !(choice.Speed = SpeedPercent(value))) {
+        choice = Refusal("option '--speed' takes 100, 90, 80, 70, 60 or 50, not " + Log::Quoted(value));
+        return false;
+    } else if ((name == "start-at" || name == "take-over") &&
+               !((name == "start-at" ? choice.StartAt : choice.TakeOver) = Seconds(value))) {
+        choice = Refusal("option '--" + std::string(name) + "' needs whole seconds, not " + Log::Quoted(value));
+        return false;
     } else if (name == "frames" && !ReadFrames(value, choice.Frames)) {
         choice = Refusal("option '--frames' needs a positive whole number, not " + Log::Quoted(value));
         return false;
@@ -114,10 +145,14 @@ bool Apply(const Option& option, const std::string& value, Choice& choice) {
 std::optional<Choice> Conflict(const std::vector<std::string>& given) {
     static constexpr std::pair<const char*, const char*> pairs[] = {
         {"replay", "verify"}, {"fullscreen", "windowed"}, {"verify", "difficulty"}, {"level", "replay"},
-        {"level", "verify"}};
+        {"level", "verify"}, {"start-at", "replay"}, {"start-at", "verify"}, {"take-over", "verify"},
+        {"speed", "verify"}, {"invincible", "verify"}, {"speed", "replay"}, {"invincible", "replay"}};
+    const auto has = [&given](const char* name) { return std::count(given.begin(), given.end(), name) > 0; };
     for (const auto& [first, second] : pairs)
-        if (std::count(given.begin(), given.end(), first) && std::count(given.begin(), given.end(), second))
+        if (has(first) && has(second))
             return Refusal(std::string("options '--") + first + "' and '--" + second + "' cannot be used together");
+    if (has("take-over") && !has("replay"))
+        return Refusal("option '--take-over' needs '--replay FILE'");
     return std::nullopt;
 }
 }  // namespace

@@ -30,6 +30,10 @@ public:
         std::string LevelFile{};   // --check-level: check this level file
         std::optional<int> Level{};  // --level: play this level of the campaign on its own
         long Frames = 0;         // --frames: quit after this many frames; 0 plays on
+        std::optional<int> Speed{};     // --speed: the game speed in percent, this run
+        bool Invincible = false;        // --invincible: no hit harms the ship, this run
+        std::optional<int> StartAt{};   // --start-at: practice from this second of the level
+        std::optional<int> TakeOver{};  // --take-over: the player takes the --replay run over at this second
         // For UsageError: the one line for stderr (with its newline), and 2.
         std::string Error{};
         int ExitStatus = 0;

@@ -11,6 +11,7 @@
 #include "program/ScoresPage.h"
 #include "program/SettingsKeys.h"
 #include "replay/RecordedLevel.h"
+#include "replay/TakeOver.h"
 #include "screens/LoadingScreen.h"
 #include "screens/MainScreen.h"
 
@@ -89,7 +90,8 @@ bool MenuExtras::Watch(const std::string& path, int entry, Skill shown) {
         Log::WarnOnce("cannot play the replay " + Log::Quoted(path) + ": " + why);
         return false;
     }
-    Begin(std::move(run), path, {.AnyInputStops = false, .DesyncStops = true}, WatchCaption);
+    Begin(std::move(run), path, {.AnyInputStops = false, .DesyncStops = true, .TakeOverKeys = Recorder != nullptr},
+          Recorder != nullptr ? TakeOverCaption : WatchCaption);
     BackToScores = true;
     ScoresEntry = entry;
     ScoresSkill = shown;
@@ -98,7 +100,7 @@ bool MenuExtras::Watch(const std::string& path, int entry, Skill shown) {
 
 void MenuExtras::Replay(ReplayFile run) {
     End();
-    Begin(std::move(run), "", {}, WatchCaption);
+    Begin(std::move(run), "", {.TakeOverKeys = Recorder != nullptr}, Recorder != nullptr ? TakeOverCaption : WatchCaption);
 }
 
 bool MenuExtras::FindDemo(ReplayFile& run, std::string& path) {
@@ -142,6 +144,13 @@ bool MenuExtras::Frame() {
         return false;
     if (ending == ReplayShow::Ending::Desynced)
         OutOfSync.insert(ShowingPath);
+    if (ending == ReplayShow::Ending::TakenOver) {
+        TakeOver::HandOver(Showing->Player(), *Recorder);
+        Showing.reset();
+        engine.Show = nullptr;
+        BackToScores = false;
+        return false;
+    }
     const float pointerX = Showing->PointerX(), pointerY = Showing->PointerY();
     const std::optional<ScreenPoint> press = Showing->EndingPress();
     Showing.reset();

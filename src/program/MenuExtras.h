@@ -10,6 +10,7 @@
 #include "levels/LevelStart.h"
 #include "replay/ReplayShow.h"
 
+class ReplayRecorder;
 class ScoreTable;
 class SettingsKeys;
 
@@ -30,6 +31,7 @@ public:
     static constexpr const char* ShippedDemo = "demos/demo.krp";
     static constexpr const char* DemoCaption = "DEMO - press any key";
     static constexpr const char* WatchCaption = "REPLAY - ESC to go back";
+    static constexpr const char* TakeOverCaption = "REPLAY - ESC to go back, T to take over";
 
     // `replays` is the replay shelf's folder (empty: no kept runs);
     // `ownLevels` the player's levels folder (empty: none); `shippedDemo` is
@@ -55,6 +57,9 @@ public:
     // Plays `run` (korvanta --replay) from the next frame on, to its end
     // even where it goes out of sync, then a fresh menu.
     void Replay(ReplayFile run);
+    // Lets the player take a kept run or a --replay run over while it
+    // shows, recorded by `recorder` from then on (null: they cannot).
+    void TakeOverWith(ReplayRecorder* recorder) { Recorder = recorder; }
     // The run showing now; null when none is.
     const ReplayShow* Current() const { return Showing.get(); }
 
@@ -78,6 +83,7 @@ private:
     bool BackToScores = false;
     int ScoresEntry = 0;
     Skill ScoresSkill = Skill::Normal;
+    ReplayRecorder* Recorder = nullptr;
     // Runs not shown again this session: out of sync, or damaged.
     std::set<std::string> OutOfSync;
 };

@@ -23,7 +23,8 @@ constexpr Wording Wordings[] = {
     {"smooth", "Smooth enlargement", ""},    {"keys", "Keys", ""},
     {"music", "Music", ""},                  {"music_volume", "Music volume", " %"},
     {"effects", "Sound effects", ""},        {"effects_volume", "Effects volume", " %"},
-    {"difficulty", "Difficulty", ""},
+    {"difficulty", "Difficulty", ""},        {"game_speed", "Game speed", " %"},
+    {"invincible", "Invincible", ""},        {"fewer_flashes", "Fewer flashes", ""},
 };
 constexpr std::pair<const char*, const char*> Words[] = {{"position", "By place"}, {"letters", "By letter"}};
 
@@ -74,7 +75,7 @@ int NextOffered(const Settings::Choice& choice, int index, int by, bool wrap) {
 
 // Half the width of the place where each small arrow takes a click.
 constexpr int ArrowReach = 24;
-constexpr int RowTextDrop = 9;
+constexpr int RowTextDrop = 5;
 }  // namespace
 
 OptionsPage::OptionsPage(SettingsKeys& settings, std::function<void()> openControls)

@@ -20,6 +20,7 @@
 #include "keep/UserFolders.h"
 #include "levels/Campaign.h"
 #include "levels/LevelFile.h"
+#include "levels/PracticeMarks.h"
 #include "program/AssetFolder.h"
 #include "program/CommandLine.h"
 #include "program/Gamepad.h"
@@ -28,6 +29,8 @@
 #include "program/SettingsKeys.h"
 #include "replay/ReplayFile.h"
 #include "replay/ReplayModes.h"
+#include "replay/ReplayPlayer.h"
+#include "replay/TakeOver.h"
 #include "screens/LoadingScreen.h"
 
 namespace {
@@ -84,6 +87,38 @@ void RemoveLeftovers(const UserFolders& folders) {
     ReplayShelf(folders.Replays()).RemoveLeftovers();
 }
 
+// The practice start --start-at asks for, or a line on stderr saying why
+// there is none.
+std::optional<LevelStart> PracticeStart(const CommandLine::Choice& choice) {
+    const int number = choice.Level.value_or(1);
+    const LevelStart level = Campaign::Start(number, {}, false);
+    const int32_t ms = *choice.StartAt * 1000;
+    const int32_t last = PracticeMarks::LastMs(*level.Plan);
+    if (ms > last) {
+        Log::Error("cannot start level " + std::to_string(number) + " at " + std::to_string(*choice.StartAt) +
+                   " s: its last mark is at " + std::to_string(last / 1000) + " s");
+        return std::nullopt;
+    }
+    return PracticeMarks::Start(level, ms, PracticeMarks::Middle(*level.Plan, ms));
+}
+
+// Plays `run` unseen up to `seconds` and gives it to the player, recorded
+// by `keeper`; false (with a line on stderr) when the run is over by then.
+bool TakeOverRun(ReplayFile run, int seconds, RunKeeper& keeper) {
+    Engine& engine = Engine::Instance();
+    const uint32_t frames = TakeOver::FramesBefore(run, static_cast<uint32_t>(seconds) * 1000);
+    ReplayPlayer player(std::move(run));
+    engine.Watcher = &player;
+    if (TakeOver::Rebuild(player, frames)) {
+        TakeOver::HandOver(player, keeper.Recording());
+        return true;
+    }
+    engine.Watcher = &keeper.Watcher();
+    Log::Error("cannot take the run over at " + std::to_string(seconds) + " s: it is over by then");
+    FreshMenu();
+    return false;
+}
+
 // The frame loop at 60 frames per second, until the game ends or, with a
 // limit, after that many frames.
 void Play(long frameLimit) {
@@ -117,6 +152,14 @@ int RunGame(int argc, char** argv) {
         return 1;
     if (!choice.VerifyFile.empty())
         return ReplayModes::Verify(std::move(recorded));
+    std::optional<LevelStart> practice;
+    if (choice.StartAt && !(practice = PracticeStart(choice)))
+        return 1;
+    if (choice.TakeOver && static_cast<uint32_t>(*choice.TakeOver) > TakeOver::LastSecond(recorded)) {
+        Log::Error("cannot take over replay " + Log::Quoted(replayPath) + " at " + std::to_string(*choice.TakeOver) +
+                   " s: it ends at " + std::to_string(TakeOver::LastSecond(recorded)) + " s");
+        return 1;
+    }
 
     const UserFolders folders;
     RemoveLeftovers(folders);
@@ -125,6 +168,8 @@ int RunGame(int argc, char** argv) {
     Settings thisRun = saved;
     thisRun.Fullscreen = choice.Fullscreen.value_or(saved.Fullscreen);
     thisRun.Difficulty = choice.Difficulty.value_or(saved.Difficulty);
+    thisRun.Helps.SpeedPercent = choice.Speed.value_or(saved.Helps.SpeedPercent);
+    thisRun.Helps.Invincible = saved.Helps.Invincible || choice.Invincible;
     hotkeys.PlayThisRun(thisRun);
     RunKeeper keeper(folders.ScoresFile(), folders.Replays());
     // Without an explicit choice SDL 1.2 would fall back to drawing the game
@@ -144,16 +189,23 @@ int RunGame(int argc, char** argv) {
             MenuExtras extras(hotkeys, keeper.Scores(), folders.Replays(), folders.Levels());
             engine.Pages = &extras;
             engine.Watcher = &keeper.Watcher();
-            if (!choice.ReplayFile.empty())
+            extras.TakeOverWith(&keeper.Recording());
+            if (choice.TakeOver) {
+                if (!TakeOverRun(std::move(recorded), *choice.TakeOver, keeper))
+                    status = 1;
+            } else if (!choice.ReplayFile.empty()) {
                 extras.Replay(std::move(recorded));
+            }
             // A level asked for on the command line is played on its own,
             // with a new game's ship, instead of the menu. It comes up on a
             // clock held still, as within a frame, for its recording.
-            if (choice.Level) {
-                TickSource::HoldAt(TickSource::WallNow());
-                engine.PushScreen(new LoadingScreen(Campaign::Start(*choice.Level, {}, false)), "LoadingScreen");
+            if (choice.Level || practice) {
+                TickSource::HoldAt(TickSource::PacedNow());
+                engine.PushScreen(new LoadingScreen(practice.value_or(Campaign::Start(choice.Level.value_or(1), {}, false))),
+                                  "LoadingScreen");
             }
-            Play(choice.Frames);
+            if (status == 0)
+                Play(choice.Frames);
             engine.Pages = nullptr;
             // A window that could not be opened again (message printed).
             if (!engine.Window.IsOpen())

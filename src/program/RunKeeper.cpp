@@ -35,8 +35,9 @@ void RunKeeper::Keep(const ReplayFile& run, const LevelOutcome& outcome) {
     if (outcome.HandedOver)
         return;
     const uint32_t played = std::exchange(RunMs, 0);
-    // A level of the player's own plays by no rules the table can compare.
-    if (outcome.Score <= 0 || run.Level == 0)
+    // A level of the player's own plays by no rules the table can compare,
+    // nor does a run in practice, taken over or helped by an assist.
+    if (outcome.Score <= 0 || run.Level == 0 || run.MakesNoScore())
         return;
     ScoreTable::Run entry;
     entry.Score = outcome.Score;

@@ -9,7 +9,8 @@
 // (it is the engine's watcher while the game is played), puts each recording
 // on the replay shelf, and enters the runs that scored into the table of the
 // ten best, which it saves at once: a campaign run once, when it ends, with
-// the level it reached; a run of a level of the player's own never. Saving
+// the level it reached; a run of a level of the player's own, in practice,
+// taken over from a replay or with an assist that changes play never. Saving
 // that fails costs a warning only.
 class RunKeeper {
 public:
@@ -17,6 +18,7 @@ public:
     RunKeeper(std::string scoresPath, std::string replaysFolder);
 
     SessionWatcher& Watcher() { return Recorder; }
+    ReplayRecorder& Recording() { return Recorder; }
     const ScoreTable& Scores() const { return Table; }
 
 private:

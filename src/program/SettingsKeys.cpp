@@ -48,6 +48,7 @@ void SettingsKeys::Apply() {
     if (!ShowWindow(Chosen))
         Chosen.Fullscreen = false;
     Stage1::SetComingSkill(Chosen.Difficulty);
+    Stage1::SetComingAssists(Chosen.Helps);
 }
 
 int SettingsKeys::MixerVolume(bool on, int level) const {
@@ -87,6 +88,7 @@ void SettingsKeys::Change(const Settings& next) {
     Chosen = applied;
     ApplySound();
     Stage1::SetComingSkill(Chosen.Difficulty);
+    Stage1::SetComingAssists(Chosen.Helps);
     Save();
 }
 

@@ -13,6 +13,9 @@ bool RecordedLevel::StartOf(const ReplayFile& run, LevelStart& start, std::strin
     start.OwnFile = run.LevelFile;
     start.InCampaign = run.InCampaign;
     start.Ship = run.Ship;
+    start.Practice = run.Practice;
+    start.FromMs = run.FromMs;
+    start.RestartAtOnce = run.RestartAtOnce;
     const std::string named = run.Level > 0 ? "level " + std::to_string(run.Level) : "the level " + run.LevelFile;
     if (run.Level > Campaign::Levels) {
         why = "played on " + named + ", which this game does not have";

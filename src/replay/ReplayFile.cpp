@@ -234,6 +234,31 @@ void ReadLevel(Reader& in, ReplayFile& out) {
         in.Bad("a ship the game cannot have");
 }
 
+// The longest level time a practice mark can be: far beyond any schedule.
+constexpr int32_t LatestMarkMs = 24 * 3600 * 1000;
+
+void ReadPractice(Reader& in, ReplayFile& out) {
+    if (out.Format < ReplayFile::PracticeFormat)
+        return;
+    const uint8_t flags = in.Get<uint8_t>();
+    if (flags > 3)
+        in.Bad("unknown practice flags");
+    out.Practice = flags & 1;
+    out.RestartAtOnce = flags & 2;
+    out.FromMs = in.Get<int32_t>();
+    out.TakenOverAt = in.Get<uint32_t>();
+    out.Helps.SpeedPercent = in.Get<uint8_t>();
+    const uint8_t helps = in.Get<uint8_t>();
+    if (helps > 3)
+        in.Bad("unknown assists");
+    out.Helps.Invincible = helps & 1;
+    out.Helps.FewerFlashes = helps & 2;
+    if (in.Ok && (out.FromMs < 0 || out.FromMs > LatestMarkMs || (!out.Practice && (out.FromMs != 0 || out.RestartAtOnce))))
+        in.Bad("a practice start the game cannot make");
+    if (in.Ok && !Assists::SpeedAllowed(out.Helps.SpeedPercent))
+        in.Bad("a game speed the game cannot play (" + std::to_string(out.Helps.SpeedPercent) + " %)");
+}
+
 void ReadStart(Reader& in, ReplayFile& out) {
     out.Seed = in.Get<uint32_t>();
     out.StartTime = in.Get<uint32_t>();
@@ -297,6 +322,8 @@ void ReadChecks(Reader& in, ReplayFile& out) {
             in.Bad("a check of a frame out of order");
         out.Checks.push_back(check);
     }
+    if (in.Ok && out.TakenOverAt > out.Frames.size())
+        in.Bad("taken over after more frames than it has");
 }
 }  // namespace
 
@@ -305,9 +332,26 @@ void ReadChecks(Reader& in, ReplayFile& out) {
 uint16_t ReplayFile::WrittenFormat() const {
     const bool firstLevelAsEver =
         Level == 1 && LevelFile.empty() && !InCampaign && LevelPrint == 0 && Ship == Loadout{};
-    if (Format >= LevelFormat || !firstLevelAsEver || (Format < SkillFormat && Difficulty != Skill::Normal))
+    const bool wholeAndUnhelped = !Practice && TakenOverAt == 0 && Helps == Assists{};
+    if (Format >= PracticeFormat || !wholeAndUnhelped)
+        return FormatVersion;
+    if (Format == LevelFormat)
+        return Format;
+    if (!firstLevelAsEver || (Format < SkillFormat && Difficulty != Skill::Normal))
         return FormatVersion;
     return Format;
+}
+
+std::string ReplayFile::StartNamed() const {
+    std::string named;
+    if (Practice)
+        named = "practice from " + std::to_string(FromMs / 1000) + " s";
+    if (TakenOverAt != 0)
+        named += std::string(named.empty() ? "" : ", ") + "taken over at frame " + std::to_string(TakenOverAt);
+    const std::string helps = Helps.Named();
+    if (!helps.empty())
+        named += (named.empty() ? "" : ", ") + helps;
+    return named;
 }
 
 ReplayFile::TimerState ReplayFile::TimerState::Of(const Timer& timer) {
@@ -362,6 +406,13 @@ void EncodeStart(const ReplayFile& run, Writer& out) {
         out.Put(static_cast<uint8_t>(run.Ship.Cannons));
         out.Put(static_cast<uint8_t>(run.Ship.RapidFires));
     }
+    if (format >= ReplayFile::PracticeFormat) {
+        out.Put<uint8_t>(static_cast<uint8_t>((run.Practice ? 1 : 0) | (run.RestartAtOnce ? 2 : 0)));
+        out.Put(run.FromMs);
+        out.Put(run.TakenOverAt);
+        out.Put(static_cast<uint8_t>(run.Helps.SpeedPercent));
+        out.Put<uint8_t>(static_cast<uint8_t>((run.Helps.Invincible ? 1 : 0) | (run.Helps.FewerFlashes ? 2 : 0)));
+    }
     out.Put(run.Seed);
     out.Put(run.StartTime);
     out.Put<uint8_t>(static_cast<uint8_t>((run.DrawnAtStart ? 1 : 0) | (run.Paused ? 2 : 0)));
@@ -409,6 +460,7 @@ bool ReplayFile::Decode(std::string_view bytes, ReplayFile& out, std::string& er
         return false;
     std::string where;
     ReadLevel(in, out);
+    ReadPractice(in, out);
     ReadStart(in, out);
     if (!in.Ok)
         where = " before its first frame";
@@ -467,6 +519,7 @@ bool ReplayFile::Peek(const std::string& path, ReplayFile& out, std::string& err
     if (!ReadHeader(in, out, error))
         return false;
     ReadLevel(in, out);
+    ReadPractice(in, out);
     if (!in.Ok)
         error = "damaged in its header (" + in.Why + ")";
     return in.Ok;

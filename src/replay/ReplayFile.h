@@ -9,6 +9,7 @@
 
 #include "engine/Timer.h"
 #include "field/Skill.h"
+#include "levels/Assists.h"
 #include "levels/Loadout.h"
 
 // One recorded level session, as kept in a .krp file: the difficulty it was
@@ -27,12 +28,15 @@ public:
     // difficulties, is still read: its runs were played on normal; formats 1
     // and 2, from before the game had levels as files, hold runs of the first
     // level with a new game's ship.
-    static constexpr uint16_t FormatVersion = 3;
+    static constexpr uint16_t FormatVersion = 4;
     static constexpr uint16_t OldestFormat = 1;
     // The first format that says which difficulty the run was played at, and
     // the first that says which level, with what ship.
     static constexpr uint16_t SkillFormat = 2;
     static constexpr uint16_t LevelFormat = 3;
+    // The first that says how a run began besides its level (practice from a
+    // mark, taken over from another replay) and which assists it had.
+    static constexpr uint16_t PracticeFormat = 4;
     // The longest name of a player's level file a replay keeps.
     static constexpr size_t MaxLevelFileName = 255;
     // Bumped whenever a rule of play changes what a recorded run does; a
@@ -86,6 +90,15 @@ public:
     bool InCampaign = false;
     uint64_t LevelPrint = 0;
     Loadout Ship;
+    // A practice run from FromMs of level time (RestartAtOnce: a lost ship
+    // brought the same start back at once); a run taken over from another
+    // replay after TakenOverAt of its frames, which begin this one; and the
+    // assists it was played with. All unset before PracticeFormat.
+    bool Practice = false;
+    bool RestartAtOnce = false;
+    int32_t FromMs = 0;
+    uint32_t TakenOverAt = 0;
+    Assists Helps;
     uint32_t Seed = 0;
     // The game clock of the frame in which the level was loaded.
     uint32_t StartTime = 0;
@@ -115,6 +128,12 @@ public:
     void AddFrame(uint32_t time, const std::vector<SDL_Event>& events);
     // The events of frame `index` (from 0), in order.
     std::vector<SDL_Event> EventsOf(size_t index) const;
+    // Whether it was played in practice, taken over or with an assist that
+    // changes play: such a run makes no score.
+    bool MakesNoScore() const { return Practice || TakenOverAt != 0 || Helps.Assisted(); }
+    // How it began and what helped it, for a line about it: "practice from
+    // 160 s, speed 50 %"; empty for a run of the whole level unhelped.
+    std::string StartNamed() const;
     // The bytes Encode gives.
     size_t EncodedSize() const;
 

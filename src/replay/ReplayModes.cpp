@@ -24,7 +24,8 @@ std::string Summary(const ReplayPlayer& player) {
                   player.FramesPlayed(), RunLength::Seconds(RunLength::Tenths(result.LevelMs)).c_str(), level.c_str(),
                   SkillName(run.Difficulty), result.Score, result.Money, LevelOutcome::Name(result.How));
     const uint32_t desync = player.DesyncFrame();
-    return line + (desync == 0 ? std::string("in sync") : "desync at frame " + std::to_string(desync));
+    const std::string start = run.StartNamed();
+    return line + (start.empty() ? "" : start + ", ") + (desync == 0 ? std::string("in sync") : "desync at frame " + std::to_string(desync));
 }
 }  // namespace
 

@@ -38,12 +38,15 @@ void ReplayPlayer::Start() {
         return;
     }
     Waiting = true;
-    // The recorded level plays its own difficulty whatever the player's
-    // settings say; the levels after it play theirs again.
+    // The recorded level plays its own difficulty and assists whatever the
+    // player's settings say; the levels after it play theirs again.
     const Skill coming = Stage1::ComingSkill();
+    const Assists helps = Stage1::ComingAssists();
     Stage1::SetComingSkill(Run.Difficulty);
+    Stage1::SetComingAssists(Run.Helps);
     engine.PushScreen(new LoadingScreen(std::move(start)), "LoadingScreen");
     Stage1::SetComingSkill(coming);
+    Stage1::SetComingAssists(helps);
     // Loaded from an update (Replay on an overlay), the level was also drawn
     // in that frame.
     if (Run.DrawnAtStart)
@@ -60,7 +63,7 @@ void ReplayPlayer::LevelStarted(Stage1& level) {
     Level = &level;
 }
 
-bool ReplayPlayer::Step() {
+bool ReplayPlayer::Feed() {
     if (Ended)
         return false;
     if (Next >= Run.Frames.size()) {
@@ -73,8 +76,26 @@ bool ReplayPlayer::Step() {
     for (const SDL_Event& event : Run.EventsOf(Next))
         HandlePolledEvent(new SDL_Event(event));
     ++Next;
+    return true;
+}
+
+bool ReplayPlayer::Step() {
+    if (!Feed())
+        return false;
     UpdateFrame();
     RenderFrame();
+    return !Ended;
+}
+
+bool ReplayPlayer::PlayUnseenTo(uint32_t frames) {
+    while (Next < frames) {
+        if (!Feed())
+            return false;
+        UpdateFrame();
+        RenderUnseen();
+        if (Ended)
+            return false;
+    }
     return !Ended;
 }
 

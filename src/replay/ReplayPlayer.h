@@ -23,6 +23,12 @@ public:
     bool Step();
     // Plays what is left as fast as it goes.
     void Finish();
+    // Plays on as Step does until `frames` frames have been played, without
+    // showing any of it (the caller keeps the picture clipped and the sound
+    // down); false when the run ended first.
+    bool PlayUnseenTo(uint32_t frames);
+    // The recorded level while it plays; null before and after.
+    Stage1* LevelInPlay() const { return Level; }
 
     bool Over() const { return Ended; }
     // Frames played so far.
@@ -43,6 +49,9 @@ public:
 
 private:
     void Differs(uint32_t frame);
+    // Hands the next frame's clock and events to the game; false when the
+    // run is over.
+    bool Feed();
 
     ReplayFile Run;
     Stage1* Level = nullptr;

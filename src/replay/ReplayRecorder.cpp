@@ -1,5 +1,7 @@
 #include "replay/ReplayRecorder.h"
 
+#include <cassert>
+
 #include "engine/Engine.h"
 #include "engine/Log.h"
 #include "engine/MainLoop.h"
@@ -30,6 +32,10 @@ void ReplayRecorder::LevelStarted(Stage1& level) {
     Run.InCampaign = level.Start.InCampaign;
     Run.LevelPrint = LevelFile::Fingerprint(*level.Start.Plan);
     Run.Ship = level.Start.Ship;
+    Run.Practice = level.Start.Practice;
+    Run.RestartAtOnce = level.Start.Practice && level.Start.RestartAtOnce;
+    Run.FromMs = level.Start.Practice ? level.Start.FromMs : 0;
+    Run.Helps = level.Helps;
     Run.StartTime = TickSource::Now();
     Run.DrawnAtStart = !Rendering();
     Run.Paused = GamePaused;
@@ -41,6 +47,25 @@ void ReplayRecorder::LevelStarted(Stage1& level) {
         Run.Stored.push_back(*stored);
     Pending.clear();
     LastCheckTime = Run.StartTime;
+    TooLong = false;
+    Level = &level;
+}
+
+void ReplayRecorder::CarryOn(Stage1& level, const ReplayFile& run, uint32_t frames) {
+    assert(frames >= 1 && frames <= run.Frames.size());
+    Run = run;
+    Run.Format = ReplayFile::FormatVersion;
+    Run.TakenOverAt = frames;
+    const size_t eventsEnd = frames < run.Frames.size() ? run.Frames[frames].EventsAt : run.EventBytes.size();
+    Run.Frames.resize(frames);
+    Run.EventBytes.resize(eventsEnd);
+    std::erase_if(Run.Checks, [frames](const ReplayFile::Check& check) { return check.Frame > frames; });
+    Run.Ending = 0;
+    Run.Score = Run.Money = 0;
+    Run.LevelMs = 0;
+    Run.FinalCheck = 0;
+    Pending.clear();
+    LastCheckTime = Run.Checks.empty() ? Run.StartTime : Run.Frames[Run.Checks.back().Frame - 1].Time;
     TooLong = false;
     Level = &level;
 }

@@ -24,6 +24,11 @@ public:
     void EventHandled(const SDL_Event& event) override;
     void FrameEnded() override;
 
+    // Records `level` on from a recorded run of it: `run` has been played
+    // up to its frame `frames`, and the recording goes on from there as
+    // the player takes over, keeping those frames in front of its own.
+    void CarryOn(Stage1& level, const ReplayFile& run, uint32_t frames);
+
     bool Recording() const { return Level != nullptr; }
     // Whole frames of the level in progress recorded so far.
     uint32_t FramesRecorded() const { return static_cast<uint32_t>(Run.Frames.size()); }

@@ -32,13 +32,21 @@ ReplayShow::Ending ReplayShow::Frame() {
     } else {
         const uint32_t elapsed = TickSource::WallNow() - LastWall;
         LiveNow += elapsed;
-        ShowTime += elapsed;
+        // A slowed run's clock ran at its share of the wall's, and so it shows.
+        SlowedWall += static_cast<uint64_t>(elapsed) * static_cast<uint64_t>(Playback.Recording().Helps.SpeedPercent);
+        ShowTime += static_cast<uint32_t>(SlowedWall / 100);
+        SlowedWall %= 100;
     }
     ReadLiveInput();
     if (Over == Ending::Playing)
         PlayDueFrames();
     LastWall = TickSource::WallNow();
-    if (Over != Ending::Playing) {
+    if (Over == Ending::TakenOver) {
+        // The level stays up for the player; whoever takes it over sets
+        // the clock and the watcher.
+        Started = false;
+        Engine::Instance().Watcher = Before;
+    } else if (Over != Ending::Playing) {
         Leave();
         // The game goes on from the time that passed outside the show.
         TickSource::HoldAt(LiveNow);
@@ -49,7 +57,7 @@ ReplayShow::Ending ReplayShow::Frame() {
 void ReplayShow::Begin() {
     Engine& engine = Engine::Instance();
     Started = true;
-    LiveNow = TickSource::WallNow();
+    LiveNow = TickSource::PacedNow();
     LiveX = engine.Input.MouseX;
     LiveY = engine.Input.MouseY;
     if (!Caption.empty() && Font == nullptr)
@@ -72,6 +80,9 @@ void ReplayShow::ReadLiveInput() {
         case SDL_KEYDOWN:
             if (stopping && (Stops.AnyInputStops || event.key.keysym.sym == SDLK_ESCAPE))
                 Over = Ending::Stopped;
+            else if (stopping && Stops.TakeOverKeys && CanBeTakenOver() &&
+                     TakesOver(event.key.keysym.sym))
+                Over = Ending::TakenOver;
             break;
         case SDL_MOUSEBUTTONDOWN:
             // The wheel is no click.
@@ -105,6 +116,10 @@ void ReplayShow::PlayDueFrames() {
     }
     if (Playback.Over())
         Over = Ending::Played;
+}
+
+bool ReplayShow::CanBeTakenOver() const {
+    return Started && Playback.LevelInPlay() != nullptr && Playback.FramesPlayed() > 0 && !Playback.Over();
 }
 
 uint32_t ReplayShow::Wait() const {

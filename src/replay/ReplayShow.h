@@ -23,12 +23,16 @@ class SessionWatcher;
 // its player, its font and its rendered caption.
 class ReplayShow {
 public:
-    enum class Ending { Playing, Played, Stopped, Desynced, Closed };
+    enum class Ending { Playing, Played, Stopped, Desynced, Closed, TakenOver };
     struct Rules {
         // Any key, click or pad button ends it, not only ESC.
         bool AnyInputStops = false;
         // It ends at the first check of the world that differs.
         bool DesyncStops = false;
+        // T, the fire key or Enter (which the pad's buttons stand for while
+        // a run shows) ends it with the level left up for the player to
+        // take over.
+        bool TakeOverKeys = false;
     };
 
     ReplayShow(ReplayFile run, Rules rules, std::string caption = "");
@@ -47,6 +51,11 @@ public:
     // Ends the show at once, leaving the stack empty and the clock to the
     // caller: the game is being brought back to a fresh start.
     void End();
+    // Keys that end the show with the level kept for the player.
+    static bool TakesOver(SDLKey key) {
+        return key == SDLK_t || key == SDLK_SPACE || key == SDLK_RETURN || key == SDLK_KP_ENTER;
+    }
+
     // Milliseconds until the next recorded frame is due.
     uint32_t Wait() const;
     // Draws the caption, if any, low over the window.
@@ -61,6 +70,8 @@ public:
     const ReplayPlayer& Player() const { return Playback; }
 
 private:
+    // The recorded level is up and has played a frame.
+    bool CanBeTakenOver() const;
     void Begin();
     void ReadLiveInput();
     void PlayDueFrames();
@@ -79,6 +90,8 @@ private:
     // the wall clock as the previous frame left it.
     uint32_t LiveNow = 0;
     uint32_t ShowTime = 0;
+    // Wall time times the run's speed not yet counted into ShowTime.
+    uint64_t SlowedWall = 0;
     uint32_t LastWall = 0;
     float LiveX = 0;
     float LiveY = 0;

@@ -43,6 +43,9 @@ void AddEntity(Fingerprint& print, const Entity& e) {
         print.Add(hud->PlayerShield);
         print.Add(hud->PlayerMoney);
         print.Add(hud->PlayerScore);
+        // Only where it can differ, so that other runs keep their values.
+        if (hud->Invincible)
+            print.Add(hud->HitsTaken);
     }
 }
 }  // namespace

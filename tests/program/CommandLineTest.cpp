@@ -28,6 +28,9 @@ TEST(CommandLine, ChoosesWhatToDo) {
         {{"--verify=a=b", "--frames", "5", "--frames", "6"}, {.VerifyFile = "a=b", .Frames = 6}},
         {{"--difficulty", "Hard", "--difficulty=easy"}, {.Difficulty = Skill::Easy}},
         {{"--replay", "a", "--difficulty", "normal"}, {.Difficulty = Skill::Normal, .ReplayFile = "a"}},
+        {{"--speed=50", "--invincible", "--start-at", "0", "--level", "2"},
+         {.Level = 2, .Speed = 50, .Invincible = true, .StartAt = 0}},
+        {{"--replay", "a", "--take-over=86400"}, {.ReplayFile = "a", .TakeOver = 86400}},
     };
     for (const auto& [args, expected] : cases)
         EXPECT_TRUE(Parse(args) == expected) << (args.empty() ? "" : args[0]);
@@ -50,6 +53,11 @@ TEST(CommandLine, UsageErrorsAreOneLineWithAHintAndStatusTwo) {
         {{"--replay", "a", "--verify", "b"}, "options '--replay' and '--verify' cannot be used together"},
         {{"--windowed", "--fullscreen"}, "options '--fullscreen' and '--windowed' cannot be used together"},
         {{"--bogus", "--help"}, "unrecognized option '--bogus'"},
+        {{"--speed", "55"}, "option '--speed' takes 100, 90, 80, 70, 60 or 50, not '55'"},
+        {{"--start-at", "-1"}, "option '--start-at' needs whole seconds, not '-1'"},
+        {{"--take-over", "86401", "--replay", "a"}, "option '--take-over' needs whole seconds, not '86401'"},
+        {{"--take-over", "60"}, "option '--take-over' needs '--replay FILE'"},
+        {{"--start-at", "10", "--replay", "a"}, "options '--start-at' and '--replay' cannot be used together"},
         {{"--difficulty", "brutal"}, "option '--difficulty' takes easy, normal or hard, not 'brutal'"},
         {{"--difficulty"}, "option '--difficulty' requires an argument"},
         {{"--difficulty=hard", "--verify", "a"}, "options '--verify' and '--difficulty' cannot be used together"},

@@ -127,9 +127,9 @@ TEST_F(ReplayFiles, FilesItCannotUseAreRefusedWithTheirReason) {
     for (char& c : garbage)
         c = static_cast<char>(noise());
     std::string hugeCount = good;
-    hugeCount.replace(65, 2, "\xff\xff");  // the count of stored events at the start
+    hugeCount.replace(76, 2, "\xff\xff");  // the count of stored events at the start
     std::string otherFormat = good, otherSkill = good;
-    otherFormat[4] = 4;
+    otherFormat[4] = 5;
     otherSkill[8] = 3;  // the difficulty, after the format and the rules
     std::filesystem::create_directories(Path / "folder.krp");
     ReplayFile twice = run, otherLevel = run, deadShip = run;
@@ -144,7 +144,7 @@ TEST_F(ReplayFiles, FilesItCannotUseAreRefusedWithTheirReason) {
         {"truncated.krp", good.substr(0, good.size() * 2 / 3), "cut short"},
         {"header.krp", good.substr(0, 7), "truncated in its header"},
         {"magic.krp", "RIFF" + good.substr(4), "not a KORVANTA replay"},
-        {"format.krp", otherFormat, "written in replay format 4; this game reads formats 1 to 3"},
+        {"format.krp", otherFormat, "written in replay format 5; this game reads formats 1 to 4"},
         {"skill.krp", otherSkill, "played at an unknown difficulty (3)"},
         {"counts.krp", hugeCount, "cut short or damaged: it announces 65535 events"},
         {"noise.krp", garbage, "not a KORVANTA replay"},

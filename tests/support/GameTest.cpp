@@ -53,7 +53,9 @@ void GameTest::MouseTo(int x, int y) {
 bool GameTest::Frame(uint32_t ms) {
     TickSource::Advance(ms);
     ++FrameNumber;
-    // As RunFrame does: a show that has the window takes the frame.
+    // As RunFrame does: the clock held (paced for a slowed level), and a
+    // show that has the window takes the frame.
+    HoldFrameClock();
     if (WindowShow* show = Engine::Instance().Show)
         return show->Frame();
     if (Queued)
