@@ -20,5 +20,7 @@ void Text::CloseFont(TTF_Font*& font) {
 SDL_Surface* Text::Render(TTF_Font* font, const std::string& text, SDL_Color colour) {
     if (font == nullptr || text.empty())
         return nullptr;
-    return TTF_RenderText_Solid(font, text.c_str(), colour);
+    if (Rendered != nullptr)
+        Rendered(text);
+    return TTF_RenderUTF8_Solid(font, text.c_str(), colour);
 }

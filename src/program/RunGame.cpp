@@ -94,6 +94,11 @@ void Play(long frameLimit) {
 }  // namespace
 
 int RunGame(int argc, char** argv) {
+    // Every answer, --help's and the command line's faults included, comes
+    // in the player's language: --language, else the one settings.ini keeps.
+    const UserFolders folders;
+    SettingsKeys::Speak(
+        CommandLine::LanguageAsked(argc, argv).value_or(Settings::LanguageIn(folders.SettingsFile())));
     const CommandLine::Choice choice = CommandLine::Parse(argc, argv);
     if (const std::optional<int> status = AnswerWithoutPlaying(choice))
         return *status;
@@ -118,13 +123,13 @@ int RunGame(int argc, char** argv) {
     if (!choice.VerifyFile.empty())
         return ReplayModes::Verify(std::move(recorded));
 
-    const UserFolders folders;
     RemoveLeftovers(folders);
     const Settings saved = Settings::Load(folders.SettingsFile());
     SettingsKeys hotkeys(saved, folders.SettingsFile(), choice.Mute);
     Settings thisRun = saved;
     thisRun.Fullscreen = choice.Fullscreen.value_or(saved.Fullscreen);
     thisRun.Difficulty = choice.Difficulty.value_or(saved.Difficulty);
+    thisRun.Language = choice.Language.value_or(saved.Language);
     hotkeys.PlayThisRun(thisRun);
     RunKeeper keeper(folders.ScoresFile(), folders.Replays());
     // Without an explicit choice SDL 1.2 would fall back to drawing the game
