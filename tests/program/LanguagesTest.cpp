@@ -186,6 +186,16 @@ TEST_F(LanguagesTest, HelpAndTheCommandLinesFaultsSpeakEachLanguage) {
                   std::string::npos);
     }
     EXPECT_EQ(helps.size(), 5u);
+    // --language is the language of every answer, wherever it stands.
+    const char* after[] = {"korvanta", "--help", "--language=de"};
+    const char* apart[] = {"korvanta", "--language", "ru", "--bogus"};
+    const char* ended[] = {"korvanta", "--", "--language=fr"};
+    const char* unknown[] = {"korvanta", "--language", "pt"};
+    EXPECT_EQ(CommandLine::LanguageAsked(3, after), "de");
+    EXPECT_EQ(CommandLine::LanguageAsked(4, apart), "ru");
+    EXPECT_EQ(CommandLine::LanguageAsked(3, ended), std::nullopt);
+    EXPECT_EQ(CommandLine::LanguageAsked(3, unknown), std::nullopt);
+    EXPECT_EQ(CommandLine::Parse(3, unknown).Do, CommandLine::Action::UsageError);
     Catalogue::Use("en", {});
     EXPECT_EQ(CommandLine::Help(), english);
 }
