@@ -1,5 +1,6 @@
 #include "engine/Text.h"
 
+#include "engine/Catalogue.h"
 #include "engine/Log.h"
 
 TTF_Font* Text::OpenFont(const std::string& path, int size) {
@@ -7,7 +8,7 @@ TTF_Font* Text::OpenFont(const std::string& path, int size) {
         return nullptr;
     TTF_Font* font = TTF_OpenFont(path.c_str(), size);
     if (font == nullptr)
-        Log::WarnOnce("cannot open font " + Log::Quoted(path) + " (" + TTF_GetError() + "); texts are left out");
+        Log::WarnOnce(Catalogue::Fill(Tr("cannot open font {1} ({2}); texts are left out"), {Log::Quoted(path), TTF_GetError()}));
     return font;
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/Catalogue.h"
 #include "engine/Engine.h"
 #include "engine/FramePacer.h"
 #include "engine/Image.h"
@@ -37,7 +38,7 @@ std::string WorkingDirectory() {
 }
 
 void ReportPicture(const ImageLoadError& error) {
-    Log::Error(std::string(error.what()) + ": cannot load " + Log::Quoted(error.Path) + " from " + Log::Quoted(WorkingDirectory()) + " (" +
+    Log::Error(std::string(error.what()) + ": " + Catalogue::Fill(Tr("cannot load {1} from {2}"), {Log::Quoted(error.Path), Log::Quoted(WorkingDirectory())}) + " (" +
                error.Reason + ")");
 }
 

@@ -189,7 +189,7 @@ bool SettingsKeys::Catch(const SDL_Event& event) {
 
 void SettingsKeys::Save() const {
     if (Path.empty())
-        Log::WarnOnce("no home folder: settings are not saved");
+        Log::WarnOnce(Tr("no home folder: settings are not saved"));
     else
         Saved.Save(Path);
 }
