@@ -86,8 +86,7 @@ TEST_F(Environment, SystemFollowsLanguageThenLcAllLcMessagesAndLang) {
         {{{"LC_ALL", "C"}, {"LANG", "fr_FR.UTF-8"}}, "en"},  // the first one set decides
         {{{"LANGUAGE", "fr"}, {"LC_ALL", "C"}}, "fr"},       // even in a "C" locale
         {{{"LANGUAGE", "pt_BR:de:fr"}, {"LANG", "ru_RU"}}, "de"},
-        {{{"LANGUAGE", "pt_BR"}, {"LANG", "es_MX.UTF-8"}}, "es"},
-        {{{"LANG", "pt_BR.UTF-8"}}, "en"},
+        {{{"LANGUAGE", "pt_BR"}, {"LC_MESSAGES", "es_MX.UTF-8"}}, "es"},
     };
     for (const Case& c : cases) {
         SetUp();
