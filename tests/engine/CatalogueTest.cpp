@@ -21,15 +21,17 @@ class Environment : public ::testing::Test {
 protected:
     static constexpr const char* Names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
     void SetUp() override {
-        for (const char* name : Names) {
+        for (const char* name : Names)
             if (const char* value = std::getenv(name))
                 Kept[name] = value;
-            unsetenv(name);
-        }
+        Clear();
     }
-    void TearDown() override {
+    static void Clear() {
         for (const char* name : Names)
             unsetenv(name);
+    }
+    void TearDown() override {
+        Clear();
         for (const auto& [name, value] : Kept)
             setenv(name.c_str(), value.c_str(), 1);
     }
@@ -89,7 +91,7 @@ TEST_F(Environment, SystemFollowsLanguageThenLcAllLcMessagesAndLang) {
         {{{"LANGUAGE", "pt_BR"}, {"LC_MESSAGES", "es_MX.UTF-8"}}, "es"},
     };
     for (const Case& c : cases) {
-        SetUp();
+        Clear();
         for (const auto& [name, value] : c.Set)
             setenv(name.c_str(), value.c_str(), 1);
         EXPECT_EQ(Catalogue::ForSetting("system"), c.Spoken) << ::testing::PrintToString(c.Set);
