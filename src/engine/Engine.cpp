@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "engine/AlsaSilencer.h"
+#include "engine/Catalogue.h"
 #include "engine/Log.h"
 #include "engine/Random.h"
 #include "engine/MainLoop.h"
@@ -42,7 +43,7 @@ bool Engine::Init(const std::string& caption, const WindowMode& mode) {
         AudioOpen = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 4096) == 0;
     }
     if (!AudioOpen)
-        Log::Warn(std::string("no sound device (") + SDL_GetError() + "); playing without sound");
+        Log::Warn(Catalogue::Fill(Tr("no sound device ({1}); playing without sound"), {SDL_GetError()}));
     SDL_WM_SetCaption(caption.c_str(), nullptr);
     return true;
 }

@@ -1,5 +1,6 @@
 #include "engine/MusicTrack.h"
 
+#include "engine/Catalogue.h"
 #include "engine/Engine.h"
 #include "engine/Log.h"
 
@@ -8,7 +9,7 @@ Mix_Music* MusicTrack::Start(const std::string& path) {
         return nullptr;
     Mix_Music* music = Mix_LoadMUS(path.c_str());
     if (music == nullptr) {
-        Log::WarnOnce("cannot load music " + Log::Quoted(path) + " (" + Mix_GetError() + "); playing on without it");
+        Log::WarnOnce(Catalogue::Fill(Tr("cannot load music {1} ({2}); playing on without it"), {Log::Quoted(path), Mix_GetError()}));
         return nullptr;
     }
     Mix_PlayMusic(music, -1);

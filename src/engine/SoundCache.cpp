@@ -1,5 +1,6 @@
 #include "engine/SoundCache.h"
 
+#include "engine/Catalogue.h"
 #include "engine/Engine.h"
 #include "engine/Log.h"
 
@@ -14,7 +15,7 @@ Mix_Chunk* SoundCache::Get(const std::string& path, int volume) {
         return found->second;
     Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromFile(path.c_str(), "rb"), 1);
     if (chunk == nullptr)
-        Log::WarnOnce("cannot load sound " + Log::Quoted(path) + " (" + Mix_GetError() + "); playing on without it");
+        Log::WarnOnce(Catalogue::Fill(Tr("cannot load sound {1} ({2}); playing on without it"), {Log::Quoted(path), Mix_GetError()}));
     else if (volume >= 0)
         Mix_VolumeChunk(chunk, volume);
     Chunks[key] = chunk;

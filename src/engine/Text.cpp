@@ -1,5 +1,6 @@
 #include "engine/Text.h"
 
+#include "engine/Catalogue.h"
 #include "engine/Log.h"
 
 TTF_Font* Text::OpenFont(const std::string& path, int size) {
@@ -7,7 +8,7 @@ TTF_Font* Text::OpenFont(const std::string& path, int size) {
         return nullptr;
     TTF_Font* font = TTF_OpenFont(path.c_str(), size);
     if (font == nullptr)
-        Log::WarnOnce("cannot open font " + Log::Quoted(path) + " (" + TTF_GetError() + "); texts are left out");
+        Log::WarnOnce(Catalogue::Fill(Tr("cannot open font {1} ({2}); texts are left out"), {Log::Quoted(path), TTF_GetError()}));
     return font;
 }
 
@@ -20,5 +21,7 @@ void Text::CloseFont(TTF_Font*& font) {
 SDL_Surface* Text::Render(TTF_Font* font, const std::string& text, SDL_Color colour) {
     if (font == nullptr || text.empty())
         return nullptr;
-    return TTF_RenderText_Solid(font, text.c_str(), colour);
+    if (Rendered != nullptr)
+        Rendered(text);
+    return TTF_RenderUTF8_Solid(font, text.c_str(), colour);
 }

@@ -14,7 +14,11 @@ public:
     // Closes a font opened by OpenFont and clears the pointer.
     static void CloseFont(TTF_Font*& font);
 
-    // A new surface with `text` rendered solid, owned by the caller; null
+    // A new surface with `text` (UTF-8) rendered solid, owned by the caller; null
     // without a font, for an empty text or when rendering fails.
     static SDL_Surface* Render(TTF_Font* font, const std::string& text, SDL_Color colour);
+
+    // For the tests: told every text rendered, so that they can find a text
+    // drawn without passing through the catalogue.
+    static inline void (*Rendered)(const std::string& text) = nullptr;
 };

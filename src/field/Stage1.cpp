@@ -9,6 +9,7 @@
 #include "enemies/EnemyMotion.h"
 #include "enemies/GunArm.h"
 #include "enemies/TheBoss.h"
+#include "engine/Catalogue.h"
 #include "engine/Engine.h"
 #include "engine/MainLoop.h"
 #include "engine/MusicTrack.h"
@@ -111,7 +112,7 @@ void Stage1::Equip() {
     hud->CampaignRun = Start.InCampaign;
     hud->CampaignEnd = Start.InCampaign && !LeadsOn();
     hud->Invincible = Helps.Invincible;
-    hud->RunMark = Start.Practice ? "PRACTICE" : Helps.Assisted() ? "ASSIST" : "";
+    hud->RunMark = Start.Practice ? TrNoop("PRACTICE") : Helps.Assisted() ? TrNoop("ASSIST") : "";
     Shop.Equip(*ship, carried.Cannons, carried.RapidFires);
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/BestScores.h"
+#include "engine/Catalogue.h"
 #include "engine/Engine.h"
 #include "engine/Image.h"
 #include "engine/ImageButton.h"
@@ -28,6 +29,23 @@ const char* const NextLevelPath = "Image/NextLevel.png";
 const char* const ExitPath = "Image/ExitButton.png";
 
 Image* Picture(const char* path) { return Engine::Instance().Cache.Get(path); }
+
+// The campaign's level names, as its level files give them, for the catalogue.
+[[maybe_unused]] constexpr const char* CampaignNames[] = {TrNoop("Outer Belt"), TrNoop("Ember Reach"),
+                                                          TrNoop("Abyssal Drift")};
+
+// The panel's small captions, centred on their points.
+struct Caption {
+    const char* Text;
+    ScreenPoint At;
+};
+constexpr Caption Captions[] = {
+    {TrNoop("SHOP"), {310, 20}}, {TrNoop("CREDITS"), {526, 8}}, {TrNoop("SCORE"), {819, 8}}};
+const SDL_Color CaptionInk{40, 165, 196, 0};
+// The overlay buttons' bodies and their words' sizes.
+constexpr int OverlayBody = 66;
+constexpr int OverlayLabel = 25;
+constexpr int NextLevelLabel = 19;
 }  // namespace
 
 UI::UI(Skill difficulty) : Difficulty(difficulty) {
@@ -45,6 +63,7 @@ UI::~UI() {
     Text::CloseFont(BigFont);
     Text::CloseFont(SmallFont);
     Text::CloseFont(KeyFont);
+    Text::CloseFont(CaptionFont);
 }
 
 void UI::Load() {
@@ -76,7 +95,9 @@ void UI::Load() {
     Text::CloseFont(BigFont);
     Text::CloseFont(SmallFont);
     Text::CloseFont(KeyFont);
+    Text::CloseFont(CaptionFont);
     BigFont = Text::OpenFont("pirulen.ttf", 28);
+    CaptionFont = Text::OpenFont("pirulen.ttf", 9);
     SmallFont = Text::OpenFont("pirulen.ttf", 8);
     KeyFont = Text::OpenFont("pirulen.ttf", 12);
 }
@@ -160,8 +181,12 @@ void UI::RunShieldClock() {
 
 void UI::DrawCounters(SDL_Surface* target) {
     const ScreenPoint money = Layout::MoneyCounter, score = Layout::ScoreCounter;
-    Texts.Draw(target, BigFont, std::to_string(PlayerMoney) + " $", White, money.X, money.Y);
-    Texts.Draw(target, BigFont, std::to_string(PlayerScore) + " P", White, score.X, score.Y);
+    Texts.Draw(target, BigFont, Catalogue::Fill(Tr("{1} $"), {std::to_string(PlayerMoney)}), White, money.X, money.Y);
+    Texts.Draw(target, BigFont, Catalogue::Fill(Tr("{1} P"), {std::to_string(PlayerScore)}), White, score.X, score.Y);
+    const int half = CaptionFont != nullptr ? TTF_FontHeight(CaptionFont) / 2 : 0;
+    for (const Caption& caption : Captions)
+        Texts.DrawAt(target, CaptionFont, Tr(caption.Text), CaptionInk, caption.At.X, caption.At.Y - half,
+                     TextCache::Align::Centre);
 }
 
 void UI::DrawShopLabels(SDL_Surface* target) {
@@ -202,46 +227,48 @@ void UI::DrawShopButton(SDL_Surface* target, int button, int state, ScreenPoint 
 void UI::DrawSkill(SDL_Surface* target) {
     if (Difficulty == Skill::Normal)
         return;
-    std::string name = SkillName(Difficulty);
-    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::toupper(c); });
+    const char* name = Difficulty == Skill::Easy ? Tr("EASY") : Tr("HARD");
     Texts.Draw(target, SmallFont, name, Gold, Layout::SkillLabel.X, Layout::SkillLabel.Y);
 }
 
 void UI::DrawLevel(SDL_Surface* target) {
-    const std::string shown = LevelNumber > 0 ? "LEVEL " + std::to_string(LevelNumber) : LevelName;
+    // A level of the player's own keeps the name its file gives it.
+    const std::string shown = LevelNumber > 0 ? Catalogue::Fill(Tr("LEVEL {1}"), {std::to_string(LevelNumber)})
+                                               : LevelName;
     Texts.Draw(target, SmallFont, shown, Gold, Layout::LevelLabel.X, Layout::LevelLabel.Y);
 }
 
 void UI::DrawRunMark(SDL_Surface* target) {
     const ScreenPoint mark = Layout::RunMarkLabel, hits = Layout::HitsLabel;
     if (!RunMark.empty())
-        Texts.Draw(target, SmallFont, RunMark, Gold, mark.X, mark.Y);
+        Texts.Draw(target, SmallFont, Tr(RunMark.c_str()), Gold, mark.X, mark.Y);
     if (Invincible)
-        Texts.Draw(target, SmallFont, "HITS " + std::to_string(HitsTaken), Gold, hits.X, hits.Y);
+        Texts.Draw(target, SmallFont, Catalogue::Fill(Tr("HITS {1}"), {std::to_string(HitsTaken)}), Gold, hits.X,
+                   hits.Y);
 }
 
 void UI::DrawPauseOverlay(SDL_Surface* target) {
-    DrawOverlayLine(target, "PAUSED", White, Layout::HeadlineTop);
+    DrawOverlayLine(target, Tr("PAUSED"), White, Layout::HeadlineTop);
     // A won level paused shows the victory's lines in that place.
     if (!VictoryView)
-        DrawOverlayLine(target, "Press ESC to resume", White, Layout::ResumeLineTop);
+        DrawOverlayLine(target, Tr("Press ESC to resume"), White, Layout::ResumeLineTop);
     DrawOverlayButtons(target);
 }
 
 void UI::DrawEndOverlay(SDL_Surface* target) {
-    std::string headline = "GAME OVER";
-    std::string question = "Do you want to play again?";
+    std::string headline = Tr("GAME OVER");
+    std::string question = Tr("Do you want to play again?");
     if (VictoryView && NextLevelView) {
-        headline = "Level cleared!";
-        question = "Next: " + NextLevelName;
+        headline = Tr("Level cleared!");
+        question = Catalogue::Fill(Tr("Next: {1}"), {Tr(NextLevelName.c_str())});
     } else if (VictoryView && CampaignEnd) {
-        headline = "Congrats! You just saved the universe!";
-        question = "Campaign won! Do you want to play again?";
+        headline = Tr("Congrats! You just saved the universe!");
+        question = Tr("Campaign won! Do you want to play again?");
     } else if (VictoryView) {
-        headline = "Level cleared!";
+        headline = Tr("Level cleared!");
     }
     if (!RunMark.empty())
-        headline += " (" + RunMark + ")";
+        headline = Catalogue::Fill(Tr("{1} ({2})"), {headline, Tr(RunMark.c_str())});
     DrawOverlayLine(target, headline, White, Layout::HeadlineTop);
     DrawOverlayLine(target, question, White, Layout::SecondLineTop);
     // The table takes this run only once the level is left, so until then
@@ -249,7 +276,7 @@ void UI::DrawEndOverlay(SDL_Surface* target) {
     const BestScores* scores = Engine->Scores;
     // Only a campaign run has a best score to beat.
     if (scores != nullptr && CampaignRun && RunMark.empty() && scores->IsNewBest(PlayerScore, SkillName(Difficulty)))
-        DrawOverlayLine(target, "New best score!", Gold, Layout::NewBestTop);
+        DrawOverlayLine(target, Tr("New best score!"), Gold, Layout::NewBestTop);
     DrawOverlayButtons(target);
 }
 
@@ -261,9 +288,16 @@ void UI::DrawOverlayButtons(SDL_Surface* target) {
     CursorX = Engine->Input.MouseX;
     CursorY = Engine->Input.MouseY;
     // A won level that leads on offers the next level where Replay sits.
+    const bool replayLit = ImageButton::Hovered(ReplayRect, CursorX, CursorY);
+    const bool exitLit = ImageButton::Hovered(ExitRect, CursorX, CursorY);
     if (ImageButton::DrawAndTakeClick(target, *Picture(NextLevelView ? NextLevelPath : ReplayPath), ReplayRect, CursorX,
                                       CursorY))
         (NextLevelView ? NextClicked : ReplayClicked) = true;
     if (ImageButton::DrawAndTakeClick(target, *Picture(ExitPath), ExitRect, CursorX, CursorY))
         ExitClicked = true;
+    if (NextLevelView)
+        Labels.Draw(target, Tr("NEXT LEVEL"), ReplayRect, OverlayBody, NextLevelLabel, replayLit);
+    else
+        Labels.Draw(target, Tr("REPLAY"), ReplayRect, OverlayBody, OverlayLabel, replayLit);
+    Labels.Draw(target, Tr("EXIT"), ExitRect, OverlayBody, OverlayLabel, exitLit);
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/Layout.h"
+#include "engine/ButtonLabel.h"
 #include "engine/TextCache.h"
 #include "engine/TextPlate.h"
 #include "engine/Timer.h"
@@ -74,6 +75,8 @@ public:
     TTF_Font* BigFont = nullptr;
     TTF_Font* SmallFont = nullptr;
     TTF_Font* KeyFont = nullptr;
+    // The panel's captions (shop, credits, score).
+    TTF_Font* CaptionFont = nullptr;
     SDL_Rect ReplayRect{0, 0, 0, 0};
     SDL_Rect ExitRect{0, 0, 0, 0};
 
@@ -118,6 +121,8 @@ private:
     // Since the last burn an invincible ship took.
     Timer BurnClock;
     TextPlate OverlayLines;
+    // The overlay buttons' words.
+    ButtonLabel Labels;
     BarStrip HealthBar;
     BarStrip ShieldBar;
 };

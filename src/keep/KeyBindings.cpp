@@ -6,6 +6,7 @@
 #include <charconv>
 #include <vector>
 
+#include "engine/Catalogue.h"
 #include "keep/PlainText.h"
 
 namespace {
@@ -19,17 +20,17 @@ struct ActionWords {
     int Button;
 };
 constexpr ActionWords Words[KeyBindings::Actions] = {
-    {"steer_up", "Steer up", SDLK_w, SDLK_UP, KeyBindings::NoButton},
-    {"steer_down", "Steer down", SDLK_s, SDLK_DOWN, KeyBindings::NoButton},
-    {"accelerate", "Accelerate", SDLK_d, SDLK_RIGHT, KeyBindings::NoButton},
-    {"brake", "Brake", SDLK_a, SDLK_LEFT, KeyBindings::NoButton},
-    {"fire", "Fire", SDLK_SPACE, SDLK_UNKNOWN, 0},
-    {"repair", "Repair", SDLK_h, SDLK_UNKNOWN, 4},
-    {"rapid_fire", "Rapid fire", SDLK_n, SDLK_UNKNOWN, 2},
-    {"cannon", "Cannon", SDLK_b, SDLK_UNKNOWN, 3},
-    {"missile", "Missile", SDLK_m, SDLK_UNKNOWN, 1},
-    {"self_destruct", "Self-destruct", SDLK_q, SDLK_UNKNOWN, KeyBindings::NoButton},
-    {"pause", "Pause", SDLK_ESCAPE, SDLK_UNKNOWN, KeyBindings::StartButton},
+    {"steer_up", TrNoop("Steer up"), SDLK_w, SDLK_UP, KeyBindings::NoButton},
+    {"steer_down", TrNoop("Steer down"), SDLK_s, SDLK_DOWN, KeyBindings::NoButton},
+    {"accelerate", TrNoop("Accelerate"), SDLK_d, SDLK_RIGHT, KeyBindings::NoButton},
+    {"brake", TrNoop("Brake"), SDLK_a, SDLK_LEFT, KeyBindings::NoButton},
+    {"fire", TrNoop("Fire"), SDLK_SPACE, SDLK_UNKNOWN, 0},
+    {"repair", TrNoop("Repair"), SDLK_h, SDLK_UNKNOWN, 4},
+    {"rapid_fire", TrNoop("Rapid fire"), SDLK_n, SDLK_UNKNOWN, 2},
+    {"cannon", TrNoop("Cannon"), SDLK_b, SDLK_UNKNOWN, 3},
+    {"missile", TrNoop("Missile"), SDLK_m, SDLK_UNKNOWN, 1},
+    {"self_destruct", TrNoop("Self-destruct"), SDLK_q, SDLK_UNKNOWN, KeyBindings::NoButton},
+    {"pause", TrNoop("Pause"), SDLK_ESCAPE, SDLK_UNKNOWN, KeyBindings::StartButton},
 };
 const ActionWords& WordsOf(Action action) { return Words[static_cast<int>(action)]; }
 
@@ -40,43 +41,43 @@ struct Named {
     const char* Name;
 };
 constexpr Named Names[] = {
-    {SDLK_BACKSPACE, "backspace"},     {SDLK_TAB, "tab"},
-    {SDLK_CLEAR, "clear"},             {SDLK_RETURN, "return"},
-    {SDLK_PAUSE, "pause"},             {SDLK_ESCAPE, "escape"},
-    {SDLK_SPACE, "space"},             {SDLK_EXCLAIM, "exclaim"},
-    {SDLK_QUOTEDBL, "double quote"},   {SDLK_HASH, "hash"},
-    {SDLK_DOLLAR, "dollar"},           {SDLK_AMPERSAND, "ampersand"},
-    {SDLK_QUOTE, "quote"},             {SDLK_LEFTPAREN, "left paren"},
-    {SDLK_RIGHTPAREN, "right paren"},  {SDLK_ASTERISK, "asterisk"},
-    {SDLK_PLUS, "plus"},               {SDLK_COMMA, "comma"},
-    {SDLK_MINUS, "minus"},             {SDLK_PERIOD, "period"},
-    {SDLK_SLASH, "slash"},             {SDLK_COLON, "colon"},
-    {SDLK_SEMICOLON, "semicolon"},     {SDLK_LESS, "less"},
-    {SDLK_EQUALS, "equals"},           {SDLK_GREATER, "greater"},
-    {SDLK_QUESTION, "question"},       {SDLK_AT, "at"},
-    {SDLK_LEFTBRACKET, "left bracket"}, {SDLK_BACKSLASH, "backslash"},
-    {SDLK_RIGHTBRACKET, "right bracket"}, {SDLK_CARET, "caret"},
-    {SDLK_UNDERSCORE, "underscore"},   {SDLK_BACKQUOTE, "backquote"},
-    {SDLK_DELETE, "delete"},           {SDLK_KP_PERIOD, "keypad period"},
-    {SDLK_KP_DIVIDE, "keypad divide"}, {SDLK_KP_MULTIPLY, "keypad multiply"},
-    {SDLK_KP_MINUS, "keypad minus"},   {SDLK_KP_PLUS, "keypad plus"},
-    {SDLK_KP_ENTER, "keypad enter"},   {SDLK_KP_EQUALS, "keypad equals"},
-    {SDLK_UP, "up"},                   {SDLK_DOWN, "down"},
-    {SDLK_RIGHT, "right"},             {SDLK_LEFT, "left"},
-    {SDLK_INSERT, "insert"},           {SDLK_HOME, "home"},
-    {SDLK_END, "end"},                 {SDLK_PAGEUP, "page up"},
-    {SDLK_PAGEDOWN, "page down"},      {SDLK_NUMLOCK, "num lock"},
-    {SDLK_CAPSLOCK, "caps lock"},      {SDLK_SCROLLOCK, "scroll lock"},
-    {SDLK_RSHIFT, "right shift"},      {SDLK_LSHIFT, "left shift"},
-    {SDLK_RCTRL, "right ctrl"},        {SDLK_LCTRL, "left ctrl"},
-    {SDLK_RALT, "right alt"},          {SDLK_LALT, "left alt"},
-    {SDLK_RMETA, "right meta"},        {SDLK_LMETA, "left meta"},
-    {SDLK_LSUPER, "left super"},       {SDLK_RSUPER, "right super"},
-    {SDLK_MODE, "alt gr"},             {SDLK_COMPOSE, "compose"},
-    {SDLK_HELP, "help"},               {SDLK_PRINT, "print screen"},
-    {SDLK_SYSREQ, "sys req"},          {SDLK_BREAK, "break"},
-    {SDLK_MENU, "menu"},               {SDLK_POWER, "power"},
-    {SDLK_EURO, "euro"},               {SDLK_UNDO, "undo"},
+    {SDLK_BACKSPACE, TrNoop("backspace")},     {SDLK_TAB, TrNoop("tab")},
+    {SDLK_CLEAR, TrNoop("clear")},             {SDLK_RETURN, TrNoop("return")},
+    {SDLK_PAUSE, TrNoop("pause")},             {SDLK_ESCAPE, TrNoop("escape")},
+    {SDLK_SPACE, TrNoop("space")},             {SDLK_EXCLAIM, TrNoop("exclaim")},
+    {SDLK_QUOTEDBL, TrNoop("double quote")},   {SDLK_HASH, TrNoop("hash")},
+    {SDLK_DOLLAR, TrNoop("dollar")},           {SDLK_AMPERSAND, TrNoop("ampersand")},
+    {SDLK_QUOTE, TrNoop("quote")},             {SDLK_LEFTPAREN, TrNoop("left paren")},
+    {SDLK_RIGHTPAREN, TrNoop("right paren")},  {SDLK_ASTERISK, TrNoop("asterisk")},
+    {SDLK_PLUS, TrNoop("plus")},               {SDLK_COMMA, TrNoop("comma")},
+    {SDLK_MINUS, TrNoop("minus")},             {SDLK_PERIOD, TrNoop("period")},
+    {SDLK_SLASH, TrNoop("slash")},             {SDLK_COLON, TrNoop("colon")},
+    {SDLK_SEMICOLON, TrNoop("semicolon")},     {SDLK_LESS, TrNoop("less")},
+    {SDLK_EQUALS, TrNoop("equals")},           {SDLK_GREATER, TrNoop("greater")},
+    {SDLK_QUESTION, TrNoop("question")},       {SDLK_AT, TrNoop("at")},
+    {SDLK_LEFTBRACKET, TrNoop("left bracket")}, {SDLK_BACKSLASH, TrNoop("backslash")},
+    {SDLK_RIGHTBRACKET, TrNoop("right bracket")}, {SDLK_CARET, TrNoop("caret")},
+    {SDLK_UNDERSCORE, TrNoop("underscore")},   {SDLK_BACKQUOTE, TrNoop("backquote")},
+    {SDLK_DELETE, TrNoop("delete")},           {SDLK_KP_PERIOD, TrNoop("keypad period")},
+    {SDLK_KP_DIVIDE, TrNoop("keypad divide")}, {SDLK_KP_MULTIPLY, TrNoop("keypad multiply")},
+    {SDLK_KP_MINUS, TrNoop("keypad minus")},   {SDLK_KP_PLUS, TrNoop("keypad plus")},
+    {SDLK_KP_ENTER, TrNoop("keypad enter")},   {SDLK_KP_EQUALS, TrNoop("keypad equals")},
+    {SDLK_UP, TrNoop("up")},                   {SDLK_DOWN, TrNoop("down")},
+    {SDLK_RIGHT, TrNoop("right")},             {SDLK_LEFT, TrNoop("left")},
+    {SDLK_INSERT, TrNoop("insert")},           {SDLK_HOME, TrNoop("home")},
+    {SDLK_END, TrNoop("end")},                 {SDLK_PAGEUP, TrNoop("page up")},
+    {SDLK_PAGEDOWN, TrNoop("page down")},      {SDLK_NUMLOCK, TrNoop("num lock")},
+    {SDLK_CAPSLOCK, TrNoop("caps lock")},      {SDLK_SCROLLOCK, TrNoop("scroll lock")},
+    {SDLK_RSHIFT, TrNoop("right shift")},      {SDLK_LSHIFT, TrNoop("left shift")},
+    {SDLK_RCTRL, TrNoop("right ctrl")},        {SDLK_LCTRL, TrNoop("left ctrl")},
+    {SDLK_RALT, TrNoop("right alt")},          {SDLK_LALT, TrNoop("left alt")},
+    {SDLK_RMETA, TrNoop("right meta")},        {SDLK_LMETA, TrNoop("left meta")},
+    {SDLK_LSUPER, TrNoop("left super")},       {SDLK_RSUPER, TrNoop("right super")},
+    {SDLK_MODE, TrNoop("alt gr")},             {SDLK_COMPOSE, TrNoop("compose")},
+    {SDLK_HELP, TrNoop("help")},               {SDLK_PRINT, TrNoop("print screen")},
+    {SDLK_SYSREQ, TrNoop("sys req")},          {SDLK_BREAK, TrNoop("break")},
+    {SDLK_MENU, TrNoop("menu")},               {SDLK_POWER, TrNoop("power")},
+    {SDLK_EURO, TrNoop("euro")},               {SDLK_UNDO, TrNoop("undo")},
 };
 
 // Short labels where the first letters would not say it.
@@ -167,18 +168,18 @@ std::optional<Action> KeyBindings::OfButton(Uint8 button) const {
 
 const char* KeyBindings::Refusal(Action action, SDLKey key) {
     switch (key) {
-    case SDLK_UNKNOWN: return "That key cannot be told apart from others";
-    case SDLK_ESCAPE: return action == Action::Pause ? nullptr : "ESC only pauses";
+    case SDLK_UNKNOWN: return TrNoop("That key cannot be told apart from others");
+    case SDLK_ESCAPE: return action == Action::Pause ? nullptr : TrNoop("ESC only pauses");
     case SDLK_RETURN:
-    case SDLK_KP_ENTER: return "Enter is kept for the menus";
-    case SDLK_F9: return "F9 is kept for the music";
-    case SDLK_F10: return "F10 is kept for the sound effects";
-    case SDLK_F11: return "F11 is kept for full screen";
+    case SDLK_KP_ENTER: return TrNoop("Enter is kept for the menus");
+    case SDLK_F9: return TrNoop("F9 is kept for the music");
+    case SDLK_F10: return TrNoop("F10 is kept for the sound effects");
+    case SDLK_F11: return TrNoop("F11 is kept for full screen");
     // A lock key reports its press when the lock goes on and its release
     // when it goes off: held, it would act until pressed again.
     case SDLK_CAPSLOCK:
     case SDLK_NUMLOCK:
-    case SDLK_SCROLLOCK: return "A lock key cannot be held";
+    case SDLK_SCROLLOCK: return TrNoop("A lock key cannot be held");
     default: return nullptr;
     }
 }

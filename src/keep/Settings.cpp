@@ -31,6 +31,16 @@ const std::vector<std::string>& Volumes() {
     return words;
 }
 
+const std::vector<std::string>& Languages() {
+    static const std::vector<std::string> words{"system", "en", "fr", "de", "es", "ru"};
+    return words;
+}
+
+int LanguageIndex(const std::string& language) {
+    const auto found = std::find(Languages().begin(), Languages().end(), language);
+    return found == Languages().end() ? 0 : static_cast<int>(found - Languages().begin());
+}
+
 // The index of `word` among a choice's values. Switches also take the other
 // usual spellings, volumes any whole number up to the top (to the nearest step).
 std::optional<int> ValueIndex(const Settings::Choice& choice, std::string_view word) {
@@ -97,6 +107,8 @@ const std::vector<Settings::Choice>& Settings::Choices() {
          [](S& s, int i) { s.Helps.Invincible = i; }},
         {"fewer_flashes", OffOn, [](const S& s) { return int(s.Helps.FewerFlashes); },
          [](S& s, int i) { s.Helps.FewerFlashes = i; }},
+        {"language", Languages(), [](const S& s) { return LanguageIndex(s.Language); },
+         [](S& s, int i) { s.Language = Languages()[static_cast<size_t>(i)]; }},
     };
     return choices;
 }
@@ -174,6 +186,15 @@ Settings Settings::Load(const std::string& path) {
         Log::Warn("ignoring the lines of " + Log::Quoted(path) + " that are not settings (the first is line " +
                   std::to_string(firstStray) + ")");
     return settings;
+}
+
+std::string Settings::LanguageIn(const std::string& path) {
+    const AtomicFile::Contents file = AtomicFile::Read(path, MaxFileBytes);
+    TextLayout layout;
+    std::string text, problem;
+    if (file.Status != AtomicFile::ReadStatus::Read || !TextLayout::Read(file.Text, layout, text, problem))
+        return Settings().Language;
+    return Parse(text).Language;
 }
 
 bool Settings::Save(const std::string& path) const {

@@ -11,7 +11,7 @@
 // The player's choices that outlive a run, kept in settings.ini: full screen
 // or window, the window's scale and enlargement, how the flying keys are
 // read, music and sound effects with their volumes, the difficulty and the
-// assists. A
+// assists and the language. A
 // missing or partly understood file costs nothing but the defaults for what
 // it does not say. Every key of the file is one Choice: a name and the
 // words it may take, in the order a player steps through them.
@@ -45,6 +45,9 @@ public:
     Skill Difficulty = Skill::Normal;
     // Game speed, invincibility and fewer flashes.
     Assists Helps{};
+    // The language the game speaks: "system" (the desktop's) or a
+    // language's code ("en", "fr", "de", "es", "ru").
+    std::string Language = "system";
     // The keys and pad buttons of play, each a line of its own in the file.
     KeyBindings Bindings{};
 
@@ -81,6 +84,10 @@ public:
     // in all, naming the file and the first of them; a file that cannot be
     // read, one warning and the defaults.
     static Settings Load(const std::string& path);
+
+    // The language `path` asks for ("system" when it says none), read
+    // without a word: for what the game answers before it plays (--help).
+    static std::string LanguageIn(const std::string& path);
 
     // Writes every owned key into `path` whole or not at all, keeping the
     // other lines. A file there that cannot be read is first moved aside to

@@ -11,6 +11,9 @@
 #ifndef KORVANTA_DATA_DIR
 #define KORVANTA_DATA_DIR "/usr/share/korvanta"
 #endif
+#ifndef KORVANTA_LOCALE_DIR
+#define KORVANTA_LOCALE_DIR "/usr/share/locale"
+#endif
 #ifndef KORVANTA_DATA_DIR_FROM_BIN
 #define KORVANTA_DATA_DIR_FROM_BIN "../share/korvanta"
 #endif
@@ -55,6 +58,17 @@ std::string AssetFolder::Find() const {
         if (IsDirectory(folder + "/Image"))
             return folder;
     return "";
+}
+
+std::vector<std::string> AssetFolder::LocaleFolders() const {
+    std::vector<std::string> folders;
+    const std::string assets = Find();
+    if (!assets.empty()) {
+        folders.push_back(assets + "/locale");
+        folders.push_back(assets + "/../locale");
+    }
+    folders.push_back(KORVANTA_LOCALE_DIR);
+    return folders;
 }
 
 bool AssetFolder::Enter() const {

@@ -16,6 +16,11 @@ public:
 
     // The first candidate that holds an Image folder, or "" when none does.
     std::string Find() const;
+    // The folders that may hold the translations (LANG/LC_MESSAGES/korvanta.mo),
+    // in the order tried: beside the assets (the build), the installed
+    // tree's locale folder beside its data folder, the configured one.
+    std::vector<std::string> LocaleFolders() const;
+
     // Moves the working directory there. False (and left where it was) when
     // no candidate has the assets.
     bool Enter() const;

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/Catalogue.h"
 #include "engine/Log.h"
 #include "keep/PlainText.h"
 #include "levels/Assists.h"
@@ -22,30 +23,31 @@ using Choice = CommandLine::Choice;
 using Option = CommandLine::Option;
 
 constexpr Option Table[] = {
-    {'h', "help", nullptr, "show this help and exit"},
-    {'V', "version", nullptr, "show the version and exit"},
-    {'\0', "fullscreen", nullptr, "play in full screen"},
-    {'\0', "windowed", nullptr, "play in a window"},
-    {'\0', "mute", nullptr, "no music and no sound effects for this run"},
-    {'\0', "difficulty", "NAME", "play easy, normal or hard this run (the saved setting is kept)"},
-    {'\0', "level", "N", "play level N of the campaign on its own, with a new ship"},
-    {'\0', "scores", nullptr, "show the table of best runs and exit"},
-    {'\0', "replay", "FILE", "play back the run recorded in FILE"},
-    {'\0', "verify", "FILE", "check that the run recorded in FILE plays back as recorded"},
-    {'\0', "check-level", "FILE", "check the level file FILE and exit"},
-    {'\0', "frames", "N", "quit by itself after N frames"},
-    {'\0', "speed", "PERCENT", "play the level at 100, 90, 80, 70, 60 or 50 % speed this run (no score)"},
-    {'\0', "invincible", nullptr, "no hit harms the ship this run; the hits are counted (no score)"},
-    {'\0', "start-at", "SECONDS", "practise the level (1 or --level's) from that second of its schedule"},
-    {'\0', "take-over", "SECONDS", "with --replay: fly the recorded run yourself from that second on"},
+    {'h', "help", nullptr, TrNoop("show this help and exit")},
+    {'V', "version", nullptr, TrNoop("show the version and exit")},
+    {'\0', "fullscreen", nullptr, TrNoop("play in full screen")},
+    {'\0', "windowed", nullptr, TrNoop("play in a window")},
+    {'\0', "mute", nullptr, TrNoop("no music and no sound effects for this run")},
+    {'\0', "difficulty", "NAME", TrNoop("play easy, normal or hard this run (the saved setting is kept)")},
+    {'\0', "language", "NAME", TrNoop("speak NAME this run: system, en, fr, de, es or ru")},
+    {'\0', "level", "N", TrNoop("play level N of the campaign on its own, with a new ship")},
+    {'\0', "scores", nullptr, TrNoop("show the table of best runs and exit")},
+    {'\0', "replay", "FILE", TrNoop("play back the run recorded in FILE")},
+    {'\0', "verify", "FILE", TrNoop("check that the run recorded in FILE plays back as recorded")},
+    {'\0', "check-level", "FILE", TrNoop("check the level file FILE and exit")},
+    {'\0', "frames", "N", TrNoop("quit by itself after N frames")},
+    // xgettext:no-c-format
+    {'\0', "speed", "PERCENT", TrNoop("play the level at 100, 90, 80, 70, 60 or 50 % speed this run (no score)")},
+    {'\0', "invincible", nullptr, TrNoop("no hit harms the ship this run; the hits are counted (no score)")},
+    {'\0', "start-at", "SECONDS", TrNoop("practise the level (1 or --level's) from that second of its schedule")},
+    {'\0', "take-over", "SECONDS", TrNoop("with --replay: fly the recorded run yourself from that second on")},
 };
 
-constexpr const char* Hint = " (try 'korvanta --help')\n";
 
 Choice Refusal(const std::string& problem) {
     Choice choice;
     choice.Do = Action::UsageError;
-    choice.Error = "korvanta: " + problem + Hint;
+    choice.Error = "korvanta: " + problem + Tr(" (try 'korvanta --help')") + "\n";
     choice.ExitStatus = 2;
     return choice;
 }
@@ -96,6 +98,13 @@ std::optional<int> LevelNumber(const std::string& text) {
     return static_cast<int>(number);
 }
 
+// "system" or the code of a language the game speaks, exactly.
+std::optional<std::string> LanguageNamed(const std::string& text) {
+    if (text == "system" || (Catalogue::Known(text) && text.size() == 2 && Catalogue::Known(text) == text))
+        return text;
+    return std::nullopt;
+}
+
 // Records one option in `choice`; false when it ends the parse (an action
 // decided or a usage error, both already in `choice`).
 bool Apply(const Option& option, const std::string& value, Choice& choice) {
@@ -121,21 +130,26 @@ bool Apply(const Option& option, const std::string& value, Choice& choice) {
     else if (name == "verify")
         choice.VerifyFile = value;
     else if (name == "difficulty" && !(choice.Difficulty = SkillNamed(value))) {
-        choice = Refusal("option '--difficulty' takes easy, normal or hard, not " + Log::Quoted(value));
+        choice = Refusal(Catalogue::Fill(Tr("option '--difficulty' takes easy, normal or hard, not {1}"), {Log::Quoted(value)}));
+        return false;
+    } else if (name == "language" && !(choice.Language = LanguageNamed(value))) {
+        choice = Refusal(Catalogue::Fill(Tr("option '--language' takes system, en, fr, de, es or ru, not {1}"),
+                                         {Log::Quoted(value)}));
         return false;
     } else if (name == "level" && !(choice.Level = LevelNumber(value))) {
-        choice = Refusal("option '--level' takes a level from 1 to " + std::to_string(Campaign::Levels) + ", not " +
-                         Log::Quoted(value));
+        choice = Refusal(Catalogue::Fill(Tr("option '--level' takes a level from 1 to {1}, not {2}"),
+                                         {std::to_string(Campaign::Levels), Log::Quoted(value)}));
         return false;
     } else if (name == "speed" && !(choice.Speed = SpeedPercent(value))) {
-        choice = Refusal("option '--speed' takes 100, 90, 80, 70, 60 or 50, not " + Log::Quoted(value));
+        choice = Refusal(
+            Catalogue::Fill(Tr("option '--speed' takes 100, 90, 80, 70, 60 or 50, not {1}"), {Log::Quoted(value)}));
         return false;
     } else if ((name == "start-at" || name == "take-over") &&
                !((name == "start-at" ? choice.StartAt : choice.TakeOver) = Seconds(value))) {
-        choice = Refusal("option '--" + std::string(name) + "' needs whole seconds, not " + Log::Quoted(value));
+        choice = Refusal(Catalogue::Fill(Tr("option '--{1}' needs whole seconds, not {2}"), {name, Log::Quoted(value)}));
         return false;
     } else if (name == "frames" && !ReadFrames(value, choice.Frames)) {
-        choice = Refusal("option '--frames' needs a positive whole number, not " + Log::Quoted(value));
+        choice = Refusal(Catalogue::Fill(Tr("option '--frames' needs a positive whole number, not {1}"), {Log::Quoted(value)}));
         return false;
     }
     return true;
@@ -150,9 +164,9 @@ std::optional<Choice> Conflict(const std::vector<std::string>& given) {
     const auto has = [&given](const char* name) { return std::count(given.begin(), given.end(), name) > 0; };
     for (const auto& [first, second] : pairs)
         if (has(first) && has(second))
-            return Refusal(std::string("options '--") + first + "' and '--" + second + "' cannot be used together");
+            return Refusal(Catalogue::Fill(Tr("options '--{1}' and '--{2}' cannot be used together"), {first, second}));
     if (has("take-over") && !has("replay"))
-        return Refusal("option '--take-over' needs '--replay FILE'");
+        return Refusal(Tr("option '--take-over' needs '--replay FILE'"));
     return std::nullopt;
 }
 }  // namespace
@@ -166,7 +180,7 @@ Choice CommandLine::Parse(int argc, const char* const* argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (optionsEnded || argument.size() < 2 || argument[0] != '-')
-            return Refusal("unexpected argument " + Log::Quoted(argument));
+            return Refusal(Catalogue::Fill(Tr("unexpected argument {1}"), {Log::Quoted(argument)}));
         if (argument == "--") {
             optionsEnded = true;
             continue;
@@ -176,18 +190,19 @@ Choice CommandLine::Parse(int argc, const char* const* argv) {
         const std::string name = isLong ? argument.substr(2, equals - 2) : argument.substr(1);
         const Option* option = isLong ? Find(name) : (name.size() == 1 ? FindShort(name[0]) : nullptr);
         if (option == nullptr)
-            return Refusal((isLong ? "unrecognized option " : "invalid option ") + Log::Quoted(argument));
+            return Refusal(Catalogue::Fill(isLong ? Tr("unrecognized option {1}") : Tr("invalid option {1}"),
+                                           {Log::Quoted(argument)}));
         const std::string shown = "'--" + std::string(option->Long) + "'";
         std::string value;
         if (option->Argument == nullptr && equals != std::string::npos)
-            return Refusal("option " + shown + " doesn't allow an argument");
+            return Refusal(Catalogue::Fill(Tr("option {1} doesn't allow an argument"), {shown}));
         if (option->Argument != nullptr) {
             if (equals != std::string::npos)
                 value = argument.substr(equals + 1);
             else if (i + 1 < argc)
                 value = argv[++i];
             if (value.empty())
-                return Refusal("option " + shown + " requires an argument");
+                return Refusal(Catalogue::Fill(Tr("option {1} requires an argument"), {shown}));
         }
         given.push_back(option->Long);
         if (!Apply(*option, value, choice))
@@ -196,17 +211,31 @@ Choice CommandLine::Parse(int argc, const char* const* argv) {
     return Conflict(given).value_or(choice);
 }
 
+std::optional<std::string> CommandLine::LanguageAsked(int argc, const char* const* argv) {
+    std::optional<std::string> asked;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--")
+            break;
+        if (argument == "--language" && i + 1 < argc)
+            asked = LanguageNamed(argv[++i]);
+        else if (argument.starts_with("--language="))
+            asked = LanguageNamed(std::string(argument.substr(11)));
+    }
+    return asked;
+}
+
 std::string CommandLine::Help() {
-    std::string text =
-        "Usage: korvanta [OPTION]...\n"
-        "Steer a ship through waves of mines, rocks, swarms and a boss; shoot, collect money, upgrade.\n"
-        "\nOptions:\n";
+    std::string text = std::string(Tr("Usage: korvanta [OPTION]...")) + "\n" +
+                       Tr("Steer a ship through waves of mines, rocks, swarms and a boss; shoot, collect money, "
+                          "upgrade.") +
+                       "\n\n" + Tr("Options:") + "\n";
     for (const Option& option : Table) {
         std::string left = option.Short != '\0' ? std::string("  -") + option.Short + ", --" : "      --";
         left += option.Long;
         if (option.Argument != nullptr)
             left += std::string("=") + option.Argument;
-        text += left + std::string(left.size() < 24 ? 24 - left.size() : 1, ' ') + option.Help + "\n";
+        text += left + std::string(left.size() < 24 ? 24 - left.size() : 1, ' ') + Tr(option.Help) + "\n";
     }
     return text;
 }

@@ -28,6 +28,7 @@ public:
         std::string ReplayFile{};  // --replay: play this replay back
         std::string VerifyFile{};  // --verify: check this replay
         std::string LevelFile{};   // --check-level: check this level file
+        std::optional<std::string> Language{};  // --language, for this run
         std::optional<int> Level{};  // --level: play this level of the campaign on its own
         long Frames = 0;         // --frames: quit after this many frames; 0 plays on
         std::optional<int> Speed{};     // --speed: the game speed in percent, this run
@@ -43,6 +44,9 @@ public:
     static std::span<const Option> Options();
     // What the arguments ask for; argv[0] is the program and is skipped.
     static Choice Parse(int argc, const char* const* argv);
+    // What --language says among `argv` ("system" or a language's code),
+    // wherever it stands: the language of every answer, --help's included.
+    static std::optional<std::string> LanguageAsked(int argc, const char* const* argv);
     // The usage text for --help, every option from the table.
     static std::string Help();
     // "korvanta <version>" with its newline, for --version.

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "engine/Catalogue.h"
 #include "engine/Engine.h"
 #include "engine/ImageButton.h"
 #include "engine/Layout.h"
@@ -12,7 +13,7 @@ namespace {
 using Action = KeyBindings::Action;
 using Align = TextCache::Align;
 
-constexpr const char* Headings[ControlsPage::Columns] = {"Key", "Second key", "Pad"};
+constexpr const char* Headings[ControlsPage::Columns] = {TrNoop("Key"), TrNoop("Second key"), TrNoop("Pad")};
 constexpr int LabelDrop = 4;
 constexpr int SlotDrop = 6;
 constexpr int NoticeTop = 480;
@@ -26,14 +27,10 @@ constexpr SDL_Color RefusalColour{255, 140, 120, 0};
 Action ActionOf(int entry) { return KeyBindings::All[static_cast<size_t>(entry % KeyBindings::Actions)]; }
 int ColumnOf(int entry) { return entry / KeyBindings::Actions; }
 
-std::string Upper(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
+const char* LabelOf(Action action) { return Tr(KeyBindings::Label(action)); }
 }  // namespace
 
-ControlsPage::ControlsPage(SettingsKeys& settings) : ListPage("CONTROLS", 112), Running(settings) {
+ControlsPage::ControlsPage(SettingsKeys& settings) : ListPage(TrNoop("CONTROLS"), 112), Running(settings) {
     SmallFont = Text::OpenFont("pirulen.ttf", 14);
     ChooseFirst();
 }
@@ -49,7 +46,14 @@ int ControlsPage::EntryOf(Action action, int column) { return column * KeyBindin
 std::string ControlsPage::Shown(SDLKey key) {
     if (key == SDLK_UNKNOWN)
         return "-";
-    std::string name = KeyBindings::KeyName(key);
+    // The keypad's digits are named as one pattern; every other key by its own name.
+    const std::string file = KeyBindings::KeyName(key);
+    std::string name = key >= SDLK_KP0 && key <= SDLK_KP9
+                           ? Catalogue::Fill(Tr("keypad {1}"), {std::to_string(key - SDLK_KP0)})
+                           : Tr(file.c_str());
+    // A translated name is written as its language writes it.
+    if (name != file)
+        return name;
     for (size_t i = 0; i < name.size(); ++i)
         if (i == 0 || name[i - 1] == ' ')
             name[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[i])));
@@ -59,7 +63,8 @@ std::string ControlsPage::Shown(SDLKey key) {
 std::string ControlsPage::ShownButton(int button) {
     if (button == KeyBindings::NoButton)
         return "-";
-    return button == KeyBindings::StartButton ? "Start" : "Button " + std::to_string(button);
+    return button == KeyBindings::StartButton ? Tr("Start")
+                                              : Catalogue::Fill(Tr("Button {1}"), {std::to_string(button)});
 }
 
 SDL_Rect ControlsPage::Area(int entry) const {
@@ -140,7 +145,7 @@ void ControlsPage::Assign(const SDL_Event& press) {
     } else {
         const SDLKey key = press.key.keysym.sym;
         if (const char* refusal = KeyBindings::Refusal(action, key)) {
-            Refused = refusal;
+            Refused = Tr(refusal);
             Running.Await(SettingsKeys::Awaited::Key);
             return;
         }
@@ -148,9 +153,9 @@ void ControlsPage::Assign(const SDL_Event& press) {
     }
     Keep(bindings);
     if (other && bindings.Keyless(*other))
-        Said = std::string(KeyBindings::Label(*other)) + " has no key now";
+        Said = Catalogue::Fill(Tr("{1} has no key now"), {LabelOf(*other)});
     else if (other)
-        Said = std::string(KeyBindings::Label(*other)) + " takes what " + KeyBindings::Label(action) + " had";
+        Said = Catalogue::Fill(Tr("{1} takes what {2} had"), {LabelOf(*other), LabelOf(action)});
     StopAwaiting();
     ChooseEntry(Slot + 1);
 }
@@ -188,7 +193,7 @@ void ControlsPage::Answer() {
     Now = Mode::Listing;
     if (YesChosen) {
         Keep(KeyBindings());
-        Said = "Every control is back on its default";
+        Said = Tr("Every control is back on its default");
     }
 }
 
@@ -199,13 +204,13 @@ SDL_Rect ControlsPage::AnswerRect(bool yes) {
 
 void ControlsPage::DrawEntries(SDL_Surface* target) {
     for (int column = 0; column < Columns; ++column)
-        Texts.DrawAt(target, SmallFont, Headings[column], DimColour, Layout::ControlColumnX[column],
+        Texts.DrawAt(target, SmallFont, Tr(Headings[column]), DimColour, Layout::ControlColumnX[column],
                      Layout::ControlHeadingsTop, Align::Centre);
     for (const Action action : KeyBindings::All)
         DrawRow(target, action);
     const bool resetChosen = Chosen() == ResetEntry;
     const SDL_Rect reset = Area(ResetEntry);
-    Texts.DrawCentred(target, TextFont, "Reset to defaults", resetChosen ? BestColour : TextColour,
+    Texts.DrawCentred(target, TextFont, Tr("Reset to defaults"), resetChosen ? BestColour : TextColour,
                       reset.y + LabelDrop);
     if (resetChosen)
         Outline(target, reset);
@@ -219,7 +224,7 @@ void ControlsPage::DrawRow(SDL_Surface* target, Action action) {
     const int row = int(action);
     const int top = Layout::ControlRowsTop + row * Layout::ControlRowHeight;
     const bool rowChosen = Chosen() < ResetEntry && ActionOf(Chosen()) == action;
-    Texts.DrawAt(target, TextFont, KeyBindings::Label(action), rowChosen ? BestColour : TextColour,
+    Texts.DrawAt(target, TextFont, LabelOf(action), rowChosen ? BestColour : TextColour,
                  Layout::ControlLabelLeft, top + LabelDrop, Align::Left);
     for (int column = 0; column < Columns; ++column) {
         const int entry = EntryOf(action, column);
@@ -238,20 +243,20 @@ void ControlsPage::DrawBox(SDL_Surface* target) {
     SDL_FillRect(target, &box, SDL_MapRGB(target->format, BoxColour.r, BoxColour.g, BoxColour.b));
     Outline(target, Box);
     if (Now == Mode::Asking) {
-        Texts.DrawCentred(target, SmallFont, "Put every control back on its default?", TextColour, BoxFirstLine);
+        Texts.DrawCentred(target, SmallFont, Tr("Put every control back on its default?"), TextColour, BoxFirstLine);
         for (const bool yes : {true, false}) {
             const SDL_Rect rect = AnswerRect(yes);
             const bool chosen = YesChosen == yes;
-            Texts.DrawAt(target, TextFont, yes ? "Yes" : "No", chosen ? BestColour : TextColour,
+            Texts.DrawAt(target, TextFont, yes ? Tr("Yes") : Tr("No"), chosen ? BestColour : TextColour,
                          rect.x + rect.w / 2, rect.y + 9, Align::Centre);
             if (chosen)
                 Outline(target, rect);
         }
         return;
     }
-    const std::string what = Now == Mode::AwaitingButton ? "a pad button" : "a key";
-    Texts.DrawCentred(target, SmallFont,
-                      "Press " + what + " for " + Upper(KeyBindings::Label(ActionOf(Slot))) + " - ESC cancels",
+    const char* pattern =
+        Now == Mode::AwaitingButton ? Tr("Press a pad button for {1} - ESC cancels") : Tr("Press a key for {1} - ESC cancels");
+    Texts.DrawCentred(target, SmallFont, Catalogue::Fill(pattern, {Catalogue::Upper(LabelOf(ActionOf(Slot)))}),
                       TextColour, BoxFirstLine);
     Texts.DrawCentred(target, SmallFont, Refused, RefusalColour, BoxSecondLine);
 }

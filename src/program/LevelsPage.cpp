@@ -1,5 +1,6 @@
 #include "program/LevelsPage.h"
 
+#include "engine/Catalogue.h"
 #include "engine/Layout.h"
 #include "levels/Campaign.h"
 
@@ -11,7 +12,7 @@ constexpr int FileRight = Layout::ScoreRowsRight - 40;
 }  // namespace
 
 LevelsPage::LevelsPage(std::vector<OwnLevels::Entry> levels, Take take)
-    : ListPage("PLAY", 64), Levels(std::move(levels)), Hand(std::move(take)) {
+    : ListPage(TrNoop("PLAY"), 64), Levels(std::move(levels)), Hand(std::move(take)) {
     ChooseFirst();
 }
 
@@ -33,7 +34,7 @@ void LevelsPage::DrawEntries(SDL_Surface* target) {
         const int top = Area(entry).y + RowTextDrop;
         const SDL_Color colour = Chosen() == entry ? BestColour : TextColour;
         if (entry == 0) {
-            Texts.DrawAt(target, TextFont, "Campaign", colour, NameLeft, top, Align::Left);
+            Texts.DrawAt(target, TextFont, Tr("Campaign"), colour, NameLeft, top, Align::Left);
             continue;
         }
         const OwnLevels::Entry& level = Levels[static_cast<size_t>(entry - 1)];

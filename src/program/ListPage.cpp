@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "engine/Catalogue.h"
 #include "engine/Engine.h"
 #include "engine/Image.h"
 #include "engine/ImageButton.h"
@@ -12,6 +13,8 @@ namespace {
 const char* const BackPicture = "Image/Back.png";
 constexpr int BackFrameWidth = 128;
 constexpr int BackFrameHeight = 64;
+constexpr int BackBody = 50;
+constexpr int BackLabelSize = 19;
 // Clicks this soon after the page opened are the opening click's company.
 constexpr int32_t ClickSpacingMs = 250;
 // The glass behind the entries: where, how dark and how see-through.
@@ -131,11 +134,12 @@ void ListPage::ChooseEntry(int entry) {
 
 void ListPage::Draw(SDL_Surface* target) {
     DrawShade(target);
-    Texts.DrawCentred(target, TitleFont, Title, TextColour, Layout::PageTitleTop);
+    Texts.DrawCentred(target, TitleFont, Tr(Title.c_str()), TextColour, Layout::PageTitleTop);
     DrawEntries(target);
     // Lit only when chosen: a pointer resting on it while the keys chose a
     // row would light two entries at once.
     Back().Draw(target, Selected == Entries() ? 1 : 0, BackRect.x, BackRect.y);
+    Labels.Draw(target, Tr("BACK"), BackRect, BackBody, BackLabelSize, Selected == Entries());
 }
 
 void ListPage::DrawShade(SDL_Surface* target) {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine/ButtonLabel.h"
 #include "engine/MenuPage.h"
 #include "engine/TextCache.h"
 #include "engine/Timer.h"
@@ -35,6 +36,7 @@ protected:
     static constexpr SDL_Color DimColour{104, 116, 134, 0};
     static constexpr SDL_Color BestColour{255, 214, 90, 0};
 
+    // `title` is English, marked with TrNoop, and shown translated;
     // `lines`: how many rendered lines the page keeps.
     ListPage(std::string title, size_t lines);
 
@@ -87,4 +89,5 @@ private:
     float LastX = 0;
     float LastY = 0;
     SDL_Surface* Shade = nullptr;
+    ButtonLabel Labels;
 };

@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 
+#include "engine/Catalogue.h"
 #include "engine/MenuPages.h"
 #include "engine/WindowShow.h"
 #include "field/Skill.h"
@@ -29,9 +30,9 @@ class MenuExtras : public MenuPages, public WindowShow {
 public:
     // The run shipped with the game, in its data folder.
     static constexpr const char* ShippedDemo = "demos/demo.krp";
-    static constexpr const char* DemoCaption = "DEMO - press any key";
-    static constexpr const char* WatchCaption = "REPLAY - ESC to go back";
-    static constexpr const char* TakeOverCaption = "REPLAY - ESC to go back, T to take over";
+    static constexpr const char* DemoCaption = TrNoop("DEMO - press any key");
+    static constexpr const char* WatchCaption = TrNoop("REPLAY - ESC to go back");
+    static constexpr const char* TakeOverCaption = TrNoop("REPLAY - ESC to go back, T to take over");
 
     // `replays` is the replay shelf's folder (empty: no kept runs);
     // `ownLevels` the player's levels folder (empty: none); `shippedDemo` is

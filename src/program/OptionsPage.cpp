@@ -4,6 +4,7 @@
 #include <cstring>
 #include <optional>
 
+#include "engine/Catalogue.h"
 #include "engine/Engine.h"
 #include "engine/Layout.h"
 #include "engine/PictureFit.h"
@@ -18,15 +19,27 @@ struct Wording {
     const char* Label;
     const char* Unit;
 };
+// A unit is the pattern a number is shown in, "" for none.
 constexpr Wording Wordings[] = {
-    {"fullscreen", "Full screen", ""},       {"scale", "Window scale", "x"},
-    {"smooth", "Smooth enlargement", ""},    {"keys", "Keys", ""},
-    {"music", "Music", ""},                  {"music_volume", "Music volume", " %"},
-    {"effects", "Sound effects", ""},        {"effects_volume", "Effects volume", " %"},
-    {"difficulty", "Difficulty", ""},        {"game_speed", "Game speed", " %"},
-    {"invincible", "Invincible", ""},        {"fewer_flashes", "Fewer flashes", ""},
+    {"fullscreen", TrNoop("Full screen"), ""},
+    {"scale", TrNoop("Window scale"), TrNoop("{1}x")},
+    {"smooth", TrNoop("Smooth enlargement"), ""},
+    {"keys", TrNoop("Keys"), ""},
+    {"music", TrNoop("Music"), ""},
+    {"music_volume", TrNoop("Music volume"), TrNoop("{1} %")},
+    {"effects", TrNoop("Sound effects"), ""},
+    {"effects_volume", TrNoop("Effects volume"), TrNoop("{1} %")},
+    {"difficulty", TrNoop("Difficulty"), ""},
+    {"game_speed", TrNoop("Game speed"), TrNoop("{1} %")},
+    {"invincible", TrNoop("Invincible"), ""},
+    {"fewer_flashes", TrNoop("Fewer flashes"), ""},
+    {"language", TrNoop("Language"), ""},
 };
-constexpr std::pair<const char*, const char*> Words[] = {{"position", "By place"}, {"letters", "By letter"}};
+constexpr std::pair<const char*, const char*> Words[] = {
+    {"position", TrNoop("By place")}, {"letters", TrNoop("By letter")}, {"off", TrNoop("Off")},
+    {"on", TrNoop("On")},             {"auto", TrNoop("Auto")},         {"easy", TrNoop("Easy")},
+    {"normal", TrNoop("Normal")},     {"hard", TrNoop("Hard")},         {"system", TrNoop("System")},
+};
 
 const Wording* WordingOf(const Settings::Choice& choice) {
     for (const Wording& wording : Wordings)
@@ -79,22 +92,26 @@ constexpr int RowTextDrop = 5;
 }  // namespace
 
 OptionsPage::OptionsPage(SettingsKeys& settings, std::function<void()> openControls)
-    : ListPage("OPTIONS", 64), Running(settings), OpenControls(std::move(openControls)) {
+    : ListPage(TrNoop("OPTIONS"), 64), Running(settings), OpenControls(std::move(openControls)) {
     ChooseFirst();
 }
 
 std::string OptionsPage::Label(const Settings::Choice& choice) {
     const Wording* wording = WordingOf(choice);
-    return wording != nullptr ? wording->Label : choice.Key;
+    return wording != nullptr ? Tr(wording->Label) : choice.Key;
 }
 
 std::string OptionsPage::Shown(const Settings::Choice& choice, const std::string& word) {
     for (const auto& [file, shown] : Words)
         if (word == file)
-            return shown;
+            return Tr(shown);
+    // Each language by its own name, whatever the language spoken.
+    for (const Catalogue::Language& language : Catalogue::Languages())
+        if (word == language.Code && std::strcmp(choice.Key, "language") == 0)
+            return language.OwnName;
     const Wording* wording = WordingOf(choice);
     if (!word.empty() && std::isdigit(static_cast<unsigned char>(word[0])))
-        return word + (wording != nullptr ? wording->Unit : "");
+        return wording != nullptr && *wording->Unit != '\0' ? Catalogue::Fill(Tr(wording->Unit), {word}) : word;
     std::string shown = word;
     if (!shown.empty())
         shown[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(shown[0])));
@@ -146,7 +163,7 @@ std::string OptionsPage::Value(const Settings::Choice& choice, int index) {
     // A scale from the file that this desktop cannot show says what it does.
     const std::optional<int> scale = ScaleOf(choice, index);
     if (scale && ScaleShown(*scale) != *scale)
-        shown += " (too large here: " + std::to_string(ScaleShown(*scale)) + "x)";
+        shown += Catalogue::Fill(Tr(" (too large here: {1}x)"), {std::to_string(ScaleShown(*scale))});
     return shown;
 }
 
@@ -163,7 +180,7 @@ void OptionsPage::DrawEntries(SDL_Surface* target) {
         const int row = ControlsRow();
         const int top = Layout::OptionRowsTop + row * Layout::OptionRowHeight + RowTextDrop;
         const SDL_Color colour = Chosen() == row ? BestColour : TextColour;
-        Texts.DrawAt(target, TextFont, "Controls", colour, Layout::OptionLabelLeft, top, Align::Left);
+        Texts.DrawAt(target, TextFont, Tr("Controls"), colour, Layout::OptionLabelLeft, top, Align::Left);
         Texts.DrawAt(target, TextFont, ">", colour, Layout::OptionRightArrow(row).X, top, Align::Centre);
         if (Chosen() == row)
             OutlineRow(target, row);

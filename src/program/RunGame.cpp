@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/Catalogue.h"
 #include "engine/Engine.h"
 #include "engine/FramePacer.h"
 #include "engine/Image.h"
@@ -40,7 +41,7 @@ std::string WorkingDirectory() {
 }
 
 void ReportPicture(const ImageLoadError& error) {
-    Log::Error(std::string(error.what()) + ": cannot load " + Log::Quoted(error.Path) + " from " + Log::Quoted(WorkingDirectory()) + " (" +
+    Log::Error(std::string(error.what()) + ": " + Catalogue::Fill(Tr("cannot load {1} from {2}"), {Log::Quoted(error.Path), Log::Quoted(WorkingDirectory())}) + " (" +
                error.Reason + ")");
 }
 
@@ -129,6 +130,11 @@ void Play(long frameLimit) {
 }  // namespace
 
 int RunGame(int argc, char** argv) {
+    // Every answer, --help's and the command line's faults included, comes
+    // in the player's language: --language, else the one settings.ini keeps.
+    const UserFolders folders;
+    SettingsKeys::Speak(
+        CommandLine::LanguageAsked(argc, argv).value_or(Settings::LanguageIn(folders.SettingsFile())));
     const CommandLine::Choice choice = CommandLine::Parse(argc, argv);
     if (const std::optional<int> status = AnswerWithoutPlaying(choice))
         return *status;
@@ -161,7 +167,6 @@ int RunGame(int argc, char** argv) {
         return 1;
     }
 
-    const UserFolders folders;
     RemoveLeftovers(folders);
     const Settings saved = Settings::Load(folders.SettingsFile());
     SettingsKeys hotkeys(saved, folders.SettingsFile(), choice.Mute);
@@ -170,6 +175,7 @@ int RunGame(int argc, char** argv) {
     thisRun.Difficulty = choice.Difficulty.value_or(saved.Difficulty);
     thisRun.Helps.SpeedPercent = choice.Speed.value_or(saved.Helps.SpeedPercent);
     thisRun.Helps.Invincible = saved.Helps.Invincible || choice.Invincible;
+    thisRun.Language = choice.Language.value_or(saved.Language);
     hotkeys.PlayThisRun(thisRun);
     RunKeeper keeper(folders.ScoresFile(), folders.Replays());
     // Without an explicit choice SDL 1.2 would fall back to drawing the game

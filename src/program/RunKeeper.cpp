@@ -3,6 +3,7 @@
 #include <ctime>
 #include <utility>
 
+#include "engine/Catalogue.h"
 #include "engine/Log.h"
 #include "keep/RunLength.h"
 
@@ -52,7 +53,7 @@ void RunKeeper::Keep(const ReplayFile& run, const LevelOutcome& outcome) {
     if (!Table.Add(entry))
         return;
     if (ScoresPath.empty())
-        Log::WarnOnce("no home folder: scores are not saved");
+        Log::WarnOnce(Tr("no home folder: scores are not saved"));
     else
         Table.Save(ScoresPath);
 }

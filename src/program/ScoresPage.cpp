@@ -22,11 +22,26 @@ constexpr int PickerArrowInset = 8;
 
 std::string Outcome(ScoreTable::Outcome outcome) {
     switch (outcome) {
-    case ScoreTable::Outcome::Won: return "Won";
-    case ScoreTable::Outcome::Lost: return "Lost";
+    case ScoreTable::Outcome::Won: return Tr("Won");
+    case ScoreTable::Outcome::Lost: return Tr("Lost");
     case ScoreTable::Outcome::Left: break;
     }
-    return "Left";
+    return Tr("Left");
+}
+
+// Seconds and their tenth as the language writes a decimal number.
+std::string Seconds(int tenths) {
+    const std::string shown = RunLength::Seconds(tenths);
+    const size_t point = shown.find('.');
+    if (point == std::string::npos)
+        return shown;
+    // TRANSLATORS: a number of seconds, {1} whole and {2} its tenth.
+    return Catalogue::Fill(Tr("{1}.{2}"), {shown.substr(0, point), shown.substr(point + 1)});
+}
+
+// The difficulty as a sentence names it.
+const char* SkillWord(Skill skill) {
+    return skill == Skill::Easy ? Tr("easy") : skill == Skill::Hard ? Tr("hard") : Tr("normal");
 }
 
 bool IsFile(const std::string& path) {
@@ -46,21 +61,23 @@ bool Plays(const std::string& path) {
 const std::vector<ScoresPage::Column>& ScoresPage::Columns() {
     static const std::vector<Column> columns{
         {"#", 135, Align::Right, [](const Run&, int rank) { return std::to_string(rank); }},
-        {"Score", 265, Align::Right, [](const Run& run, int) { return std::to_string(run.Score); }},
-        {"Money", 375, Align::Right, [](const Run& run, int) { return std::to_string(run.Money); }},
-        {"Outcome", 400, Align::Left, [](const Run& run, int) { return Outcome(run.Result); }},
+        {TrNoop("Score"), 265, Align::Right, [](const Run& run, int) { return std::to_string(run.Score); }},
+        {TrNoop("Money"), 375, Align::Right, [](const Run& run, int) { return std::to_string(run.Money); }},
+        {TrNoop("Outcome"), 400, Align::Left, [](const Run& run, int) { return Outcome(run.Result); }},
         // The level a campaign run reached, or the one level played on its own.
-        {"Level", 580, Align::Centre,
-         [](const Run& run, int) { return std::to_string(run.Level) + (run.Alone ? " alone" : ""); }},
-        {"Seconds", 700, Align::Right, [](const Run& run, int) { return RunLength::Seconds(run.Tenths); }},
+        {TrNoop("Level"), 580, Align::Centre,
+         [](const Run& run, int) {
+             return run.Alone ? Catalogue::Fill(Tr("{1} alone"), {std::to_string(run.Level)}) : std::to_string(run.Level);
+         }},
+        {TrNoop("Seconds"), 700, Align::Right, [](const Run& run, int) { return Seconds(run.Tenths); }},
         // The date and the minute; the seconds stay in the file.
-        {"Date", 740, Align::Left, [](const Run& run, int) { return run.When.substr(0, 16); }},
+        {TrNoop("Date"), 740, Align::Left, [](const Run& run, int) { return run.When.substr(0, 16); }},
     };
     return columns;
 }
 
 ScoresPage::ScoresPage(const ScoreTable& table, std::string replays, Watch watch, Skill shown, int entry)
-    : ListPage("SCORES", 112), Table(table), Replays(std::move(replays)), ShownSkill(shown), Play(std::move(watch)) {
+    : ListPage(TrNoop("SCORES"), 112), Table(table), Replays(std::move(replays)), ShownSkill(shown), Play(std::move(watch)) {
     const std::string last = Replays.empty() ? "" : Replays + "/" + ReplayShelf::LastRun;
     if (!last.empty() && IsFile(last)) {
         LastRun = last;
@@ -124,26 +141,26 @@ void ScoresPage::Choose(int entry, float) {
         LastRunPlays = false;
     else
         Rows[static_cast<size_t>(entry)].Replay.clear();
-    NoteLine = Unplayable;
+    NoteLine = Tr(Unplayable);
 }
 
 void ScoresPage::DrawEntries(SDL_Surface* target) {
     DrawPicker(target);
     if (Table.Runs().empty())
-        Texts.DrawCentred(target, TextFont, "No scores yet: every level you play can make the table.", TextColour,
-                          EmptyLineTop);
+        Texts.DrawCentred(target, TextFont, Tr("No scores yet: every level you play can make the table."),
+                          TextColour, EmptyLineTop);
     else if (Rows.empty())
-        Texts.DrawCentred(target, TextFont, std::string("No scores on ") + SkillName(ShownSkill) + " yet.",
+        Texts.DrawCentred(target, TextFont, Catalogue::Fill(Tr("No scores on {1} yet."), {SkillWord(ShownSkill)}),
                           TextColour, EmptyLineTop);
     else
         for (const Column& column : Columns())
-            Texts.DrawAt(target, TextFont, column.Heading, DimColour, column.X, Layout::ScoreHeadingsTop,
+            Texts.DrawAt(target, TextFont, Tr(column.Heading), DimColour, column.X, Layout::ScoreHeadingsTop,
                          column.Align);
     for (size_t i = 0; i < Rows.size(); ++i)
         DrawRow(target, Rows[i], static_cast<int>(i) + 1);
     if (HasLastRun()) {
         const SDL_Color colour = LastRunPlays ? TextColour : DimColour;
-        Texts.DrawCentred(target, TextFont, "Watch the last run", colour, Area(LastRunEntry()).y + RowTextDrop);
+        Texts.DrawCentred(target, TextFont, Tr("Watch the last run"), colour, Area(LastRunEntry()).y + RowTextDrop);
     }
     if (!NoteLine.empty())
         Texts.DrawCentred(target, TextFont, NoteLine, DimColour, Layout::ScoreNoteTop);
@@ -165,8 +182,7 @@ void ScoresPage::DrawPicker(SDL_Surface* target) {
     const int left = Layout::ScoreSkillPicker.X - Layout::ScoreSkillPickerWidth / 2;
     const int right = left + Layout::ScoreSkillPickerWidth;
     const int top = Layout::ScoreSkillPicker.Y - PickerTextDrop;
-    std::string name = SkillName(ShownSkill);
-    name[0] = static_cast<char>(name[0] - 'a' + 'A');
+    const char* name = ShownSkill == Skill::Easy ? Tr("Easy") : ShownSkill == Skill::Hard ? Tr("Hard") : Tr("Normal");
     Texts.DrawAt(target, TextFont, "<", TextColour, left + PickerArrowInset, top, Align::Left);
     Texts.DrawAt(target, TextFont, name, BestColour, Layout::ScoreSkillPicker.X, top, Align::Centre);
     Texts.DrawAt(target, TextFont, ">", TextColour, right - PickerArrowInset, top, Align::Right);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Catalogue.h"
 #include "engine/TextCache.h"
 #include "keep/ScoreTable.h"
 #include "program/ListPage.h"
@@ -22,7 +23,7 @@ public:
     // Plays the replay at `path` in the window, and comes back to this page
     // showing `shown` with `entry` chosen when it is over; false when it
     // cannot be played.
-    static constexpr const char* Unplayable = "That replay is damaged and cannot be watched.";
+    static constexpr const char* Unplayable = TrNoop("That replay is damaged and cannot be watched.");
     using Watch = std::function<bool(const std::string& path, int entry, Skill shown)>;
 
     // One column of the table: its heading, the x its cells are placed on

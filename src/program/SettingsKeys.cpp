@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/Catalogue.h"
 #include "engine/Engine.h"
 #include "engine/Log.h"
 #include "engine/PictureFit.h"
 #include "field/Stage1.h"
+#include "program/AssetFolder.h"
 
 SettingsKeys::SettingsKeys(Settings saved, std::string path, bool muted)
     : Chosen(saved), Saved(saved), Path(std::move(path)), Muted(muted) {
@@ -38,6 +40,10 @@ bool Open(const WindowMode& mode) {
     return false;
 }
 }  // namespace
+
+void SettingsKeys::Speak(const std::string& setting) {
+    Catalogue::Use(Catalogue::ForSetting(setting), AssetFolder::ForThisProgram().LocaleFolders());
+}
 
 void SettingsKeys::PlayThisRun(const Settings& thisRun) { Chosen = thisRun; }
 
@@ -85,7 +91,10 @@ void SettingsKeys::Change(const Settings& next) {
             choice.Set(Saved, choice.Get(applied));
     if (applied.Bindings != Chosen.Bindings)
         Saved.Bindings = applied.Bindings;
+    const bool newLanguage = applied.Language != Chosen.Language;
     Chosen = applied;
+    if (newLanguage)
+        Speak(Chosen.Language);
     ApplySound();
     Stage1::SetComingSkill(Chosen.Difficulty);
     Stage1::SetComingAssists(Chosen.Helps);
@@ -131,18 +140,17 @@ bool SameKey(const SDL_keysym& a, const SDL_keysym& b) {
 std::string SettingsKeys::Told(SDLKey key, const Settings& asked) const {
     if (key == SDLK_F11) {
         if (asked.Fullscreen && !Chosen.Fullscreen)
-            return "Full screen not available here";
-        return Chosen.Fullscreen ? "Full screen on" : "Full screen off";
+            return Tr("Full screen not available here");
+        return Chosen.Fullscreen ? Tr("Full screen on") : Tr("Full screen off");
     }
     const bool music = key == SDLK_F9;
-    const std::string what = music ? "Music" : "Effects";
     if (!(music ? Chosen.Music : Chosen.Effects))
-        return what + " off";
+        return music ? Tr("Music off") : Tr("Effects off");
     if (Muted)
-        return what + " on (muted this run)";
+        return music ? Tr("Music on (muted this run)") : Tr("Effects on (muted this run)");
     if (!Engine::Instance().AudioOpen)
-        return what + " on (no sound device)";
-    return what + " on";
+        return music ? Tr("Music on (no sound device)") : Tr("Effects on (no sound device)");
+    return music ? Tr("Music on") : Tr("Effects on");
 }
 
 bool SettingsKeys::ReadKey(const SDL_Event& event, std::vector<SDL_Event>& instead) {
@@ -183,7 +191,7 @@ bool SettingsKeys::Catch(const SDL_Event& event) {
 
 void SettingsKeys::Save() const {
     if (Path.empty())
-        Log::WarnOnce("no home folder: settings are not saved");
+        Log::WarnOnce(Tr("no home folder: settings are not saved"));
     else
         Saved.Save(Path);
 }

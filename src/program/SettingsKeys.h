@@ -55,6 +55,9 @@ public:
     bool Take(const SDL_Event& event, std::vector<SDL_Event>& instead) override;
 
     const Settings& Current() const { return Chosen; }
+    // Speaks the language `setting` names ("system" or a language's code)
+    // from now on, its catalogue found beside the game's assets.
+    static void Speak(const std::string& setting);
     std::string ShopLabel(SDLKey gameKey) const override;
 
     // What the controls page waits for: the next key pressed (read by place

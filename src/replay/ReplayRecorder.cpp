@@ -2,6 +2,7 @@
 
 #include <cassert>
 
+#include "engine/Catalogue.h"
 #include "engine/Engine.h"
 #include "engine/Log.h"
 #include "engine/MainLoop.h"
@@ -87,7 +88,7 @@ void ReplayRecorder::CheckLength() {
     if (TooLong || (Run.Frames.size() <= ReplayFile::MaxFrames && Run.EncodedSize() <= ReplayFile::MaxFileBytes))
         return;
     TooLong = true;
-    Log::Warn("this run is longer than a replay can hold; it will not be kept");
+    Log::Warn(Tr("this run is longer than a replay can hold; it will not be kept"));
 }
 
 void ReplayRecorder::FrameEnded() {

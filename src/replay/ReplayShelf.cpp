@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "keep/AtomicFile.h"
+#include "engine/Catalogue.h"
 #include "engine/Log.h"
 
 namespace fs = std::filesystem;
@@ -51,7 +52,7 @@ std::string ReplayShelf::FreeName(std::time_t when) const {
 
 std::string ReplayShelf::Keep(const std::string& bytes, std::time_t when) {
     if (Where.empty()) {
-        Log::WarnOnce("no home folder: replays are not kept");
+        Log::WarnOnce(Tr("no home folder: replays are not kept"));
         return "";
     }
     std::string reason, lastReason;

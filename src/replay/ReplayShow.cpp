@@ -1,5 +1,6 @@
 #include "replay/ReplayShow.h"
 
+#include "engine/Catalogue.h"
 #include "engine/Engine.h"
 #include "engine/Layout.h"
 #include "engine/MainLoop.h"
@@ -149,6 +150,7 @@ void ReplayShow::DrawCaption(SDL_Surface* target) {
     if (Caption.empty())
         return;
     // A shadow keeps the line readable over any part of the level.
-    Texts.DrawCentred(target, Font, Caption, ShadowColour, CaptionTop + 2);
-    Texts.DrawCentred(target, Font, Caption, CaptionColour, CaptionTop);
+    const std::string caption = Tr(Caption.c_str());
+    Texts.DrawCentred(target, Font, caption, ShadowColour, CaptionTop + 2);
+    Texts.DrawCentred(target, Font, caption, CaptionColour, CaptionTop);
 }

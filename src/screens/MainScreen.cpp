@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "engine/BestScores.h"
+#include "engine/Catalogue.h"
 #include "engine/Engine.h"
 #include "engine/Image.h"
 #include "engine/ImageButton.h"
@@ -20,17 +21,21 @@ const SDL_Color TextColour{222, 246, 250, 0};
 Image* Picture(const char* path) { return Engine::Instance().Cache.Get(path); }
 
 // Each button's picture, the frame it is cut into and where it sits.
+// Each button's picture, the frame it is cut into and where it sits, and
+// the word written on it: the size of the word and the height of the body.
 struct ButtonPlace {
     const char* Path;
     int FrameWidth, FrameHeight;
     int CentreX, Top;
+    const char* Label;
+    int LabelSize, BodyHeight;
 };
 constexpr ButtonPlace Places[MainScreen::ButtonCount] = {
-    {"Image/Play.png", 134, 92, Layout::LeftColumnX, Layout::ButtonRowTop},
-    {"Image/Info.png", 128, 92, Layout::MiddleColumnX, Layout::ButtonRowTop},
-    {"Image/ExitButton.png", 128, 81, Layout::RightColumnX, Layout::ButtonRowTop},
-    {"Image/Options.png", 150, 64, Layout::OptionsColumnX, Layout::SecondRowTop},
-    {"Image/Scores.png", 150, 64, Layout::ScoresColumnX, Layout::SecondRowTop},
+    {"Image/Play.png", 134, 92, Layout::LeftColumnX, Layout::ButtonRowTop, TrNoop("PLAY"), 25, 66},
+    {"Image/Info.png", 128, 92, Layout::MiddleColumnX, Layout::ButtonRowTop, TrNoop("INFO"), 25, 66},
+    {"Image/ExitButton.png", 128, 81, Layout::RightColumnX, Layout::ButtonRowTop, TrNoop("EXIT"), 25, 66},
+    {"Image/Options.png", 150, 64, Layout::OptionsColumnX, Layout::SecondRowTop, TrNoop("OPTIONS"), 19, 50},
+    {"Image/Scores.png", 150, 64, Layout::ScoresColumnX, Layout::SecondRowTop, TrNoop("SCORES"), 19, 50},
 };
 
 enum class Arrow { Left, Right, Up, Down };
@@ -61,24 +66,29 @@ int Neighbour(int from, Arrow arrow) {
 const std::vector<MainScreen::PageLine>& MainScreen::InstructionLines() {
     // The third line's offset puts it above the second on screen.
     static const std::vector<PageLine> lines{
-        {"Welcome to the game Korvanta!", 0},
-        {"Steer your ship up and down with the W and S button.", 80},
-        {"Accelrate and deaccelrate with D and A button", 0},
-        {"Shoot with your Spacebar.", 40},
-        {"Buy repairs for your ship with H button.", 40},
-        {"Buy upgrades for your cannons with B button.", 40},
-        {"Buy more rapid fire for your cannon with N button.", 40},
-        {"Fire missiles with M button, this cost but does great damage.", 40},
-        {"Press left mousebutton to continue.", 120},
+        {TrNoop("Welcome to the game Korvanta!"), 0},
+        {TrNoop("Steer your ship up and down with the W and S button."), 80},
+        {TrNoop("Accelrate and deaccelrate with D and A button"), 0},
+        {TrNoop("Shoot with your Spacebar."), 40},
+        {TrNoop("Buy repairs for your ship with H button."), 40},
+        {TrNoop("Buy upgrades for your cannons with B button."), 40},
+        {TrNoop("Buy more rapid fire for your cannon with N button."), 40},
+        {TrNoop("Fire missiles with M button, this cost but does great damage."), 40},
+        {TrNoop("Press left mousebutton to continue."), 120},
     };
     return lines;
 }
 
 const std::vector<MainScreen::PageLine>& MainScreen::CreditLines() {
     static const std::vector<PageLine> lines{
-        {"Game programmed by:", 0}, {"Avel Dunmarr", 0},  {"Music made by:", 40},
-        {"Tarnel", 40},             {"Graphic made by:", 80}, {"Avel Dunmarr", 80},
-        {"Grey Lantern", 80},       {"Press left mousebutton to continue.", 120},
+        {TrNoop("Game programmed by:"), 0},
+        {TrNoop("Avel Dunmarr"), 0},
+        {TrNoop("Music made by:"), 40},
+        {TrNoop("Tarnel"), 40},
+        {TrNoop("Graphic made by:"), 80},
+        {TrNoop("Avel Dunmarr"), 80},
+        {TrNoop("Grey Lantern"), 80},
+        {TrNoop("Press left mousebutton to continue."), 120},
     };
     return lines;
 }
@@ -191,7 +201,9 @@ void MainScreen::DrawMenuPage(SDL_Surface* target) {
     DropSecondClick();
     const int chosen = ChosenByKeys();
     for (int i = 0; i < ButtonCount; ++i) {
-        Picture(Places[i].Path)->Draw(target, FocusShown && Focus == i ? 1 : 0, RectOf(i).x, RectOf(i).y);
+        const bool lit = FocusShown && Focus == i;
+        Picture(Places[i].Path)->Draw(target, lit ? 1 : 0, RectOf(i).x, RectOf(i).y);
+        Labels.Draw(target, Tr(Places[i].Label), RectOf(i), Places[i].BodyHeight, Places[i].LabelSize, lit);
         const bool clicked = ImageButton::TakeClick(RectOf(i), CursorX, CursorY);
         if ((clicked || chosen == i) && Fire(i))
             return;  // this menu has just been deleted
@@ -277,12 +289,15 @@ void MainScreen::DrawBestScore(SDL_Surface* target) {
     const BestScores* scores = Engine::Instance().Scores;
     const std::optional<long long> best = scores != nullptr ? scores->BestScore(SkillName(skill)) : std::nullopt;
     const bool normal = skill == Skill::Normal;
-    const std::string on = normal ? "" : std::string(" on ") + SkillName(skill);
+    // TRANSLATORS: a difficulty, as "Best score on {1}: {2}" names it.
+    const char* name = skill == Skill::Easy ? Tr("easy") : Tr("hard");
     std::string line;
-    if (best)
-        line = "Best score" + on + ": " + std::to_string(*best);
+    if (best && normal)
+        line = Catalogue::Fill(Tr("Best score: {1}"), {std::to_string(*best)});
+    else if (best)
+        line = Catalogue::Fill(Tr("Best score on {1}: {2}"), {name, std::to_string(*best)});
     else if (!normal)
-        line = std::string("Difficulty: ") + SkillName(skill);
+        line = Catalogue::Fill(Tr("Difficulty: {1}"), {skill == Skill::Easy ? Tr("Easy") : Tr("Hard")});
     if (!line.empty())
         Texts.DrawCentred(target, TextFont, line, TextColour, Layout::BestScoreTop);
 }
@@ -296,7 +311,7 @@ void MainScreen::Play() {
 void MainScreen::DrawPage(SDL_Surface* target, const std::vector<PageLine>& lines) {
     for (size_t i = 0; i < lines.size(); ++i) {
         const int y = lines[i].Offset + 40 * static_cast<int>(i) + 120;
-        Texts.DrawCentred(target, TextFont, lines[i].Text, TextColour, y);
+        Texts.DrawCentred(target, TextFont, Tr(lines[i].Text), TextColour, y);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/ButtonLabel.h"
 #include "engine/EveHandler.h"
 #include "engine/GameScreen.h"
 #include "engine/MenuPages.h"
@@ -38,6 +39,8 @@ public:
     TTF_Font* TextFont = nullptr;
     // The title and the page lines as last rendered.
     TextCache Texts;
+    // The words on the buttons.
+    ButtonLabel Labels;
     Mix_Music* Music = nullptr;
     // Spaces page turns more than 250 ms apart, so one click turns one page.
     Timer PageTimer;

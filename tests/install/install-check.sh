@@ -3,7 +3,8 @@
 # a desktop would meet it: the game starts from / and finds its data beside
 # it (the configured prefix does not exist there), the desktop entry, the
 # AppStream metadata and the manual page pass their validators, the icon
-# theme has every size, and the font's licence lies beside the font. The
+# theme has every size, the font's licence lies beside the font and the
+# translations are where the game finds them. The
 # same build installed under /usr puts the game in /usr/games, as Debian's
 # policy has it, with its data found from there and no lintian override.
 # Usage: install-check.sh BUILD_DIR BINDIR DATADIR MANDIR DOCDIR
@@ -47,6 +48,11 @@ done
 if find "$share/korvanta" -name '.*' | grep -q .; then
     fail "build stamps were installed: $(find "$share/korvanta" -name '.*')"
 fi
+for language in fr de es ru; do
+    [[ -s "$share/locale/$language/LC_MESSAGES/korvanta.mo" ]] || fail "the $language catalogue is not installed"
+done
+# The installed game finds its catalogues beside its data, in a "C" locale too.
+(cd / && LANGUAGE=de LC_ALL=C "$bin" --help) | grep -q '^Optionen:' || fail "LANGUAGE=de korvanta --help is not German"
 for file in README.md LICENSE copyright changelog.gz; do
     [[ -s "$doc/$file" ]] || fail "$doc/$file is missing"
 done

@@ -105,12 +105,14 @@ TEST(Settings, SavingRewritesTheGamesKeysInPlaceAndKeepsEveryOtherLine) {
     chosen.Difficulty = Skill::Hard;
     const std::string controls = KeyBindings().Text();
     const std::string rest = "scale = auto\nsmooth = off\nkeys = position\nmusic_volume = 100\neffects = on\n"
-                             "effects_volume = 100\ndifficulty = hard\ngame_speed = 100\ninvincible = off\nfewer_flashes = off\n" + controls;
+                             "effects_volume = 100\ndifficulty = hard\ngame_speed = 100\ninvincible = off\nfewer_flashes = off\n"
+                             "language = system\n" + controls;
     EXPECT_EQ(chosen.MergedInto("# mine\n[KORVANTA]\n  music = yes\nFullScreen=off\nother_key = 11\n\n[x]\nmusic = on"),
               "# mine\n[KORVANTA]\n  music = off\nFullScreen=off\nother_key = 11\n" + rest + "\n[x]\nmusic = on\n");
     EXPECT_EQ(chosen.MergedInto("[x]\na = 1\n"), "[x]\na = 1\n[korvanta]\nfullscreen = off\nscale = auto\n"
                                                  "smooth = off\nkeys = position\nmusic = off\nmusic_volume = 100\n"
-                                                 "effects = on\neffects_volume = 100\ndifficulty = hard\ngame_speed = 100\ninvincible = off\nfewer_flashes = off\n" + controls);
+                                                 "effects = on\neffects_volume = 100\ndifficulty = hard\ngame_speed = 100\n"
+                                                 "invincible = off\nfewer_flashes = off\nlanguage = system\n" + controls);
 }
 
 // Good values behind a 70 KiB comment, in any layout an editor writes, are
@@ -118,7 +120,8 @@ TEST(Settings, SavingRewritesTheGamesKeysInPlaceAndKeepsEveryOtherLine) {
 TEST(Settings, EveryLayoutIsReadAndKeptWhenAChangeIsSaved) {
     const std::string before = "# " + std::string(70 * 1024, 'c') + "\n[korvanta]\nscale = 2\nmusic = off\n";
     const std::string after = before + "fullscreen = off\nsmooth = off\nkeys = position\nmusic_volume = 100\n"
-                                       "effects = off\neffects_volume = 100\ndifficulty = normal\ngame_speed = 100\ninvincible = off\nfewer_flashes = off\n" +
+                                       "effects = off\neffects_volume = 100\ndifficulty = normal\ngame_speed = 100\n"
+                                       "invincible = off\nfewer_flashes = off\nlanguage = system\n" +
                               KeyBindings().Text();
     const std::string mark = "\xEF\xBB\xBF";
     const struct {

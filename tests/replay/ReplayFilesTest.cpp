@@ -3,6 +3,7 @@
 #include <random>
 #include <vector>
 
+#include "engine/Catalogue.h"
 #include "engine/MainLoop.h"
 #include "field/Stage1.h"
 #include "replay/ReplayFile.h"
@@ -292,4 +293,18 @@ TEST_F(ReplayFiles, ReadingCommandsChangeNoKeptFileAndAStartClearsLeftovers) {
     for (const std::string& leftover : leftovers)
         before.erase(leftover);
     EXPECT_EQ(files(), before);
+}
+
+// The language is the player's, never the run's: a run played in French
+// verifies in an English game, and saved the same as one played in English.
+TEST_F(ReplayFiles, ARunRecordedInFrenchVerifiesInEnglish) {
+    const ReplayFile english = Record(Skill::Normal, 60);
+    Catalogue::Use("fr", {"locale"});
+    const ReplayFile french = Record(Skill::Normal, 60);
+    Catalogue::Use("en", {});
+    ASSERT_FALSE(french.Frames.empty());
+    EXPECT_EQ(french.Checks.size(), english.Checks.size());
+    const GameRun result = Start("LANGUAGE=en", "--verify '" + Write("french.krp", french.Encode()) + "'");
+    EXPECT_EQ(result.Status, 0) << result.Err;
+    EXPECT_NE(result.Out.find("in sync"), std::string::npos) << result.Out;
 }

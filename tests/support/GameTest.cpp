@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "engine/Catalogue.h"
 #include "engine/MainLoop.h"
 #include "engine/TickSource.h"
 #include "engine/WindowShow.h"
@@ -24,6 +25,8 @@ void GameTest::TearDown() {
     engine.Pad = nullptr;
     engine.Pages = nullptr;
     engine.Labels = nullptr;
+    // A language chosen on the options page outlives the test's settings.
+    Catalogue::Use("en", {});
     TestWorld::Stop();
 }
 

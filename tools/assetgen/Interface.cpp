@@ -172,13 +172,6 @@ void inset(cairo_t* cr, double x, double y, double w, double h, double cut)
     cairo_stroke(cr);
 }
 
-void smallLabel(cairo_t* cr, const std::string& text, double cx, double cy)
-{
-    textPath(cr, text, 9.0, cx, cy);
-    setColour(cr, UiCyan, 0.75);
-    cairo_fill(cr);
-}
-
 void healthIcon(cairo_t* cr, double cx, double cy)
 {
     glow(cr, cx, cy, 16, HealthGreen, 0.35);
@@ -276,17 +269,14 @@ Canvas paintHudPanel()
         cairo_set_line_width(cr, 1.0);
         cairo_stroke(cr);
     }
-    smallLabel(cr, "SHOP", 310, 20);
 
     divider(cr, 428);
 
     // Money and score read-outs; the numbers are drawn at (500, 20) and
     // (800, 20) by the game.
     inset(cr, 486.5, 14.5, 272, 46, 8);
-    smallLabel(cr, "CREDITS", 526, 8);
     divider(cr, 774);
     inset(cr, 786.5, 14.5, 230, 46, 8);
-    smallLabel(cr, "SCORE", 819, 8);
     return canvas;
 }
 

@@ -14,18 +14,19 @@ const std::vector<Picture>& allPictures()
         {"Image/stars-abyss.png", paintAbyssStars},
         {"Image/planet-ice.png", paintIcePlanet},
         {"Image/nebula.png", paintNebula},
-        // Buttons: two frames, normal and highlighted. All bodies are 66 px
+        // Buttons: two frames, normal and highlighted, blank: the game
+        // writes their words in the language it speaks. All bodies are 66 px
         // high from y 6, so the exit button still looks whole when the menu
         // cuts its frames to 81 px.
-        {"Image/Play.png", [] { return paintMenuButton("PLAY", 134, 92, 66); }},
-        {"Image/Info.png", [] { return paintMenuButton("INFO", 128, 92, 66); }},
-        {"Image/ExitButton.png", [] { return paintMenuButton("EXIT", 128, 100, 66); }},
-        {"Image/Replay.png", [] { return paintMenuButton("REPLAY", 193, 93, 66); }},
-        {"Image/NextLevel.png", [] { return paintMenuButton("NEXT LEVEL", 193, 93, 66, 19.0); }},
+        {"Image/Play.png", [] { return paintMenuButton("", 134, 92, 66); }},
+        {"Image/Info.png", [] { return paintMenuButton("", 128, 92, 66); }},
+        {"Image/ExitButton.png", [] { return paintMenuButton("", 128, 100, 66); }},
+        {"Image/Replay.png", [] { return paintMenuButton("", 193, 93, 66); }},
+        {"Image/NextLevel.png", [] { return paintMenuButton("", 193, 93, 66, 19.0); }},
         // The menu's second row and the pages' Back: 64 px high, bodies of 50.
-        {"Image/Options.png", [] { return paintMenuButton("OPTIONS", 150, 64, 50, 19.0); }},
-        {"Image/Scores.png", [] { return paintMenuButton("SCORES", 150, 64, 50, 19.0); }},
-        {"Image/Back.png", [] { return paintMenuButton("BACK", 128, 64, 50, 19.0); }},
+        {"Image/Options.png", [] { return paintMenuButton("", 150, 64, 50, 19.0); }},
+        {"Image/Scores.png", [] { return paintMenuButton("", 150, 64, 50, 19.0); }},
+        {"Image/Back.png", [] { return paintMenuButton("", 128, 64, 50, 19.0); }},
         {"Image/ButtonH.png", [] { return paintShopButton("H"); }},
         {"Image/ButtonB.png", [] { return paintShopButton("B"); }},
         {"Image/ButtonN.png", [] { return paintShopButton("N"); }},
