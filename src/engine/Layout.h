@@ -58,7 +58,7 @@ struct Layout {
     // One row a setting: the label from its left edge, the value centred
     // between two small arrows.
     static constexpr int OptionRowsTop = 84;
-    static constexpr int OptionRowHeight = 30;
+    static constexpr int OptionRowHeight = 28;
     static constexpr int OptionLabelLeft = 200;
     static constexpr int OptionValueX = 700;
     static constexpr int OptionArrowGap = 130;

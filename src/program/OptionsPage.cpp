@@ -88,7 +88,7 @@ int NextOffered(const Settings::Choice& choice, int index, int by, bool wrap) {
 
 // Half the width of the place where each small arrow takes a click.
 constexpr int ArrowReach = 24;
-constexpr int RowTextDrop = 5;
+constexpr int RowTextDrop = 4;
 }  // namespace
 
 OptionsPage::OptionsPage(SettingsKeys& settings, std::function<void()> openControls)
