@@ -120,7 +120,8 @@ struct Layout {
     // and the level in the money box's.
     static constexpr ScreenPoint SkillLabel{972, 3};
     static constexpr ScreenPoint LevelLabel{620, 3};
-    // PRACTICE or ASSIST after the level, and an invincible ship's hits.
+    // PRACTICE or ASSIST after the level; an invincible ship's hits in the
+    // score box's edge, where a long count in any language has room.
     static constexpr ScreenPoint RunMarkLabel{690, 3};
-    static constexpr ScreenPoint HitsLabel{760, 3};
+    static constexpr ScreenPoint HitsLabel{870, 3};
 };
