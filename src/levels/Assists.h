@@ -5,10 +5,9 @@
 // What a player may ask of the game to make a level easier to learn or to
 // watch: a slower world, a ship that no hit harms, dim tints in place of
 // full-screen flashes. Chosen on the options page or for one run on the
-// command line, kept in every replay's header. A slower world or an
-// invincible ship makes a run an assisted one, which never reaches the
-// score table; fewer flashes changes nothing of play and is no assist to a
-// score.
+// command line, kept in every replay's header. Any of them makes a run an
+// assisted one, which never reaches the score table: its score is not
+// compared with those of runs flown without help.
 struct Assists {
     static constexpr int FullSpeed = 100;
     static constexpr int SlowestSpeed = 50;
@@ -24,7 +23,7 @@ struct Assists {
         return percent >= SlowestSpeed && percent <= FullSpeed && percent % SpeedStep == 0;
     }
     // True when a run with these cannot be compared with other runs' scores.
-    bool Assisted() const { return SpeedPercent != FullSpeed || Invincible; }
+    bool Assisted() const { return SpeedPercent != FullSpeed || Invincible || FewerFlashes; }
     // "speed 50 %, invincible, fewer flashes"; empty for none.
     std::string Named() const {
         std::string named;
