@@ -61,7 +61,9 @@ tap_key Escape              # pause
 sleep 0.5
 shot paused
 click_at 683 450            # Exit, back to the menu
-sleep 1.5
+# The menu must be up before ESC: on the pause overlay ESC would resume the
+# level instead, and a busy machine with sdl12-compat is slow to get there.
+sleep 3
 shot back-to-menu
 kill -0 "$pid" 2>/dev/null || fail "the game ended on Exit instead of returning to the menu"
 # Quit from the menu: ESC held long enough to be seen in a frame even on a
