@@ -97,6 +97,8 @@ const std::vector<Settings::Choice>& Settings::Choices() {
          [](S& s, int i) { s.Helps.Invincible = i; }},
         {"fewer_flashes", OffOn, [](const S& s) { return int(s.Helps.FewerFlashes); },
          [](S& s, int i) { s.Helps.FewerFlashes = i; }},
+        {"practice_restart", OffOn, [](const S& s) { return int(s.PracticeRestart); },
+         [](S& s, int i) { s.PracticeRestart = i; }},
     };
     return choices;
 }

@@ -45,6 +45,9 @@ public:
     Skill Difficulty = Skill::Normal;
     // Game speed, invincibility and fewer flashes.
     Assists Helps{};
+    // The practice page's "Restart at once": a lost practice ship brings the
+    // same start back without the game-over overlay.
+    bool PracticeRestart = false;
     // The keys and pad buttons of play, each a line of its own in the file.
     KeyBindings Bindings{};
 

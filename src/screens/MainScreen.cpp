@@ -31,6 +31,7 @@ constexpr ButtonPlace Places[MainScreen::ButtonCount] = {
     {"Image/ExitButton.png", 128, 81, Layout::RightColumnX, Layout::ButtonRowTop},
     {"Image/Options.png", 150, 64, Layout::OptionsColumnX, Layout::SecondRowTop},
     {"Image/Scores.png", 150, 64, Layout::ScoresColumnX, Layout::SecondRowTop},
+    {"Image/Practice.png", 150, 64, Layout::PracticeColumnX, Layout::SecondRowTop},
 };
 
 enum class Arrow { Left, Right, Up, Down };
@@ -225,7 +226,7 @@ void MainScreen::DropSecondClick() {
 }
 
 SDL_Rect& MainScreen::RectOf(int button) {
-    SDL_Rect* rects[ButtonCount] = {&PlayRect, &InfoRect, &ExitRect, &OptionsRect, &ScoresRect};
+    SDL_Rect* rects[ButtonCount] = {&PlayRect, &InfoRect, &ExitRect, &OptionsRect, &ScoresRect, &PracticeRect};
     return *rects[button];
 }
 
@@ -263,6 +264,9 @@ bool MainScreen::Fire(int button) {
         break;
     case ScoresButton:
         Open(MenuPages::Page::Scores);
+        break;
+    case PracticeButton:
+        Open(MenuPages::Page::Practice);
         break;
     default:
         break;
