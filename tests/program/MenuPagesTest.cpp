@@ -577,15 +577,17 @@ protected:
 };
 }  // namespace
 
-// With nothing kept, level 1 alone is offered. The mark, the cannon, the
-// rapid fire, the money and "Restart at once" chosen are what the level
-// starts with (full health and shield), and the setting is saved.
-TEST_F(PracticePageTest, TheChosenMarkShipAndRestartStartTheLevel) {
-    const Stage1* level = PracticeBy({SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT, SDLK_DOWN,
+// A score line at level 2 without a replay reaches it, and level 3 stays
+// out. The mark, the cannon, the rapid fire, the money and "Restart at
+// once" chosen are what the level starts with (full health and shield),
+// and the setting is saved.
+TEST_F(PracticePageTest, TheChosenLevelMarkShipAndRestartStartTheLevel) {
+    TempFolder::Put(Home / "scores.txt", "700 5 lost 3.2 2026-01-04 10:00:00 - normal 2\n");
+    const Stage1* level = PracticeBy({SDLK_RIGHT, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT, SDLK_DOWN,
                                       SDLK_RIGHT, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT});
     ASSERT_NE(level, nullptr);
     const LevelStart& start = level->Start;
-    EXPECT_EQ(start.Number, 1) << "only level 1 is reached";
+    EXPECT_EQ(start.Number, 2);
     EXPECT_TRUE(start.Practice);
     EXPECT_FALSE(start.InCampaign);
     EXPECT_EQ(start.FromMs, 20000);
