@@ -18,8 +18,8 @@ constexpr int RowHeight = 40;
 
 // The player-facing words of the page.
 constexpr const char* PageTitle = "PRACTICE";
-constexpr const char* Labels[PracticePage::Rows] = {"Level",      "Start at", "Cannon level",   "Rapid fire",
-                                                    "Money",      "Restart at once", "Start"};
+constexpr const char* Labels[PracticePage::Rows] = {"Level", "Start at",        "Cannon level", "Rapid fire",
+                                                    "Money", "Restart at once", "Start"};
 constexpr const char* BossWord = "Boss";
 constexpr const char* KeptShipWords = "The ship of your best kept run here (score ";
 constexpr const char* MiddleShipWords = "A steady buyer's ship by this mark";
