@@ -65,7 +65,7 @@ section() {
 }
 
 section 1 fields stars1.png stars2.png UIBackground.png
-section 3 large planet.png TheBoss.png Play.png Info.png ExitButton.png Replay.png Options.png Scores.png Back.png
+section 3 large planet.png TheBoss.png Play.png Info.png ExitButton.png Replay.png Options.png Practice.png Scores.png Back.png
 section 4 sprites ship.png BigExplosion.png MedExplosion.png SmallExplosion.png \
     ButtonH.png ButtonB.png ButtonN.png ButtonM.png Rocket.png ChargingBeam.png Ray.png BigRock.png \
     SpaceRockMedium.png SpaceRockSmall.png smallmine.png BigBug.png SmallBug.png GreenBullet.png \

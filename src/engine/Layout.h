@@ -24,16 +24,18 @@ struct Layout {
     static constexpr int RightColumnX = 683;
     static constexpr int ButtonRowTop = 400;
 
-    // The menu's second row, under the first: Options and Scores, their
-    // pictures at most 64 px tall.
-    static constexpr int OptionsColumnX = 427;
-    static constexpr int ScoresColumnX = 597;
+    // The menu's second row, under the first: Options, Practice and Scores
+    // under the three columns, their pictures at most 64 px tall.
+    static constexpr int OptionsColumnX = LeftColumnX;
+    static constexpr int PracticeColumnX = MiddleColumnX;
+    static constexpr int ScoresColumnX = RightColumnX;
     static constexpr int SecondRowTop = 505;
 
     // The middle of each button, where a player clicks.
     static constexpr ScreenPoint PlayButton{LeftColumnX, ButtonRowTop + 46};
     static constexpr ScreenPoint OptionsButton{OptionsColumnX, SecondRowTop + 32};
     static constexpr ScreenPoint ScoresButton{ScoresColumnX, SecondRowTop + 32};
+    static constexpr ScreenPoint PracticeButton{PracticeColumnX, SecondRowTop + 32};
     static constexpr ScreenPoint InfoButton{MiddleColumnX, ButtonRowTop + 46};
     static constexpr ScreenPoint MenuExitButton{RightColumnX, ButtonRowTop + 40};
     static constexpr ScreenPoint ReplayButton{LeftColumnX, ButtonRowTop + 46};

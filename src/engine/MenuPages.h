@@ -5,11 +5,11 @@
 
 // What the menu opens beyond its own pages, provided by the program: the
 // options and the scores pages, the list of levels Play offers when the
-// player has levels of their own, and the demo that plays when the menu is
-// left alone. The engine holds at most one and owns none.
+// player has levels of their own, the practice page, and the demo that plays
+// when the menu is left alone. The engine holds at most one and owns none.
 class MenuPages {
 public:
-    enum class Page { Options, Scores, Levels };
+    enum class Page { Options, Scores, Levels, Practice };
 
     virtual ~MenuPages() = default;
 
@@ -17,7 +17,7 @@ public:
     // level list, null when the player has no levels of their own (Play
     // then starts the campaign).
     virtual std::unique_ptr<MenuPage> Open(Page page) = 0;
-    // Starts the level chosen on the level list that just closed, if one
+    // Starts the level chosen on the level list or the practice page that just closed, if one
     // was; true when it did: the menu is then gone.
     virtual bool StartChosenLevel() = 0;
     // Starts a demo from the next frame on (it takes the window, and the

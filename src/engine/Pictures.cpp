@@ -7,7 +7,7 @@ const std::vector<const char*>& Pictures::All() {
     // most visibly, and the first one named is the first one looked for.
     static const std::vector<const char*> paths{
         "Image/stars1.png",        "Image/stars2.png",        "Image/planet.png",        "Image/Play.png",
-        "Image/Info.png",          "Image/ExitButton.png",    "Image/Options.png",       "Image/Scores.png",
+        "Image/Info.png",          "Image/ExitButton.png",    "Image/Options.png",       "Image/Scores.png",        "Image/Practice.png",
         "Image/Back.png",          "Image/UIBackground.png",  "Image/Health.png",        "Image/Shield.png",
         "Image/ButtonH.png",       "Image/ButtonB.png",       "Image/ButtonN.png",       "Image/ButtonM.png",
         "Image/Replay.png",        "Image/ship.png",          "Image/RedBullet.png",     "Image/GreenBullet.png",

@@ -109,6 +109,8 @@ const std::vector<Settings::Choice>& Settings::Choices() {
          [](S& s, int i) { s.Helps.FewerFlashes = i; }},
         {"language", Languages(), [](const S& s) { return LanguageIndex(s.Language); },
          [](S& s, int i) { s.Language = Languages()[static_cast<size_t>(i)]; }},
+        {"practice_restart", OffOn, [](const S& s) { return int(s.PracticeRestart); },
+         [](S& s, int i) { s.PracticeRestart = i; }},
     };
     return choices;
 }

@@ -48,6 +48,9 @@ public:
     // The language the game speaks: "system" (the desktop's) or a
     // language's code ("en", "fr", "de", "es", "ru").
     std::string Language = "system";
+    // The practice page's "Restart at once": a lost practice ship brings the
+    // same start back without the game-over overlay.
+    bool PracticeRestart = false;
     // The keys and pad buttons of play, each a line of its own in the file.
     KeyBindings Bindings{};
 

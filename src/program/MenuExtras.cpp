@@ -1,12 +1,18 @@
 #include "program/MenuExtras.h"
 
+#include <algorithm>
+#include <filesystem>
+
 #include "engine/Engine.h"
 #include "engine/Log.h"
 #include "engine/MainLoop.h"
 #include "keep/ScoreTable.h"
+#include "levels/Campaign.h"
+#include "levels/PracticeMarks.h"
 #include "program/ControlsPage.h"
 #include "program/LevelsPage.h"
 #include "program/OptionsPage.h"
+#include "program/PracticePage.h"
 #include "program/PageTrail.h"
 #include "program/ScoresPage.h"
 #include "program/SettingsKeys.h"
@@ -35,6 +41,8 @@ std::unique_ptr<MenuPage> MenuExtras::Open(Page page) {
     }
     if (page == Page::Levels)
         return OpenLevels();
+    if (page == Page::Practice)
+        return OpenPractice();
     // The page opens on the difficulty the player plays, or comes back as it was left.
     const int entry = BackToScores ? ScoresEntry : 0;
     const Skill shown = BackToScores ? ScoresSkill : Settings.Current().Difficulty;
@@ -58,6 +66,79 @@ std::unique_ptr<MenuPage> MenuExtras::OpenLevels() {
         return nullptr;
     return std::make_unique<LevelsPage>(std::move(levels),
                                         [this](LevelStart start) { ChosenLevel = std::move(start); });
+}
+
+// The campaign levels reached (by a kept score line at that level or beyond,
+// or a kept replay of it) and the kept replays of them that play here. A
+// kept run that would lend its ship to a mark and is not rebuilt yet puts
+// the page off to the next frame.
+namespace {
+// A level of three minutes is kept in about 100 KB. The practice page reads
+// the kept runs whole on the main loop, so a far larger file, which no
+// level of ours makes, is passed over rather than stalling the page.
+constexpr std::uintmax_t PracticeReplayBytes = 4 * 1024 * 1024;
+
+bool SmallEnoughToRead(const std::string& path) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    return !error && size <= PracticeReplayBytes;
+}
+}  // namespace
+
+std::unique_ptr<MenuPage> MenuExtras::OpenPractice() {
+    ChosenLevel.reset();
+    int furthest = 1;
+    std::vector<PracticePage::KeptRun> kept;
+    for (const ScoreTable::Run& run : Scores.Runs()) {
+        furthest = std::max(furthest, run.Level);
+        ReplayFile replay;
+        std::string why;
+        const std::string path = Replays + "/" + run.Replay;
+        if (Replays.empty() || run.Replay.empty() || OutOfSync.count(path) != 0 || !SmallEnoughToRead(path) ||
+            !RecordedLevel::Load(path, replay, why) || !replay.LevelFile.empty() || replay.MakesNoScore())
+            continue;
+        furthest = std::max<int>(furthest, replay.Level);
+        kept.push_back({replay.Level, path, run.Score, replay.LevelMs});
+    }
+    std::vector<int> reached;
+    for (int level = 1; level <= std::min(furthest, Campaign::Levels); ++level)
+        reached.push_back(level);
+    ToRebuild.clear();
+    for (int level : reached)
+        for (int32_t mark : PracticeMarks::Of(*Campaign::Get(level)))
+            if (const PracticePage::KeptRun* best = PracticePage::BestAt(kept, level, mark);
+                best != nullptr && Rebuilt.count(best->Path) == 0 &&
+                std::none_of(ToRebuild.begin(), ToRebuild.end(),
+                             [&](const PracticePage::KeptRun& run) { return run.Path == best->Path; }))
+                ToRebuild.push_back(*best);
+    if (!ToRebuild.empty()) {
+        Engine::Instance().Show = this;
+        return nullptr;
+    }
+    return std::make_unique<PracticePage>(std::move(reached), std::move(kept), Lent, Settings,
+                                          [this](LevelStart start) { ChosenLevel = std::move(start); });
+}
+
+void MenuExtras::PreparePractice() {
+    Engine& engine = Engine::Instance();
+    engine.Show = nullptr;
+    const float pointerX = engine.Input.MouseX, pointerY = engine.Input.MouseY;
+    for (const PracticePage::KeptRun& kept : ToRebuild) {
+        Rebuilt.insert(kept.Path);
+        ReplayFile run;
+        std::string why;
+        if (!RecordedLevel::Load(kept.Path, run, why))
+            continue;
+        for (const auto& [mark, ship] : TakeOver::ShipsAt(std::move(run), PracticeMarks::Of(*Campaign::Get(kept.Level))))
+            Lent[{kept.Path, mark}] = ship;
+    }
+    ToRebuild.clear();
+    ClearGame();
+    engine.Input.MouseX = pointerX;
+    engine.Input.MouseY = pointerY;
+    engine.PushScreen(new MainScreen(), "MainScreen");
+    if (auto* menu = dynamic_cast<MainScreen*>(engine.FindScreen("MainScreen")))
+        menu->Open(Page::Practice);
 }
 
 bool MenuExtras::StartChosenLevel() {
@@ -135,6 +216,10 @@ void MenuExtras::Begin(ReplayFile run, const std::string& path, ReplayShow::Rule
 
 bool MenuExtras::Frame() {
     Engine& engine = Engine::Instance();
+    if (!ToRebuild.empty()) {
+        PreparePractice();
+        return false;
+    }
     if (!Showing) {
         engine.Show = nullptr;
         return false;

@@ -9,6 +9,7 @@
 #include "engine/WindowShow.h"
 #include "field/Skill.h"
 #include "levels/LevelStart.h"
+#include "program/PracticePage.h"
 #include "replay/ReplayShow.h"
 
 class ReplayRecorder;
@@ -17,6 +18,8 @@ class SettingsKeys;
 
 // The program's side of the menu: its options page (and the controls page
 // it leads to), its scores page, the level list of the player's own levels,
+// the practice page (the ships of the kept runs it offers are rebuilt from
+// their replays first, in a frame of its own, and kept for the session),
 // and the recorded runs it shows in the window. A kept run chosen on the
 // scores page plays until it ends or ESC, then the scores page comes back; a
 // run named on the command line plays the same way, then the menu comes up. The
@@ -66,6 +69,9 @@ public:
 
 private:
     std::unique_ptr<MenuPage> OpenLevels();
+    std::unique_ptr<MenuPage> OpenPractice();
+    // Rebuilds the ships the practice page lacks, then a fresh menu opens it.
+    void PreparePractice();
     // The demo's run and its path: the best kept one that plays under
     // today's rules and has kept in sync, else the shipped one.
     bool FindDemo(ReplayFile& run, std::string& path);
@@ -78,6 +84,11 @@ private:
     std::string Shipped;
     // The level chosen on the level list, until the menu starts it.
     std::optional<LevelStart> ChosenLevel;
+    // The practice page's kept runs whose ships are not rebuilt yet; the
+    // ships rebuilt, and the replays they were rebuilt from.
+    std::vector<PracticePage::KeptRun> ToRebuild;
+    PracticePage::Ships Lent;
+    std::set<std::string> Rebuilt;
     std::unique_ptr<ReplayShow> Showing;
     std::string ShowingPath;
     // Where the show leads back: the scores page and the entry it played.

@@ -11,7 +11,6 @@
 #include "program/SettingsKeys.h"
 
 namespace {
-const std::vector<Settings::Choice>& Rows() { return Settings::Choices(); }
 
 // The labels of the file's keys and the unit after a number, if any.
 struct Wording {
@@ -91,6 +90,15 @@ constexpr int ArrowReach = 24;
 constexpr int RowTextDrop = 4;
 }  // namespace
 
+const std::vector<Settings::Choice>& OptionsPage::Rows() {
+    static const std::vector<Settings::Choice> rows = [] {
+        std::vector<Settings::Choice> all = Settings::Choices();
+        std::erase_if(all, [](const Settings::Choice& c) { return std::strcmp(c.Key, "practice_restart") == 0; });
+        return all;
+    }();
+    return rows;
+}
+
 OptionsPage::OptionsPage(SettingsKeys& settings, std::function<void()> openControls)
     : ListPage(TrNoop("OPTIONS"), 64), Running(settings), OpenControls(std::move(openControls)) {
     ChooseFirst();
@@ -117,6 +125,8 @@ std::string OptionsPage::Shown(const Settings::Choice& choice, const std::string
         shown[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(shown[0])));
     return shown;
 }
+
+int OptionsPage::ControlsRow() const { return OpenControls ? static_cast<int>(Rows().size()) : -1; }
 
 int OptionsPage::Entries() const { return static_cast<int>(Rows().size()) + (OpenControls ? 1 : 0); }
 

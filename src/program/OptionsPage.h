@@ -21,6 +21,9 @@ public:
     // `openControls` opens the controls page; without it there is no such row.
     explicit OptionsPage(SettingsKeys& settings, std::function<void()> openControls = {});
 
+    // The settings the page has a row for, in its order: every key of the
+    // file but the practice page's own.
+    static const std::vector<Settings::Choice>& Rows();
     // What the player reads for a setting, and for one of its words.
     static std::string Label(const Settings::Choice& choice);
     static std::string Shown(const Settings::Choice& choice, const std::string& word);
@@ -40,7 +43,7 @@ private:
 
     // The frame around row `entry`, its label included.
     void OutlineRow(SDL_Surface* target, int entry) const;
-    int ControlsRow() const { return OpenControls ? static_cast<int>(Settings::Choices().size()) : -1; }
+    int ControlsRow() const;
 
     SettingsKeys& Running;
     std::function<void()> OpenControls;

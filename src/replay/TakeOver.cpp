@@ -11,6 +11,7 @@
 #include "engine/TickSource.h"
 #include "field/Stage1.h"
 #include "field/UI.h"
+#include "replay/ReplayFile.h"
 #include "replay/ReplayPlayer.h"
 #include "replay/ReplayRecorder.h"
 
@@ -63,6 +64,30 @@ bool TakeOver::Rebuild(ReplayPlayer& player, uint32_t frames) {
     const Unseen quiet;
     player.Start();
     return player.PlayUnseenTo(frames) && player.LevelInPlay() != nullptr;
+}
+
+std::map<int32_t, Loadout> TakeOver::ShipsAt(ReplayFile run, const std::vector<int32_t>& levelMs) {
+    assert(std::is_sorted(levelMs.begin(), levelMs.end()));
+    Engine& engine = Engine::Instance();
+    SessionWatcher* const watcher = engine.Watcher;
+    const uint32_t clock = TickSource::Now();
+    std::map<int32_t, Loadout> ships;
+    {
+        ReplayPlayer player(std::move(run));
+        engine.Watcher = &player;
+        const Unseen quiet;
+        player.Start();
+        auto next = levelMs.begin();
+        for (uint32_t frames = 1; next != levelMs.end() && player.PlayUnseenTo(frames); ++frames) {
+            const Stage1* level = player.LevelInPlay();
+            for (; level != nullptr && next != levelMs.end() && level->Waves.LevelClock.GetTicks() >= *next; ++next)
+                ships[*next] = level->Carried();
+        }
+        engine.Watcher = watcher;
+    }
+    ClearGame();
+    TickSource::RunFrom(clock);
+    return ships;
 }
 
 void TakeOver::HandOver(const ReplayPlayer& player, ReplayRecorder& recorder) {

@@ -1,5 +1,9 @@
 #pragma once
 #include <cstdint>
+#include <map>
+#include <vector>
+
+#include "levels/Loadout.h"
 
 class ReplayFile;
 class ReplayPlayer;
@@ -23,6 +27,11 @@ public:
     // unheard through its first `frames` frames; false when the level ended
     // before them, and nothing is then left to take over.
     static bool Rebuild(ReplayPlayer& player, uint32_t frames);
+    // The ship `run` had when its level's clock reached each of `levelMs`
+    // (ascending), its world rebuilt unseen and unheard, then cleared away
+    // with every screen (the game clock and the engine's watcher are put
+    // back). A time the run never reached has no entry.
+    static std::map<int32_t, Loadout> ShipsAt(ReplayFile run, const std::vector<int32_t>& levelMs);
     // Gives the level `player` put up to the player, recorded by `recorder`,
     // which becomes the engine's watcher.
     static void HandOver(const ReplayPlayer& player, ReplayRecorder& recorder);

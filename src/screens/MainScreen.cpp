@@ -36,6 +36,7 @@ constexpr ButtonPlace Places[MainScreen::ButtonCount] = {
     {"Image/ExitButton.png", 128, 81, Layout::RightColumnX, Layout::ButtonRowTop, TrNoop("EXIT"), 25, 66},
     {"Image/Options.png", 150, 64, Layout::OptionsColumnX, Layout::SecondRowTop, TrNoop("OPTIONS"), 19, 50},
     {"Image/Scores.png", 150, 64, Layout::ScoresColumnX, Layout::SecondRowTop, TrNoop("SCORES"), 19, 50},
+    {"Image/Practice.png", 150, 64, Layout::PracticeColumnX, Layout::SecondRowTop, TrNoop("PRACTICE"), 19, 50},
 };
 
 enum class Arrow { Left, Right, Up, Down };
@@ -237,7 +238,7 @@ void MainScreen::DropSecondClick() {
 }
 
 SDL_Rect& MainScreen::RectOf(int button) {
-    SDL_Rect* rects[ButtonCount] = {&PlayRect, &InfoRect, &ExitRect, &OptionsRect, &ScoresRect};
+    SDL_Rect* rects[ButtonCount] = {&PlayRect, &InfoRect, &ExitRect, &OptionsRect, &ScoresRect, &PracticeRect};
     return *rects[button];
 }
 
@@ -275,6 +276,9 @@ bool MainScreen::Fire(int button) {
         break;
     case ScoresButton:
         Open(MenuPages::Page::Scores);
+        break;
+    case PracticeButton:
+        Open(MenuPages::Page::Practice);
         break;
     default:
         break;

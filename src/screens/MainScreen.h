@@ -33,7 +33,7 @@ public:
     static constexpr int MenuIdle = 60;
     // The buttons in the order of their pictures and rectangles: the first
     // row, then the second.
-    enum Button { PlayButton, InfoButton, ExitButton, OptionsButton, ScoresButton, ButtonCount };
+    enum Button { PlayButton, InfoButton, ExitButton, OptionsButton, ScoresButton, PracticeButton, ButtonCount };
 
     TTF_Font* TitleFont = nullptr;
     TTF_Font* TextFont = nullptr;
@@ -52,6 +52,7 @@ public:
     SDL_Rect ExitRect{0, 0, 0, 0};
     SDL_Rect OptionsRect{0, 0, 0, 0};
     SDL_Rect ScoresRect{0, 0, 0, 0};
+    SDL_Rect PracticeRect{0, 0, 0, 0};
     float CursorX = 0;
     float CursorY = 0;
     // The button the arrow keys or the pointer chose last; it shows lit

@@ -40,14 +40,16 @@ TEST(Settings, EveryValueOfEveryKeyRoundTripsAndTheNewerKeysRead) {
         }
     }
     const Settings read = Settings::Parse("scale = 3\nsmooth = yes\nkeys = Letters\nmusic_volume = 35\n"
-                                          "effects_volume=0\ndifficulty = HARD\n");
+                                          "effects_volume=0\ndifficulty = HARD\npractice_restart = on\n");
     EXPECT_EQ(read.Scale, 3);
     EXPECT_TRUE(read.Smooth);
     EXPECT_EQ(read.Keys, Settings::KeyReading::Letters);
     EXPECT_EQ(read.MusicVolume, 40);
     EXPECT_EQ(read.EffectsVolume, 0);
     EXPECT_EQ(read.Difficulty, Skill::Hard);
+    EXPECT_TRUE(read.PracticeRestart);
     const Settings defaults;
+    EXPECT_FALSE(defaults.PracticeRestart);
     EXPECT_EQ(defaults.Scale, Settings::AutoScale);
     EXPECT_EQ(defaults.Keys, Settings::KeyReading::Position);
     EXPECT_EQ(defaults.MusicVolume, 100);
@@ -106,13 +108,13 @@ TEST(Settings, SavingRewritesTheGamesKeysInPlaceAndKeepsEveryOtherLine) {
     const std::string controls = KeyBindings().Text();
     const std::string rest = "scale = auto\nsmooth = off\nkeys = position\nmusic_volume = 100\neffects = on\n"
                              "effects_volume = 100\ndifficulty = hard\ngame_speed = 100\ninvincible = off\nfewer_flashes = off\n"
-                             "language = system\n" + controls;
+                             "language = system\npractice_restart = off\n" + controls;
     EXPECT_EQ(chosen.MergedInto("# mine\n[KORVANTA]\n  music = yes\nFullScreen=off\nother_key = 11\n\n[x]\nmusic = on"),
               "# mine\n[KORVANTA]\n  music = off\nFullScreen=off\nother_key = 11\n" + rest + "\n[x]\nmusic = on\n");
     EXPECT_EQ(chosen.MergedInto("[x]\na = 1\n"), "[x]\na = 1\n[korvanta]\nfullscreen = off\nscale = auto\n"
                                                  "smooth = off\nkeys = position\nmusic = off\nmusic_volume = 100\n"
                                                  "effects = on\neffects_volume = 100\ndifficulty = hard\ngame_speed = 100\n"
-                                                 "invincible = off\nfewer_flashes = off\nlanguage = system\n" + controls);
+                                                 "invincible = off\nfewer_flashes = off\nlanguage = system\npractice_restart = off\n" + controls);
 }
 
 // Good values behind a 70 KiB comment, in any layout an editor writes, are
@@ -121,7 +123,7 @@ TEST(Settings, EveryLayoutIsReadAndKeptWhenAChangeIsSaved) {
     const std::string before = "# " + std::string(70 * 1024, 'c') + "\n[korvanta]\nscale = 2\nmusic = off\n";
     const std::string after = before + "fullscreen = off\nsmooth = off\nkeys = position\nmusic_volume = 100\n"
                                        "effects = off\neffects_volume = 100\ndifficulty = normal\ngame_speed = 100\n"
-                                       "invincible = off\nfewer_flashes = off\nlanguage = system\n" +
+                                       "invincible = off\nfewer_flashes = off\nlanguage = system\npractice_restart = off\n" +
                               KeyBindings().Text();
     const std::string mark = "\xEF\xBB\xBF";
     const struct {

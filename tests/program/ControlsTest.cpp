@@ -5,6 +5,7 @@
 #include "keep/ScoreTable.h"
 #include "program/ControlsPage.h"
 #include "program/Gamepad.h"
+#include "program/OptionsPage.h"
 #include "program/MenuExtras.h"
 #include "program/PageTrail.h"
 #include "program/SettingsKeys.h"
@@ -54,7 +55,7 @@ protected:
         Run(2);
         Click(Layout::OptionsButton);
         Run(20);
-        Click(Layout::OptionValue(static_cast<int>(Settings::Choices().size())));
+        Click(Layout::OptionValue(static_cast<int>(OptionsPage::Rows().size())));
         Run(20);
         ASSERT_NE(Page(), nullptr);
     }

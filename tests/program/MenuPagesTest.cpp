@@ -4,13 +4,17 @@
 #include <set>
 #include <tuple>
 
+#include "levels/Campaign.h"
+#include "levels/PracticeMarks.h"
 #include "program/Gamepad.h"
 #include "program/MenuExtras.h"
 #include "program/OptionsPage.h"
+#include "program/PracticePage.h"
 #include "program/RunKeeper.h"
 #include "program/ScoresPage.h"
 #include "program/SettingsKeys.h"
 #include "replay/ReplayFile.h"
+#include "screens/LoadingScreen.h"
 #include "screens/MainScreen.h"
 #include "support/GameProcess.h"
 #include "support/HostileReplay.h"
@@ -119,25 +123,27 @@ class PageWays : public MenuPagesTest,
                  public ::testing::WithParamInterface<std::tuple<MenuPages::Page, Way>> {};
 std::string WayName(const ::testing::TestParamInfo<std::tuple<MenuPages::Page, Way>>& info) {
     static const char* const ways[] = {"Mouse", "Keys", "Pad"};
-    const bool options = std::get<0>(info.param) == MenuPages::Page::Options;
-    return std::string(options ? "Options" : "Scores") + ways[int(std::get<1>(info.param))];
+    static const char* const pages[] = {"Options", "Scores", "Levels", "Practice"};
+    return std::string(pages[int(std::get<0>(info.param))]) + ways[int(std::get<1>(info.param))];
 }
 }  // namespace
 
 TEST_P(PageWays, EachPageOpensAndClosesAndEscapeOnlyThereGoesBack) {
     const auto [page, way] = GetParam();
     const bool scores = page == MenuPages::Page::Scores;
+    // Options, Practice and Scores are the second row, left to right.
+    const int rights = scores ? 2 : page == MenuPages::Page::Practice ? 1 : 0;
     EXPECT_EQ(CountPixels(PageTitle, TextColour, 2), 0);
     if (way == Way::Mouse) {
-        Click(scores ? Layout::ScoresButton : Layout::OptionsButton);
+        Click(scores ? Layout::ScoresButton : rights == 1 ? Layout::PracticeButton : Layout::OptionsButton);
     } else if (way == Way::Keys) {
         Tap(SDLK_DOWN);
-        if (scores)
+        for (int i = 0; i < rights; ++i)
             Tap(SDLK_RIGHT);
         Tap(SDLK_RETURN);
     } else {
         PadHat(SDL_HAT_DOWN);
-        if (scores)
+        for (int i = 0; i < rights; ++i)
             PadHat(SDL_HAT_RIGHT);
         PadPress(0);
     }
@@ -162,7 +168,8 @@ TEST_P(PageWays, EachPageOpensAndClosesAndEscapeOnlyThereGoesBack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Playthrough, PageWays,
-                         ::testing::Combine(::testing::Values(MenuPages::Page::Options, MenuPages::Page::Scores),
+                         ::testing::Combine(::testing::Values(MenuPages::Page::Options, MenuPages::Page::Scores,
+                                                              MenuPages::Page::Practice),
                                             ::testing::Values(Way::Mouse, Way::Keys, Way::Pad)),
                          WayName);
 
@@ -176,7 +183,7 @@ TEST_F(MenuPagesTest, EverySettingChangedOnThePageIsInSettingsIni) {
     Click(Layout::OptionValue(1));  // within 250 ms of the opening click: swallowed
     Run(20);
     EXPECT_EQ(Keys.Current(), Settings());
-    const auto& rows = Settings::Choices();
+    const auto& rows = OptionsPage::Rows();
     ASSERT_EQ(std::string(rows.front().Key), "fullscreen");
     const std::string file = Home / "settings.ini";
     const auto check = [&](size_t row, int expected, const char* how) {
@@ -539,4 +546,97 @@ TEST_F(MenuPagesTest, PlayListsThePlayersLevelsAndLeavesOutABrokenOne) {
     EXPECT_EQ(run.Status, 1);
     EXPECT_NE(run.Err.find("recorded with other game rules (the level quiet.level has changed since)"), std::string::npos)
         << run.Err;
+}
+
+namespace {
+// The practice page's rows from its Start (chosen when it opens) up.
+constexpr int RowsAboveStart = 6;
+
+class PracticePageTest : public MenuPagesTest {
+protected:
+    // Opens the practice page as the files in Home are now, works it by
+    // `keys` from the level row, then Start; the practice level put up.
+    Stage1* PracticeBy(const std::vector<SDLKey>& keys) {
+        Keep();
+        Click(Layout::PracticeButton);
+        Run(20);
+        EXPECT_TRUE(PageOpen()) << "no practice page";
+        for (int row = 0; row < RowsAboveStart; ++row)
+            Tap(SDLK_UP);
+        int down = 0;
+        for (SDLKey key : keys) {
+            Tap(key);
+            down += key == SDLK_DOWN;
+        }
+        for (; down < RowsAboveStart; ++down)
+            Tap(SDLK_DOWN);
+        Tap(SDLK_RETURN);
+        Run(2);
+        return Level();
+    }
+};
+}  // namespace
+
+// A score line at level 2 without a replay reaches it, and level 3 stays
+// out. The mark, the cannon, the rapid fire, the money and "Restart at
+// once" chosen are what the level starts with (full health and shield),
+// and the setting is saved.
+TEST_F(PracticePageTest, TheChosenLevelMarkShipAndRestartStartTheLevel) {
+    TempFolder::Put(Home / "scores.txt", "700 5 lost 3.2 2026-01-04 10:00:00 - normal 2\n");
+    const Stage1* level = PracticeBy({SDLK_RIGHT, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT, SDLK_DOWN,
+                                      SDLK_RIGHT, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT});
+    ASSERT_NE(level, nullptr);
+    const LevelStart& start = level->Start;
+    EXPECT_EQ(start.Number, 2);
+    EXPECT_TRUE(start.Practice);
+    EXPECT_FALSE(start.InCampaign);
+    EXPECT_EQ(start.FromMs, 20000);
+    EXPECT_GE(level->Waves.LevelClock.GetTicks(), 20000);
+    Loadout ship = PracticeMarks::Middle(*start.Plan, 20000);
+    ship.Cannons += 1;
+    ship.RapidFires += 2;
+    ship.Money += PracticePage::MoneyStep;
+    EXPECT_EQ(start.Ship, ship);
+    EXPECT_EQ(start.Ship.Health, 100);
+    EXPECT_EQ(start.Ship.Shield, 100);
+    EXPECT_TRUE(start.RestartAtOnce);
+    EXPECT_TRUE(Settings::Load(Home / "settings.ini").PracticeRestart);
+}
+
+// A kept run of level 2 reaches it (level 3 stays out) and lends the ship
+// its replay had at a mark it reached, rebuilt from the replay; at a mark
+// past its end the ship is a middle one.
+TEST_F(PracticePageTest, TheShipIsTheBestKeptRunsAtTheMarkAndItsLevelIsReached) {
+    Loadout carried;
+    carried.Cannons = 5;
+    carried.RapidFires = 3;
+    carried.Money = 777;
+    ASSERT_NE(carried, PracticeMarks::Middle(*Campaign::Get(2), 0));
+    TheEngine().PushScreen(new LoadingScreen(Campaign::Start(2, carried)), "LoadingScreen");
+    Run(30);
+    Tap(SDLK_q);
+    Run(20);
+    Click(Layout::OverlayExitButton);
+    Run(3);
+    std::string kept;
+    for (const auto& entry : fs::directory_iterator(Home / "replays"))
+        if (entry.path().filename() != "last.krp")
+            kept = entry.path().filename().string();
+    ASSERT_FALSE(kept.empty());
+    TempFolder::Put(Home / "scores.txt", "700 5 lost 3.2 2026-01-04 10:00:00 " + kept + " normal 2\n");
+
+    const Stage1* level = PracticeBy({SDLK_RIGHT, SDLK_RIGHT});
+    ASSERT_NE(level, nullptr);
+    EXPECT_EQ(level->Start.Number, 2);
+    EXPECT_EQ(level->Start.FromMs, 0);
+    Loadout lent = carried;
+    lent.Health = lent.Shield = 100;
+    EXPECT_EQ(level->Start.Ship, lent);
+    EXPECT_EQ(TheEngine().Watcher, &Keeper->Watcher()) << "the rebuild kept the watcher";
+
+    FreshMenu();
+    level = PracticeBy({SDLK_RIGHT, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT});
+    ASSERT_NE(level, nullptr);
+    EXPECT_EQ(level->Start.FromMs, PracticeMarks::StepMs);
+    EXPECT_EQ(level->Start.Ship, PracticeMarks::Middle(*level->Start.Plan, PracticeMarks::StepMs));
 }

@@ -81,7 +81,7 @@ TEST_F(MenuTest, ArrowKeysWalkTheTwoRowsAndEnterFiresTheButtonReached) {
         B Reached;
     } walks[] = {
         {{SDLK_LEFT, SDLK_UP}, B::PlayButton},        {{SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT}, B::ExitButton},
-        {{SDLK_DOWN}, B::OptionsButton},              {{SDLK_RIGHT, SDLK_DOWN}, B::OptionsButton},
+        {{SDLK_DOWN}, B::OptionsButton},              {{SDLK_RIGHT, SDLK_DOWN}, B::PracticeButton},
         {{SDLK_RIGHT, SDLK_RIGHT, SDLK_DOWN}, B::ScoresButton}, {{SDLK_DOWN, SDLK_RIGHT, SDLK_UP}, B::InfoButton},
         {{SDLK_DOWN, SDLK_DOWN, SDLK_LEFT}, B::OptionsButton},
     };

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Plays the built game in a real X window on a virtual X server of its own:
-# opens the menu, the options page (back with ESC) and the scores page (back
+# opens the menu, the options and practice pages (back with ESC) and the scores page (back
 # with its Back button), clicks Play, flies and fires for a second, pauses,
 # leaves the level with Exit, quits with ESC, and checks the exit status is 0.
 # Screenshots of every step land in the output folder.
@@ -37,13 +37,19 @@ geometry=$(xdotool getwindowgeometry "$win" | awk '/Geometry/ {print $2}')
 sleep 1
 shot menu
 
-click_at 427 537            # Options
+click_at 341 537            # Options
 sleep 0.5
 shot options
 tap_key Escape              # back to the menu, not out of the game
 sleep 0.5
 kill -0 "$pid" 2>/dev/null || fail "ESC on the options page ended the game"
-click_at 597 537            # Scores
+click_at 512 537            # Practice
+sleep 0.5
+shot practice
+tap_key Escape
+sleep 0.5
+kill -0 "$pid" 2>/dev/null || fail "ESC on the practice page ended the game"
+click_at 683 537            # Scores
 sleep 0.5
 shot scores
 click_at 512 537            # Back

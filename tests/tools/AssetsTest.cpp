@@ -50,7 +50,7 @@ struct AssetPicture {
 // Strips are frame width x frame count by frame height.
 const std::tuple<const char*, int, int> Strips[] = {
     {"Image/Play.png", 134 * 2, 92}, {"Image/Info.png", 128 * 2, 92}, {"Image/ExitButton.png", 128 * 2, 100},
-    {"Image/Replay.png", 193 * 2, 93}, {"Image/Options.png", 150 * 2, 64}, {"Image/Scores.png", 150 * 2, 64},
+    {"Image/Replay.png", 193 * 2, 93}, {"Image/Options.png", 150 * 2, 64}, {"Image/Scores.png", 150 * 2, 64}, {"Image/Practice.png", 150 * 2, 64},
     {"Image/Back.png", 128 * 2, 64}, {"Image/BigExplosion.png", 40 * 14, 40}, {"Image/MedExplosion.png", 20 * 9, 21},
     {"Image/SmallExplosion.png", 21 * 7, 21}, {"Image/ship.png", 64 * 3, 64}, {"Image/Rocket.png", 18 * 2, 10},
     {"Image/TheBoss.png", 260 * 2, 127}, {"Image/ButtonH.png", 25 * 3, 25}, {"Image/ButtonB.png", 25 * 3, 25},

@@ -26,6 +26,7 @@ const std::vector<Picture>& allPictures()
         // The menu's second row and the pages' Back: 64 px high, bodies of 50.
         {"Image/Options.png", [] { return paintMenuButton("", 150, 64, 50, 19.0); }},
         {"Image/Scores.png", [] { return paintMenuButton("", 150, 64, 50, 19.0); }},
+        {"Image/Practice.png", [] { return paintMenuButton("", 150, 64, 50, 19.0); }},
         {"Image/Back.png", [] { return paintMenuButton("", 128, 64, 50, 19.0); }},
         {"Image/ButtonH.png", [] { return paintShopButton("H"); }},
         {"Image/ButtonB.png", [] { return paintShopButton("B"); }},
