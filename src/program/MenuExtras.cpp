@@ -85,9 +85,8 @@ bool SmallEnoughToRead(const std::string& path) {
 }
 }  // namespace
 
-std::unique_ptr<MenuPage> MenuExtras::OpenPractice() {
-    ChosenLevel.reset();
-    int furthest = 1;
+std::vector<PracticePage::KeptRun> MenuExtras::KeptRuns(int& furthest) {
+    furthest = 1;
     std::vector<PracticePage::KeptRun> kept;
     for (const ScoreTable::Run& run : Scores.Runs()) {
         furthest = std::max(furthest, run.Level);
@@ -100,6 +99,13 @@ std::unique_ptr<MenuPage> MenuExtras::OpenPractice() {
         furthest = std::max<int>(furthest, replay.Level);
         kept.push_back({replay.Level, path, run.Score, replay.LevelMs});
     }
+    return kept;
+}
+
+std::unique_ptr<MenuPage> MenuExtras::OpenPractice() {
+    ChosenLevel.reset();
+    int furthest = 1;
+    std::vector<PracticePage::KeptRun> kept = KeptRuns(furthest);
     std::vector<int> reached;
     for (int level = 1; level <= std::min(furthest, Campaign::Levels); ++level)
         reached.push_back(level);
@@ -139,6 +145,20 @@ void MenuExtras::PreparePractice() {
     engine.PushScreen(new MainScreen(), "MainScreen");
     if (auto* menu = dynamic_cast<MainScreen*>(engine.FindScreen("MainScreen")))
         menu->Open(Page::Practice);
+}
+
+Loadout MenuExtras::PracticeShip(int level, int32_t ms) {
+    int furthest = 1;
+    const std::vector<PracticePage::KeptRun> kept = KeptRuns(furthest);
+    const PracticePage::KeptRun* best = PracticePage::BestAt(kept, level, ms);
+    ReplayFile run;
+    std::string why;
+    if (best != nullptr && Lent.count({best->Path, ms}) == 0 && RecordedLevel::Load(best->Path, run, why)) {
+        for (const auto& [mark, ship] : TakeOver::ShipsAt(std::move(run), {ms}))
+            Lent[{best->Path, mark}] = ship;
+    }
+    const auto lent = best != nullptr ? Lent.find({best->Path, ms}) : Lent.end();
+    return lent != Lent.end() ? lent->second : PracticeMarks::Middle(*Campaign::Get(level), ms);
 }
 
 bool MenuExtras::StartChosenLevel() {

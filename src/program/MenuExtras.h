@@ -66,9 +66,17 @@ public:
     void TakeOverWith(ReplayRecorder* recorder) { Recorder = recorder; }
     // The run showing now; null when none is.
     const ReplayShow* Current() const { return Showing.get(); }
+    // The ship a practice of campaign level `level` from the mark `ms`
+    // starts with when the player has not chosen one: what the best kept
+    // run of it had by then, rebuilt from its replay (every screen is
+    // cleared), else a middle ship for the mark.
+    Loadout PracticeShip(int level, int32_t ms);
 
 private:
     std::unique_ptr<MenuPage> OpenLevels();
+    // The kept runs of campaign levels that play here, and the furthest
+    // level a kept score line or replay reached.
+    std::vector<PracticePage::KeptRun> KeptRuns(int& furthest);
     std::unique_ptr<MenuPage> OpenPractice();
     // Rebuilds the ships the practice page lacks, then a fresh menu opens it.
     void PreparePractice();

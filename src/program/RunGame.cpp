@@ -88,8 +88,8 @@ void RemoveLeftovers(const UserFolders& folders) {
     ReplayShelf(folders.Replays()).RemoveLeftovers();
 }
 
-// The practice start --start-at asks for, or a line on stderr saying why
-// there is none.
+// The practice start --start-at asks for (with a middle ship until the
+// kept runs are read), or a line on stderr saying why there is none.
 std::optional<LevelStart> PracticeStart(const CommandLine::Choice& choice) {
     const int number = choice.Level.value_or(1);
     const LevelStart level = Campaign::Start(number, {}, false);
@@ -202,6 +202,11 @@ int RunGame(int argc, char** argv) {
             } else if (!choice.ReplayFile.empty()) {
                 extras.Replay(std::move(recorded));
             }
+            // Practice from the command line starts with the ship the
+            // practice page offers first.
+            if (practice)
+                practice = PracticeMarks::Start(*practice, practice->FromMs,
+                                                extras.PracticeShip(practice->Number, practice->FromMs));
             // A level asked for on the command line is played on its own,
             // with a new game's ship, instead of the menu. It comes up on a
             // clock held still, as within a frame, for its recording.

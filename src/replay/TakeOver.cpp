@@ -85,8 +85,9 @@ std::map<int32_t, Loadout> TakeOver::ShipsAt(ReplayFile run, const std::vector<i
         }
         engine.Watcher = watcher;
     }
-    ClearGame();
+    // The clock goes back first, so that the timers cleared start from it.
     TickSource::RunFrom(clock);
+    ClearGame();
     return ships;
 }
 

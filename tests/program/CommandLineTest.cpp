@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "levels/Campaign.h"
+#include "levels/PracticeMarks.h"
 #include "program/CommandLine.h"
+#include "replay/ReplayFile.h"
 #include "support/GameProcess.h"
 
 namespace {
@@ -118,3 +121,34 @@ TEST(CommandLineProgram, AnswersWithTheRightStatusAndOpensNoWindowForAMistake) {
     }
 }
 
+
+// --start-at flies what the best kept run had at the mark (won.krp reaches
+// the boss with six cannons, one rapid fire and 299 credits), and a middle
+// ship for a level no kept run has played.
+TEST(CommandLineProgram, PracticeStartsWithTheBestKeptRunsShip) {
+    GameProcess game;
+    const std::filesystem::path kept = game / "korvanta";
+    std::filesystem::create_directories(kept / "replays");
+    std::filesystem::copy_file(KORVANTA_SOURCE_DIR "/tests/replays/won.krp", kept / "replays/won.krp");
+    game.Put(kept / "scores.txt", "100 1 lost 20.0 2026-12-01 09:00:00 x.krp normal 1\n"
+                                  "8900 1 won 185.2 2026-12-01 10:00:00 won.krp normal 1\n");
+    const struct {
+        const char* Args;
+        int Second;
+        Loadout Ship;
+    } cases[] = {
+        {"--start-at 160", 160, {.Money = 299, .Cannons = 6, .RapidFires = 1}},
+        {"--level 2 --start-at 60", 60, PracticeMarks::Middle(*Campaign::Get(2), 60000)},
+    };
+    for (const auto& c : cases) {
+        const GameRun run = game.Start("XDG_DATA_HOME=" + game.Path.string(), c.Args + std::string(" --frames 5"));
+        ASSERT_EQ(run.Status, 0) << run.Err;
+        ReplayFile practice;
+        std::string why;
+        ASSERT_TRUE(ReplayFile::Load(kept / "replays/last.krp", practice, why)) << why;
+        EXPECT_EQ(practice.FromMs, c.Second * 1000);
+        EXPECT_EQ(practice.Ship.Cannons, c.Ship.Cannons) << c.Args;
+        EXPECT_EQ(practice.Ship.RapidFires, c.Ship.RapidFires) << c.Args;
+        EXPECT_EQ(practice.Ship.Money, c.Ship.Money) << c.Args;
+    }
+}
