@@ -157,6 +157,23 @@ const char* Catalogue::Text(const char* english) {
     return found == state.Now->end() ? english : found->second.c_str();
 }
 
+const char* Catalogue::Text(const char* context, const char* english) {
+    const State& state = ::Current();
+    if (state.Pseudo || state.Now == nullptr)
+        return Text(english);
+    // A compiled catalogue keys such a text as its context, byte 4, the text.
+    const auto found = state.Now->find(std::string(context) + '\x04' + english);
+    return found == state.Now->end() ? english : found->second.c_str();
+}
+
+std::string Catalogue::Decimal(std::string_view number) {
+    const size_t point = number.find('.');
+    if (point == std::string_view::npos)
+        return std::string(number);
+    // TRANSLATORS: a decimal number, {1} its whole part and {2} its fraction.
+    return Fill(Tr("{1}.{2}"), {number.substr(0, point), number.substr(point + 1)});
+}
+
 std::string Catalogue::Fill(std::string_view pattern, std::initializer_list<std::string_view> values) {
     std::string text;
     for (size_t i = 0; i < pattern.size(); ++i) {

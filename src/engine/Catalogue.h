@@ -17,7 +17,8 @@
 //
 // Texts are wrapped where they are written: Tr("Music") for a text used at
 // once, TrNoop("Music") for one kept in a table and passed through Tr where
-// it is shown. Both are keywords of xgettext (the pot target).
+// it is shown; TrIn("outcome", "left") for a word with more than one sense.
+// All three are keywords of xgettext (the pot target).
 class Catalogue {
 public:
     // A language the game speaks: its code and its name in itself.
@@ -46,8 +47,13 @@ public:
     // `english` in the language spoken now; `english` itself where the
     // catalogue has no translation.
     static const char* Text(const char* english);
+    // `english` in the sense `context` names, for a word the game uses in
+    // more than one sense ("left" the key, "left" the level).
+    static const char* Text(const char* context, const char* english);
     // `pattern` with {1}, {2}... replaced by `values` in order.
     static std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> values);
+    // A number written with a point ("72.4") as the language writes it.
+    static std::string Decimal(std::string_view number);
 
     // `text` (UTF-8) in capitals, the accented Latin and the Cyrillic
     // letters included; other bytes stay as they are.
@@ -68,5 +74,7 @@ public:
 
 // The translation of `english` now.
 inline const char* Tr(const char* english) { return Catalogue::Text(english); }
+// The translation of `english` in the sense `context` names.
+inline const char* TrIn(const char* context, const char* english) { return Catalogue::Text(context, english); }
 // Marks a text kept in a table for the catalogue; Tr translates it where shown.
 #define TrNoop(text) text

@@ -19,8 +19,8 @@ Engine& Engine::Instance() {
     return engine;
 }
 
-bool Engine::Fail(const std::string& what) {
-    LastError = what + ": " + SDL_GetError();
+bool Engine::Fail(const char* pattern) {
+    LastError = Catalogue::Fill(pattern, {SDL_GetError()});
     return false;
 }
 
@@ -31,13 +31,13 @@ bool Engine::Init(const std::string& caption, const WindowMode& mode) {
     // Sound is optional: the video and timer subsystems must start, the
     // audio one may fail on a machine without a sound device.
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) == -1)
-        return Fail("cannot start SDL");
+        return Fail(Tr("cannot start SDL: {1}"));
     // Only before the first video mode does SDL tell the desktop's size.
     Window.MeasureDesktop();
     if (!OpenFirstWindow(mode))
-        return Fail("cannot open the 1024x600 window");
+        return Fail(Tr("cannot open the 1024x600 window: {1}"));
     if (TTF_Init() == -1)
-        return Fail("cannot start SDL_ttf");
+        return Fail(Tr("cannot start SDL_ttf: {1}"));
     {
         const AlsaSilencer quiet;
         AudioOpen = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 4096) == 0;
@@ -67,7 +67,7 @@ void Engine::TakeWindowSurfaces() {
 
 bool Engine::SetWindowMode(const WindowMode& mode) {
     if (!Window.IsOpen()) {
-        LastError = "no window is open";
+        LastError = Tr("no window is open");
         return false;
     }
     const WindowMode before = Window.Mode();
@@ -75,7 +75,7 @@ bool Engine::SetWindowMode(const WindowMode& mode) {
     if (!shown) {
         LastError = Window.Error();
         if (!Window.Open(before))
-            Log::Error("the window cannot be opened again: " + Window.Error());
+            Log::Error(Catalogue::Fill(Tr("the window cannot be opened again: {1}"), {Window.Error()}));
     }
     TakeWindowSurfaces();
     return shown;

@@ -102,7 +102,8 @@ private:
     ~Engine();
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
-    bool Fail(const std::string& what);
+    // Sets LastError to `pattern` with what SDL said as {1}; false.
+    bool Fail(const char* pattern);
     bool OpenFirstWindow(const WindowMode& mode);
     // Surface and DisplaySurface as the window has them now.
     void TakeWindowSurfaces();

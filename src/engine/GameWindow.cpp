@@ -1,5 +1,6 @@
 #include "engine/GameWindow.h"
 
+#include "engine/Catalogue.h"
 #include "engine/Layout.h"
 
 namespace {
@@ -36,7 +37,7 @@ PictureFit GameWindow::FitFor(const WindowMode& mode) const {
 
 bool GameWindow::Open(const WindowMode& mode) {
     if (mode.Fullscreen && (DeskW <= 0 || DeskH <= 0)) {
-        Why = "the video driver does not tell the screen's size";
+        Why = Tr("the video driver does not tell the screen's size");
         return false;
     }
     const PictureFit fit = FitFor(mode);
@@ -82,7 +83,7 @@ bool GameWindow::UsePicture() {
         Own = SDL_CreateRGBSurface(SDL_SWSURFACE, Layout::WindowWidth, Layout::WindowHeight, f->BitsPerPixel,
                                    f->Rmask, f->Gmask, f->Bmask, 0);
         if (Own == nullptr) {
-            Why = std::string("cannot make the game's picture: ") + SDL_GetError();
+            Why = Catalogue::Fill(Tr("cannot make the game's picture: {1}"), {SDL_GetError()});
             return false;
         }
     }

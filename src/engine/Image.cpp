@@ -4,8 +4,10 @@
 
 #include <cstring>
 
+#include "engine/Catalogue.h"
+
 ImageLoadError::ImageLoadError(const std::string& path, const std::string& reason)
-    : std::logic_error("Null pointer in Image constructor"), Path(path), Reason(reason) {}
+    : std::logic_error(TrNoop("Null pointer in Image constructor")), Path(path), Reason(reason) {}
 
 namespace {
 // The picture in the window's format with alpha, run-length encoded: a blit

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <set>
 
+#include "engine/Catalogue.h"
+
 namespace {
 int warnings = 0;
 std::set<std::string>& Seen() {
@@ -39,7 +41,7 @@ size_t PrintableSequence(std::string_view text) {
 
 void Log::Warn(const std::string& message) {
     ++warnings;
-    std::fprintf(stderr, "korvanta: warning: %s\n", message.c_str());
+    std::fprintf(stderr, "korvanta: %s\n", Catalogue::Fill(Tr("warning: {1}"), {message}).c_str());
 }
 
 void Log::WarnOnce(const std::string& message) {
@@ -47,7 +49,9 @@ void Log::WarnOnce(const std::string& message) {
         Warn(message);
 }
 
-void Log::Error(const std::string& message) { std::fprintf(stderr, "korvanta: error: %s\n", message.c_str()); }
+void Log::Error(const std::string& message) {
+    std::fprintf(stderr, "korvanta: %s\n", Catalogue::Fill(Tr("error: {1}"), {message}).c_str());
+}
 
 int Log::WarningCount() { return warnings; }
 

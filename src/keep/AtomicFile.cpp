@@ -11,7 +11,9 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
+#include "engine/Catalogue.h"
 #include "engine/Log.h"
 
 void (*AtomicFile::BeforeRename)(const std::string&) = nullptr;
@@ -22,8 +24,31 @@ constexpr size_t TemporaryTail = 7;  // ".XXXXXX"
 // As many links as the kernel follows.
 constexpr int MostLinks = 40;
 
-std::string Failure(const char* what, const std::string& path, int error) {
-    return std::string(what) + " " + Log::Quoted(path) + ": " + std::strerror(error);
+// The system's words for `error`, in the player's language where the game
+// has them: the C library speaks English in the "C" locale the game keeps.
+std::string ErrorText(int error) {
+    static constexpr std::pair<int, const char*> Known[] = {
+        {ENOENT, TrNoop("No such file or directory")},
+        {EACCES, TrNoop("Permission denied")},
+        {EPERM, TrNoop("Operation not permitted")},
+        {EROFS, TrNoop("Read-only file system")},
+        {ENOSPC, TrNoop("No space left on device")},
+        {EDQUOT, TrNoop("Disk quota exceeded")},
+        {ENOTDIR, TrNoop("Not a directory")},
+        {EISDIR, TrNoop("Is a directory")},
+        {ELOOP, TrNoop("Too many levels of symbolic links")},
+        {EIO, TrNoop("Input/output error")},
+        {ENAMETOOLONG, TrNoop("File name too long")},
+    };
+    for (const auto& [number, english] : Known)
+        if (number == error && Catalogue::Current() != "en")
+            return Tr(english);
+    return std::strerror(error);
+}
+
+// `pattern` with the path ({1}) and what the system said ({2}).
+std::string Failure(const char* pattern, const std::string& path, int error) {
+    return Catalogue::Fill(pattern, {Log::Quoted(path), ErrorText(error)});
 }
 
 std::string FolderOf(const std::string& path) {
@@ -112,11 +137,11 @@ std::string WriteTemporary(const std::string& folder, const std::string& name, s
     std::string temporary = folder + "/." + name + ".XXXXXX";
     const int fd = mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
-        reason = Failure("cannot create a file in", folder, errno);
+        reason = Failure(Tr("cannot create a file in {1}: {2}"), folder, errno);
         return "";
     }
     if (!FillTemporary(fd, text, mode)) {
-        reason = Failure("cannot write", folder + "/" + name, errno);
+        reason = Failure(Tr("cannot write {1}: {2}"), folder + "/" + name, errno);
         unlink(temporary.c_str());
         return "";
     }
@@ -136,11 +161,11 @@ std::string FirstFreeName(const std::string& path, const std::string& suffix,
         if (place(target))
             return target;
         if (errno != EEXIST) {
-            reason = Failure("cannot set aside", path, errno);
+            reason = Failure(Tr("cannot set aside {1}: {2}"), path, errno);
             return "";
         }
     }
-    reason = "cannot set aside " + Log::Quoted(path) + ": too many older copies";
+    reason = Catalogue::Fill(Tr("cannot set aside {1}: too many older copies"), {Log::Quoted(path)});
     return "";
 }
 
@@ -152,7 +177,7 @@ bool AtomicFile::MakeFolders(const std::string& folder, std::string& reason) {
         const std::string prefix = folder.substr(0, end);
         if (!prefix.empty() && !IsFolder(prefix) && mkdir(prefix.c_str(), 0755) != 0 &&
             !(errno == EEXIST && IsFolder(prefix))) {
-            reason = Failure("cannot create the folder", prefix, errno == EEXIST ? ENOTDIR : errno);
+            reason = Failure(Tr("cannot create the folder {1}: {2}"), prefix, errno == EEXIST ? ENOTDIR : errno);
             return false;
         }
         if (end == std::string::npos)
@@ -173,13 +198,13 @@ bool AtomicFile::Resolve(const std::string& path, std::string& resolved, std::st
         const std::string next(target, static_cast<size_t>(length));
         resolved = next.front() == '/' ? next : FolderOf(resolved) + "/" + next;
     }
-    reason = Failure("cannot follow the links of", path, ELOOP);
+    reason = Failure(Tr("cannot follow the links of {1}: {2}"), path, ELOOP);
     return false;
 }
 
 bool AtomicFile::Write(const std::string& path, std::string_view text, std::string& reason) {
     if (path.empty() || path.back() == '/') {
-        reason = "no file name given to write";
+        reason = Tr("no file name given to write");
         return false;
     }
     std::string target;
@@ -188,7 +213,7 @@ bool AtomicFile::Write(const std::string& path, std::string_view text, std::stri
     struct stat old;
     const bool hadOld = stat(target.c_str(), &old) == 0;
     if (hadOld && !S_ISREG(old.st_mode)) {
-        reason = Log::Quoted(target) + " is not a regular file";
+        reason = Catalogue::Fill(Tr("{1} is not a regular file"), {Log::Quoted(target)});
         return false;
     }
     const std::string folder = FolderOf(target);
@@ -202,7 +227,7 @@ bool AtomicFile::Write(const std::string& path, std::string_view text, std::stri
     if (BeforeRename != nullptr)
         BeforeRename(temporary);
     if (rename(temporary.c_str(), target.c_str()) != 0) {
-        reason = Failure("cannot write", target, errno);
+        reason = Failure(Tr("cannot write {1}: {2}"), target, errno);
         unlink(temporary.c_str());
         return false;
     }
@@ -218,7 +243,7 @@ AtomicFile::Contents AtomicFile::Read(const std::string& path, size_t maxBytes, 
     if (fd < 0 || fstat(fd, &info) != 0) {
         const int error = errno;
         contents.Status = error == ENOENT ? ReadStatus::Missing : ReadStatus::Unreadable;
-        contents.Reason = Failure("cannot read", path, error);
+        contents.Reason = Failure(Tr("cannot read {1}: {2}"), path, error);
         if (fd >= 0)
             close(fd);
         return contents;
@@ -234,11 +259,12 @@ AtomicFile::Contents AtomicFile::Read(const std::string& path, size_t maxBytes, 
         contents.Status = ReadBounded(fd, maxBytes, firstBytes, contents.Text, error);
     }
     if (contents.Status == ReadStatus::NotRegular)
-        contents.Reason = Log::Quoted(path) + " is not a regular file";
+        contents.Reason = Catalogue::Fill(Tr("{1} is not a regular file"), {Log::Quoted(path)});
     else if (contents.Status == ReadStatus::TooLarge)
-        contents.Reason = Log::Quoted(path) + " is too large (over " + std::to_string(maxBytes) + " bytes)";
+        contents.Reason =
+            Catalogue::Fill(Tr("{1} is too large (over {2} bytes)"), {Log::Quoted(path), std::to_string(maxBytes)});
     else if (contents.Status == ReadStatus::Unreadable)
-        contents.Reason = Failure("cannot read", path, error);
+        contents.Reason = Failure(Tr("cannot read {1}: {2}"), path, error);
     if (contents.Status != ReadStatus::Read)
         contents.Text.clear();
     close(fd);

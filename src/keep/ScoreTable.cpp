@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "keep/AtomicFile.h"
+#include "engine/Catalogue.h"
 #include "engine/Log.h"
 #include "keep/PlainText.h"
 #include "keep/TextLayout.h"
@@ -103,50 +104,72 @@ bool ReadLevel(std::string_view text, Run& run) {
 
 std::string LevelWord(const Run& run) { return std::to_string(run.Level) + (run.Alone ? AloneSuffix : ""); }
 
+// The level as korvanta --scores shows it: LevelWord in the player's language.
+std::string ShownLevel(const Run& run) {
+    // TRANSLATORS: level {1} played on its own, in a column of korvanta --scores: one word, no blank.
+    return run.Alone ? Catalogue::Fill(Tr("{1}-alone"), {std::to_string(run.Level)}) : std::to_string(run.Level);
+}
+
+const char* OutcomeWord(ScoreTable::Outcome outcome) {
+    using O = ScoreTable::Outcome;
+    return outcome == O::Won ? TrIn("outcome", "won") : outcome == O::Lost ? TrIn("outcome", "lost") : TrIn("outcome", "left");
+}
+
 // Fills `run` from one line of the file; what is wrong with it otherwise.
 // Lines without the difficulty, from before the game had them, are normal.
 std::string ReadRun(std::string_view line, Run& run) {
     if (line.size() > MaxLineLength)
-        return "line too long";
+        return Tr("line too long");
     const std::vector<std::string_view> word = PlainText::Words(line);
     if (word.size() < 7 || word.size() > 9)
-        return word.size() < 7 ? "too few fields" : "too many fields";
+        return word.size() < 7 ? Tr("too few fields") : Tr("too many fields");
     if (!ReadCount(word[0], run.Score))
-        return "bad score " + Log::Quoted(word[0]);
+        return Catalogue::Fill(Tr("bad score {1}"), {Log::Quoted(word[0])});
     if (!ReadCount(word[1], run.Money))
-        return "bad money " + Log::Quoted(word[1]);
+        return Catalogue::Fill(Tr("bad money {1}"), {Log::Quoted(word[1])});
     if (!ReadOutcome(word[2], run.Result))
-        return "unknown outcome " + Log::Quoted(word[2]);
+        return Catalogue::Fill(Tr("unknown outcome {1}"), {Log::Quoted(word[2])});
     if (!ReadTenths(word[3], run.Tenths))
-        return "bad seconds " + Log::Quoted(word[3]);
+        return Catalogue::Fill(Tr("bad seconds {1}"), {Log::Quoted(word[3])});
     run.When = std::string(word[4]) + " " + std::string(word[5]);
     if (!IsTimestamp(run.When))
-        return "bad date " + Log::Quoted(run.When);
+        return Catalogue::Fill(Tr("bad date {1}"), {Log::Quoted(run.When)});
     if (word[6] != "-" && !IsReplayName(word[6]))
-        return "bad replay name " + Log::Quoted(word[6]);
+        return Catalogue::Fill(Tr("bad replay name {1}"), {Log::Quoted(word[6])});
     run.Replay = word[6] == "-" ? "" : std::string(word[6]);
     const std::optional<Skill> skill = word.size() >= 8 ? SkillNamed(word[7]) : Skill::Normal;
     if (!skill)
-        return "unknown difficulty " + Log::Quoted(word[7]);
+        return Catalogue::Fill(Tr("unknown difficulty {1}"), {Log::Quoted(word[7])});
     run.Difficulty = *skill;
     if (word.size() == 9 && !ReadLevel(word[8], run))
-        return "bad level " + Log::Quoted(word[8]);
+        return Catalogue::Fill(Tr("bad level {1}"), {Log::Quoted(word[8])});
     return "";
 }
 
-// "line 3 of 'path' is" or "lines 3, 7 and 9 of 'path' are" (the verb left
-// out when `verb` is false); a long list is cut.
-std::string DamagedLines(const std::string& path, const std::vector<ScoreTable::DamagedLine>& lines, bool verb = true) {
+// "3", "3 and 7" or "3, 7 and 9", the numbers of the damaged lines; a long
+// list is cut ("1, 2, ... 10 and 4 more"). `join` and `more` are the
+// patterns of the last part, in the language the list is for.
+std::string LineNumbers(const std::vector<ScoreTable::DamagedLine>& lines, const char* join, const char* more) {
     constexpr size_t Named = 10;
-    std::string numbers;
-    for (size_t i = 0; i < lines.size() && i < Named; ++i) {
-        const bool last = i + 1 == lines.size();
-        numbers += (i == 0 ? "" : last ? " and " : ", ") + std::to_string(lines[i].Number);
+    std::string numbers = std::to_string(lines.front().Number);
+    for (size_t i = 1; i < lines.size() && i < Named; ++i) {
+        const std::string number = std::to_string(lines[i].Number);
+        numbers = i + 1 == lines.size() ? Catalogue::Fill(join, {numbers, number}) : numbers + ", " + number;
     }
     if (lines.size() > Named)
-        numbers += " and " + std::to_string(lines.size() - Named) + " more";
-    const bool one = lines.size() == 1;
-    return (one ? "line " : "lines ") + numbers + " of " + Log::Quoted(path) + (verb ? (one ? " is" : " are") : "");
+        numbers = Catalogue::Fill(more, {numbers, std::to_string(lines.size() - Named)});
+    return numbers;
+}
+
+std::string LineNumbers(const std::vector<ScoreTable::DamagedLine>& lines) {
+    // TRANSLATORS: the last two of a list of line numbers.
+    return LineNumbers(lines, Tr("{1} and {2}"), Tr("{1} and {2} more"));
+}
+
+// The columns are lined up by characters, not bytes, for the languages
+// written beyond ASCII.
+size_t Width(std::string_view text) {
+    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 bool IsSkill(Skill skill) { return skill == Skill::Easy || skill == Skill::Normal || skill == Skill::Hard; }
@@ -159,12 +182,12 @@ std::string Columns(const std::vector<std::vector<std::string>>& rows, std::stri
     std::vector<size_t> width(rows.front().size(), 0);
     for (const auto& row : rows)
         for (size_t c = 0; c < row.size(); ++c)
-            width[c] = std::max(width[c], row[c].size());
+            width[c] = std::max(width[c], Width(row[c]));
     std::string text;
     for (const auto& row : rows) {
         std::string line;
         for (size_t c = 0; c < row.size(); ++c) {
-            const std::string pad(width[c] - row[c].size(), ' ');
+            const std::string pad(width[c] - Width(row[c]), ' ');
             line += (c == 0 ? "" : "  ") + (rightAligned[c] == 'r' ? pad + row[c] : row[c] + pad);
         }
         text += line.substr(0, line.find_last_not_of(' ') + 1) + "\n";
@@ -231,21 +254,24 @@ ScoreTable ScoreTable::Load(const std::string& path) {
         if (TextLayout::Read(file.Text, layout, text, problem)) {
             table = Parse(text);
             if (!table.damaged_.empty())
-                Log::Warn(DamagedLines(path, table.damaged_) + " damaged (" + table.damaged_.front().Problem +
-                          "); the other runs are kept");
+                Log::Warn(Catalogue::Fill(table.damaged_.size() == 1
+                                              ? Tr("line {1} of {2} is damaged ({3}); the other runs are kept")
+                                              : Tr("lines {1} of {2} are damaged ({3}); the other runs are kept"),
+                                          {LineNumbers(table.damaged_), Log::Quoted(path),
+                                           table.damaged_.front().Problem}));
             table.unreadPath_ = table.damaged_.empty() ? "" : path;
             break;
         }
         [[fallthrough]];
     case AtomicFile::ReadStatus::TooLarge:
         table.unreadPath_ = path;
-        Log::Warn("the scores in " + Log::Quoted(path) + " cannot be read (" +
-                  (problem.empty() ? file.Reason : problem) + "); a new table starts and the file is kept");
+        Log::Warn(Catalogue::Fill(Tr("the scores in {1} cannot be read ({2}); a new table starts and the file is kept"),
+                                  {Log::Quoted(path), problem.empty() ? file.Reason : problem}));
         break;
     case AtomicFile::ReadStatus::NotRegular:
     case AtomicFile::ReadStatus::Unreadable:
         table.KeepFromSaving(path, file.Reason);
-        Log::Warn("cannot load the scores: " + file.Reason + "; new scores will not be saved");
+        Log::Warn(Catalogue::Fill(Tr("cannot load the scores: {1}; new scores will not be saved"), {file.Reason}));
         break;
     }
     return table;
@@ -262,20 +288,26 @@ void ScoreTable::KeepFromSaving(const std::string& path, const std::string& reas
 bool ScoreTable::SetAside(const std::string& path, std::string& reason) {
     if (unreadPath_.empty() || path != unreadPath_)
         return true;
-    std::string aside, kept;
+    std::string aside;
+    const char* kept = nullptr;
+    const bool one = damaged_.size() == 1;
     if (damaged_.empty()) {
         aside = AtomicFile::MoveAside(path, ".bad", reason);
-        kept = "moved the scores it could not read from " + Log::Quoted(path);
+        kept = Tr("moved the scores it could not read from {1} to {2}");
     } else {
-        std::string lines = "# " + DamagedLines(path, damaged_) + " damaged, left out of the table\n";
+        // The file itself is the same in every language.
+        std::string lines = std::string(one ? "# line " : "# lines ") +
+                            LineNumbers(damaged_, "{1} and {2}", "{1} and {2} more") + " of " + Log::Quoted(path) +
+                            (one ? " is" : " are") + " damaged, left out of the table\n";
         for (const DamagedLine& line : damaged_)
             lines += line.Text + "\n";
         aside = AtomicFile::WriteAside(path, ".bad", lines, reason);
-        kept = "copied " + DamagedLines(path, damaged_, false);
+        // TRANSLATORS: {3} the numbers of the lines, {1} the scores file, {2} the copy.
+        kept = one ? Tr("copied line {3} of {1} to {2}") : Tr("copied lines {3} of {1} to {2}");
     }
     if (aside.empty())
         return false;
-    Log::Warn(kept + " to " + Log::Quoted(aside));
+    Log::Warn(Catalogue::Fill(kept, {Log::Quoted(path), Log::Quoted(aside), damaged_.empty() ? "" : LineNumbers(damaged_)}));
     unreadPath_.clear();
     damaged_.clear();
     return true;
@@ -283,19 +315,19 @@ bool ScoreTable::SetAside(const std::string& path, std::string& reason) {
 
 bool ScoreTable::Save(const std::string& path) {
     if (!unsavedPath_.empty() && path == unsavedPath_) {
-        Log::Warn("not saving the scores over " + Log::Quoted(path) + ", which could not be loaded (" +
-                  unsavedReason_ + ")");
+        Log::Warn(Catalogue::Fill(Tr("not saving the scores over {1}, which could not be loaded ({2})"),
+                                  {Log::Quoted(path), unsavedReason_}));
         return false;
     }
     std::string reason;
     if (!SetAside(path, reason)) {
-        Log::Warn("not saving the scores over " + Log::Quoted(path) + ", whose unread part cannot be kept (" +
-                  reason + ")");
+        Log::Warn(Catalogue::Fill(Tr("not saving the scores over {1}, whose unread part cannot be kept ({2})"),
+                                  {Log::Quoted(path), reason}));
         return false;
     }
     if (AtomicFile::Write(path, Text(), reason))
         return true;
-    Log::Warn("cannot save the scores: " + reason);
+    Log::Warn(Catalogue::Fill(Tr("cannot save the scores: {1}"), {reason}));
     return false;
 }
 
@@ -351,21 +383,20 @@ std::string ScoreTable::Text() const {
 
 std::string ScoreTable::Format() const {
     if (runs_.empty())
-        return "No scores yet.\n";
+        return std::string(Tr("No scores yet.")) + "\n";
     std::string text;
     for (const Skill skill : {Skill::Normal, Skill::Easy, Skill::Hard}) {
         std::vector<std::vector<std::string>> rows = {
-            {"#", "Score", "Money", "Outcome", "Level", "Seconds", "Date", "Replay"}};
+            {"#", Tr("Score"), Tr("Money"), Tr("Outcome"), Tr("Level"), Tr("Seconds"), Tr("Date"), Tr("Replay")}};
         for (const Run& run : runs_)
             if (run.Difficulty == skill)
                 rows.push_back({std::to_string(rows.size()), std::to_string(run.Score), std::to_string(run.Money),
-                                OutcomeNames[static_cast<size_t>(run.Result)], LevelWord(run), Seconds(run.Tenths),
+                                OutcomeWord(run.Result), ShownLevel(run), Catalogue::Decimal(Seconds(run.Tenths)),
                                 run.When, run.Replay.empty() ? "-" : run.Replay});
         if (rows.size() == 1)
             continue;
-        std::string name = SkillName(skill);
-        name[0] = static_cast<char>(name[0] - 'a' + 'A');
-        text += (text.empty() ? "" : "\n") + name + "\n" + Columns(rows, "rrrllrll");
+        const char* name = skill == Skill::Easy ? Tr("Easy") : skill == Skill::Hard ? Tr("Hard") : Tr("Normal");
+        text += (text.empty() ? "" : "\n") + std::string(name) + "\n" + Columns(rows, "rrrllrll");
     }
     return text;
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 
+#include "engine/Catalogue.h"
 #include "engine/Log.h"
 #include "keep/AtomicFile.h"
 #include "keep/PlainText.h"
@@ -177,16 +178,19 @@ Settings Settings::Load(const std::string& path) {
     TextLayout layout;
     std::string text, problem;
     if (file.Status != AtomicFile::ReadStatus::Read || !TextLayout::Read(file.Text, layout, text, problem)) {
-        const std::string why = file.Status == AtomicFile::ReadStatus::Read ? Log::Quoted(path) + ": " + problem
-                                                                            : file.Reason;
-        Log::Warn("cannot load the settings: " + why + "; using the defaults, and the file is never written over");
+        const std::string why = file.Status == AtomicFile::ReadStatus::Read
+                                    // TRANSLATORS: a file ({1}) and what is wrong with it ({2}).
+                                    ? Catalogue::Fill(Tr("{1}: {2}"), {Log::Quoted(path), problem})
+                                    : file.Reason;
+        Log::Warn(Catalogue::Fill(Tr("cannot load the settings: {1}; using the defaults, and the file is never written over"),
+                                  {why}));
         return Settings();
     }
     int firstStray = 0;
     const Settings settings = Parse(text, &firstStray);
     if (firstStray != 0)
-        Log::Warn("ignoring the lines of " + Log::Quoted(path) + " that are not settings (the first is line " +
-                  std::to_string(firstStray) + ")");
+        Log::Warn(Catalogue::Fill(Tr("ignoring the lines of {1} that are not settings (the first is line {2})"),
+                                  {Log::Quoted(path), std::to_string(firstStray)}));
     return settings;
 }
 
@@ -214,16 +218,17 @@ bool Settings::Save(const std::string& path) const {
         const std::string why = file.Status == AtomicFile::ReadStatus::Read ? problem : file.Reason;
         const std::string aside = AtomicFile::MoveAside(path, ".bad", reason);
         if (aside.empty()) {
-            Log::Warn("not saving the settings over " + Log::Quoted(path) + ", which could not be read (" + why +
-                      ") nor moved aside (" + reason + ")");
+            Log::Warn(Catalogue::Fill(Tr("not saving the settings over {1}, which could not be read ({2}) nor moved aside ({3})"),
+                                      {Log::Quoted(path), why, reason}));
             return false;
         }
         saved = AtomicFile::Write(path, Text(), reason);
-        Log::Warn("the settings in " + Log::Quoted(path) + " could not be read (" + why + "); moved them to " +
-                  Log::Quoted(aside) + (saved ? " and saved the new ones" : ""));
+        Log::Warn(Catalogue::Fill(saved ? Tr("the settings in {1} could not be read ({2}); moved them to {3} and saved the new ones")
+                                        : Tr("the settings in {1} could not be read ({2}); moved them to {3}"),
+                                  {Log::Quoted(path), why, Log::Quoted(aside)}));
     }
     if (!saved)
-        Log::Warn("cannot save the settings: " + reason);
+        Log::Warn(Catalogue::Fill(Tr("cannot save the settings: {1}"), {reason}));
     return saved;
 }
 

@@ -1,5 +1,6 @@
 #include "keep/TextLayout.h"
 
+#include "engine/Catalogue.h"
 #include "keep/PlainText.h"
 
 namespace {
@@ -55,7 +56,7 @@ bool TextLayout::Read(std::string_view bytes, TextLayout& layout, std::string& t
         layout.ByteOrderMark = bytes.starts_with(LittleMark) ? Mark::Utf16Little : Mark::Utf16Big;
         bytes.remove_prefix(2);
         if (bytes.size() % 2 != 0 || !FromUtf16(bytes, layout.ByteOrderMark == Mark::Utf16Little, text)) {
-            problem = "it is UTF-16 cut in the middle of a character";
+            problem = Tr("it is UTF-16 cut in the middle of a character");
             return false;
         }
     } else {
@@ -66,7 +67,7 @@ bool TextLayout::Read(std::string_view bytes, TextLayout& layout, std::string& t
         text = bytes;
     }
     if (text.find('\0') != std::string::npos) {
-        problem = "it holds NUL bytes, so it is no text file the game can read";
+        problem = Tr("it holds NUL bytes, so it is no text file the game can read");
         return false;
     }
     layout.LineEnd = FirstLineEnd(text);

@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/Catalogue.h"
+
 // What a player may ask of the game to make a level easier to learn or to
 // watch: a slower world, a ship that no hit harms, dim tints in place of
 // full-screen flashes. Chosen on the options page or for one run on the
@@ -29,11 +31,12 @@ struct Assists {
         std::string named;
         const auto add = [&named](const std::string& part) { named += (named.empty() ? "" : ", ") + part; };
         if (SpeedPercent != FullSpeed)
-            add("speed " + std::to_string(SpeedPercent) + " %");
+            // xgettext:no-c-format
+            add(Catalogue::Fill(Tr("speed {1} %"), {std::to_string(SpeedPercent)}));
         if (Invincible)
-            add("invincible");
+            add(Tr("invincible"));
         if (FewerFlashes)
-            add("fewer flashes");
+            add(Tr("fewer flashes"));
         return named;
     }
     bool operator==(const Assists&) const = default;

@@ -10,6 +10,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "engine/Catalogue.h"
+
 namespace {
 using Wave = Level::Wave;
 using Kind = Wave::Kind;
@@ -183,8 +185,17 @@ const Key* KeyOf(Kind kind, std::string_view name) {
 }
 
 std::string Range(int least, int most, bool inSeconds) {
-    return inSeconds ? Seconds(least) + " to " + Seconds(most) + " seconds"
-                     : "a whole number from " + std::to_string(least) + " to " + std::to_string(most);
+    return inSeconds ? Catalogue::Fill(Tr("{1} to {2} seconds"), {Seconds(least), Seconds(most)})
+                     : Catalogue::Fill(Tr("a whole number from {1} to {2}"), {std::to_string(least), std::to_string(most)});
+}
+
+// "charge must be 0.5 to 30 seconds, not "40"".
+std::string OutOfRange(std::string_view name, const std::string& range, std::string_view value) {
+    return Catalogue::Fill(Tr("{1} must be {2}, not {3}"), {name, range, LevelFile::Quoted(value)});
+}
+
+std::string TooLarge() {
+    return Catalogue::Fill(Tr("too large for a level file (over {1} KiB)"), {std::to_string(LevelFile::MaxBytes / 1024)});
 }
 
 // NAME=VALUE words, each name once.
@@ -203,7 +214,7 @@ public:
             text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
             Line = ++number;
             if (line.size() > MaxLineLength) {
-                Fail("line too long");
+                Fail(Tr("line too long"));
                 continue;
             }
             line = line.substr(0, line.find('#'));
@@ -220,7 +231,7 @@ public:
         }
         Line = 0;
         if (!versioned) {
-            Fail("empty: a level file begins with \"korvanta-level " + std::to_string(LevelFile::Version) + "\"");
+            Fail(Catalogue::Fill(Tr("empty: a level file begins with \"korvanta-level {1}\""), {std::to_string(LevelFile::Version)}));
             return std::nullopt;
         }
         Finish();
@@ -237,12 +248,13 @@ private:
 
     bool ReadVersion(const std::vector<std::string>& words) {
         if (words[0] != "korvanta-level" || words.size() != 2 || !WholeNumber(words[1])) {
-            Fail("not a level file: it must begin with \"korvanta-level " + std::to_string(LevelFile::Version) + "\"");
+            Fail(Catalogue::Fill(Tr("not a level file: it must begin with \"korvanta-level {1}\""),
+                                 {std::to_string(LevelFile::Version)}));
             return false;
         }
         if (WholeNumber(words[1]) != LevelFile::Version) {
-            Fail("written in level format " + std::string(words[1]) + "; this game reads format " +
-                 std::to_string(LevelFile::Version));
+            Fail(Catalogue::Fill(Tr("written in level format {1}; this game reads format {2}"),
+                                 {words[1], std::to_string(LevelFile::Version)}));
             return false;
         }
         return true;
@@ -261,12 +273,13 @@ private:
         else if (what == "wave")
             ReadWave(words);
         else
-            Fail("unknown statement " + LevelFile::Quoted(what));
+            Fail(Catalogue::Fill(Tr("unknown statement {1}"), {LevelFile::Quoted(what)}));
     }
 
     void Once(bool& seen, const char* what) {
         if (seen)
-            Fail(std::string("a second ") + what);
+            // TRANSLATORS: {1} is a statement of a level file: name, music, backdrop or boss.
+            Fail(Catalogue::Fill(Tr("a second {1}"), {what}));
         seen = true;
     }
 
@@ -277,8 +290,8 @@ private:
             first == std::string_view::npos ? "" : rest.substr(first, rest.find_last_not_of(Blanks) - first + 1);
         if (name.empty() || name.size() > MaxNameLength ||
             !std::all_of(name.begin(), name.end(), [](char c) { return c >= ' ' && c <= '~'; }))
-            Fail("a name is 1 to " + std::to_string(MaxNameLength) + " printable ASCII characters, not " +
-                 LevelFile::Quoted(name));
+            Fail(Catalogue::Fill(Tr("a name is 1 to {1} printable ASCII characters, not {2}"),
+                                 {std::to_string(MaxNameLength), LevelFile::Quoted(name)}));
         else
             Plan.Name = std::string(name);
     }
@@ -286,7 +299,8 @@ private:
     void ReadMusic(const std::vector<std::string>& words) {
         Once(SeenMusic, "music");
         if (words.size() != 2 || !Contains(LevelFile::Tracks(), words[1]))
-            Fail("music is one of the game's tracks, not " + LevelFile::Quoted(words.size() > 1 ? words[1] : ""));
+            Fail(Catalogue::Fill(Tr("music is one of the game's tracks, not {1}"),
+                                 {LevelFile::Quoted(words.size() > 1 ? words[1] : "")}));
         else
             Plan.Music = std::string(words[1]);
     }
@@ -297,12 +311,12 @@ private:
             const std::string_view word = words[i];
             const size_t equals = word.find('=');
             if (equals == std::string_view::npos || equals == 0 || equals + 1 == word.size()) {
-                Fail("expected NAME=VALUE, not " + LevelFile::Quoted(word));
+                Fail(Catalogue::Fill(Tr("expected NAME=VALUE, not {1}"), {LevelFile::Quoted(word)}));
                 return false;
             }
             const std::string_view name = word.substr(0, equals);
             if (std::any_of(out.begin(), out.end(), [&](const auto& s) { return s.first == name; })) {
-                Fail(LevelFile::Quoted(name) + " given twice");
+                Fail(Catalogue::Fill(Tr("{1} given twice"), {LevelFile::Quoted(name)}));
                 return false;
             }
             out.emplace_back(name, word.substr(equals + 1));
@@ -330,15 +344,16 @@ private:
                 if (Contains(names, value))
                     *picture = std::string(value);
                 else
-                    Fail(LevelFile::Quoted(value) + " is none of the game's " +
-                         (name == "drift" ? "planets and nebulae" : "star fields"));
+                    Fail(Catalogue::Fill(name == "drift" ? Tr("{1} is none of the game's planets and nebulae")
+                                                         : Tr("{1} is none of the game's star fields"),
+                                         {LevelFile::Quoted(value)}));
             } else if (tint != nullptr) {
                 if (const std::optional<uint32_t> colour = Colour(value))
                     *tint = *colour;
                 else
-                    Fail("a tint is six hex digits RRGGBB, not " + LevelFile::Quoted(value));
+                    Fail(Catalogue::Fill(Tr("a tint is six hex digits RRGGBB, not {1}"), {LevelFile::Quoted(value)}));
             } else {
-                Fail("a backdrop has no " + LevelFile::Quoted(name));
+                Fail(Catalogue::Fill(Tr("a backdrop has no {1}"), {LevelFile::Quoted(name)}));
             }
         }
     }
@@ -366,13 +381,12 @@ private:
             const auto key =
                 std::find_if(std::begin(keys), std::end(keys), [wanted](const BossKey& k) { return wanted == k.Name; });
             if (key == std::end(keys)) {
-                Fail("a boss has no " + LevelFile::Quoted(name));
+                Fail(Catalogue::Fill(Tr("a boss has no {1}"), {LevelFile::Quoted(name)}));
                 continue;
             }
             const std::optional<int> number = key->InSeconds ? Milliseconds(value) : WholeNumber(value);
             if (!number || *number < key->Least || *number > key->Most)
-                Fail(std::string(key->Name) + " must be " + Range(key->Least, key->Most, key->InSeconds) + ", not " +
-                     LevelFile::Quoted(value));
+                Fail(OutOfRange(key->Name, Range(key->Least, key->Most, key->InSeconds), value));
             else
                 Plan.Boss.*(key->Field) = *number;
         }
@@ -380,22 +394,22 @@ private:
 
     void ReadWave(const std::vector<std::string>& words) {
         if (words.size() < 4) {
-            Fail("a wave needs its start and end in seconds and its kind");
+            Fail(Tr("a wave needs its start and end in seconds and its kind"));
             return;
         }
         const std::optional<int> from = Milliseconds(words[1]), to = Milliseconds(words[2]);
         if (!from || !to || *from > LongestLevelMs || *to > LongestLevelMs) {
-            Fail("a wave starts and ends within " + Seconds(LongestLevelMs) + " seconds, not " +
-                 LevelFile::Quoted(words[1]) + " and " + LevelFile::Quoted(words[2]));
+            Fail(Catalogue::Fill(Tr("a wave starts and ends within {1} seconds, not {2} and {3}"),
+                                 {Seconds(LongestLevelMs), LevelFile::Quoted(words[1]), LevelFile::Quoted(words[2])}));
             return;
         }
         if (*from >= *to) {
-            Fail("a wave must end after it starts, not at " + Seconds(*to) + " after " + Seconds(*from));
+            Fail(Catalogue::Fill(Tr("a wave must end after it starts, not at {1} after {2}"), {Seconds(*to), Seconds(*from)}));
             return;
         }
         const std::optional<int> kind = IndexOf(KindNames, words[3]);
         if (!kind) {
-            Fail("unknown wave kind " + LevelFile::Quoted(words[3]));
+            Fail(Catalogue::Fill(Tr("unknown wave kind {1}"), {LevelFile::Quoted(words[3])}));
             return;
         }
         Settings settings;
@@ -408,7 +422,7 @@ private:
         wave->To = *to;
         CheckBoss(*wave);
         if (Plan.Waves.size() == LevelFile::MaxWaves)
-            Fail("more than " + std::to_string(LevelFile::MaxWaves) + " waves");
+            Fail(Catalogue::Fill(Tr("more than {1} waves"), {std::to_string(LevelFile::MaxWaves)}));
         else
             Plan.Waves.push_back(*wave);
     }
@@ -424,9 +438,9 @@ private:
             if (kind == Kind::Rocks && (name == "size" || name == "from")) {
                 const std::optional<int> index = name == "size" ? IndexOf(SizeNames, value) : IndexOf(SideNames, value);
                 if (!index) {
-                    Fail(std::string(name) +
-                         (name == "size" ? " is small, medium or big" : " is right, top or bottom") + ", not " +
-                         LevelFile::Quoted(value));
+                    Fail(Catalogue::Fill(name == "size" ? Tr("size is small, medium or big, not {1}")
+                                                        : Tr("from is right, top or bottom, not {1}"),
+                                         {LevelFile::Quoted(value)}));
                     ok = false;
                 } else if (name == "size") {
                     size = static_cast<Wave::Size>(*index);
@@ -446,14 +460,14 @@ private:
             }
             const Key* key = KeyOf(kind, name);
             if (key == nullptr) {
-                Fail(std::string("a ") + kindName + " wave has no " + LevelFile::Quoted(name));
+                // TRANSLATORS: {1} is a kind of wave of a level file (mines, rocks, snake...).
+                Fail(Catalogue::Fill(Tr("a {1} wave has no {2}"), {kindName, LevelFile::Quoted(name)}));
                 ok = false;
                 continue;
             }
             const std::optional<int> number = key->InSeconds ? Milliseconds(value) : WholeNumber(value);
             if (!number || *number < key->Least || *number > key->Most) {
-                Fail(std::string(name) + " must be " + Range(key->Least, key->Most, key->InSeconds) + ", not " +
-                     LevelFile::Quoted(value));
+                Fail(OutOfRange(name, Range(key->Least, key->Most, key->InSeconds), value));
                 ok = false;
                 continue;
             }
@@ -468,7 +482,7 @@ private:
         const std::optional<int> least = Milliseconds(value.substr(0, dots));
         const std::optional<int> most = dots == std::string_view::npos ? least : Milliseconds(value.substr(dots + 2));
         if (!least || !most || *least < 100 || *most > 60000 || *most < *least) {
-            Fail("gap must be LEAST..MOST seconds from 0.1 to 60, not " + LevelFile::Quoted(value));
+            Fail(Catalogue::Fill(Tr("gap must be LEAST..MOST seconds from 0.1 to 60, not {1}"), {LevelFile::Quoted(value)}));
             return false;
         }
         wave.GapMs = *least;
@@ -480,19 +494,19 @@ private:
         if (wave.What != Kind::Boss)
             return;
         if (SeenBossWave)
-            Fail("a second boss wave");
+            Fail(Tr("a second boss wave"));
         SeenBossWave = true;
         // Each group restarts its lane's clock: a window no longer than the
         // gap lets exactly one boss through.
         if (wave.To - wave.From > wave.GapMs)
-            Fail("the boss wave lasts longer than its gap, so more than one boss would come");
+            Fail(Tr("the boss wave lasts longer than its gap, so more than one boss would come"));
     }
 
     void Finish() {
         if (!SeenName)
-            Fail("no name");
+            Fail(Tr("no name"));
         if (!SeenBossWave)
-            Fail("no boss wave: the level could never be won");
+            Fail(Tr("no boss wave: the level could never be won"));
     }
 
     std::vector<LevelFile::Fault>& Faults;
@@ -528,11 +542,11 @@ std::optional<Level> LevelFile::Load(const std::string& path, std::vector<std::s
     struct stat info;
     std::string problem;
     if (stat(path.c_str(), &info) != 0)
-        problem = "no such file";
+        problem = Tr("no such file");
     else if (!S_ISREG(info.st_mode))
-        problem = "not a regular file";
+        problem = Tr("not a regular file");
     else if (static_cast<size_t>(info.st_size) > MaxBytes)
-        problem = "too large for a level file (over " + std::to_string(MaxBytes / 1024) + " KiB)";
+        problem = TooLarge();
     std::string bytes(MaxBytes + 1, '\0');
     if (problem.empty()) {
         // Bounded whatever the file claims: a special file may not know its size.
@@ -540,9 +554,9 @@ std::optional<Level> LevelFile::Load(const std::string& path, std::vector<std::s
         in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         bytes.resize(static_cast<size_t>(in.gcount()));
         if (!in && !in.eof())
-            problem = "cannot be read";
+            problem = Tr("cannot be read");
         else if (bytes.size() > MaxBytes)
-            problem = "too large for a level file (over " + std::to_string(MaxBytes / 1024) + " KiB)";
+            problem = TooLarge();
     }
     if (!problem.empty()) {
         messages.push_back(shown + ": " + problem);
@@ -553,7 +567,7 @@ std::optional<Level> LevelFile::Load(const std::string& path, std::vector<std::s
     for (const Fault& fault : faults)
         messages.push_back(shown + (fault.Line > 0 ? ":" + std::to_string(fault.Line) : "") + ": " + fault.What);
     if (faults.size() == MaxFaults)
-        messages.push_back(shown + ": (more faults not shown)");
+        messages.push_back(shown + ": " + Tr("(more faults not shown)"));
     return level;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "engine/Catalogue.h"
 #include "levels/LevelFile.h"
 
 namespace fs = std::filesystem;
@@ -27,8 +28,8 @@ std::vector<OwnLevels::Entry> OwnLevels::List(const std::string& folder, std::ve
         if (!name.ends_with(Extension))
             continue;
         if (names.size() == MostLooked) {
-            refused.push_back(folder + ": more than " + std::to_string(MostLooked) +
-                              " level files; the rest are not read");
+            refused.push_back(Catalogue::Fill(Tr("{1}: more than {2} level files; the rest are not read"),
+                                              {folder, std::to_string(MostLooked)}));
             break;
         }
         names.push_back(name);
@@ -37,17 +38,19 @@ std::vector<OwnLevels::Entry> OwnLevels::List(const std::string& folder, std::ve
     std::vector<Entry> levels;
     for (const std::string& name : names) {
         if (!IsFileName(name)) {
-            refused.push_back(LevelFile::Shown(name) + ": a file name with blanks or strange bytes in it");
+            refused.push_back(
+                Catalogue::Fill(Tr("{1}: a file name with blanks or strange bytes in it"), {LevelFile::Shown(name)}));
             continue;
         }
         std::vector<std::string> faults;
         std::optional<Level> level = LevelFile::Load(folder + "/" + name, faults);
         if (!level) {
-            refused.push_back(faults.empty() ? name + ": cannot be read" : faults.front());
+            refused.push_back(faults.empty() ? name + ": " + Tr("cannot be read") : faults.front());
             continue;
         }
         if (levels.size() == MostListed) {
-            refused.push_back(name + ": only the first " + std::to_string(MostListed) + " levels are listed");
+            refused.push_back(Catalogue::Fill(Tr("{1}: only the first {2} levels are listed"),
+                                              {name, std::to_string(MostListed)}));
             continue;
         }
         levels.push_back({name, std::make_shared<const Level>(std::move(*level))});

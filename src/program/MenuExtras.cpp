@@ -61,7 +61,7 @@ std::unique_ptr<MenuPage> MenuExtras::OpenLevels() {
     std::vector<std::string> refused;
     std::vector<OwnLevels::Entry> levels = OwnLevels::List(OwnLevelsFolder, refused);
     for (const std::string& why : refused)
-        Log::WarnOnce("left out of the level list: " + why);
+        Log::WarnOnce(Catalogue::Fill(Tr("left out of the level list: {1}"), {why}));
     if (levels.empty())
         return nullptr;
     return std::make_unique<LevelsPage>(std::move(levels),
@@ -188,7 +188,7 @@ bool MenuExtras::Watch(const std::string& path, int entry, Skill shown) {
         return false;
     if (!RecordedLevel::Load(path, run, why)) {
         OutOfSync.insert(path);
-        Log::WarnOnce("cannot play the replay " + Log::Quoted(path) + ": " + why);
+        Log::WarnOnce(Catalogue::Fill(Tr("cannot play the replay {1}: {2}"), {Log::Quoted(path), why}));
         return false;
     }
     Begin(std::move(run), path, {.AnyInputStops = false, .DesyncStops = true, .TakeOverKeys = Recorder != nullptr},
@@ -215,7 +215,7 @@ bool MenuExtras::FindDemo(ReplayFile& run, std::string& path) {
             if (ReplayFile::Load(path, run, why))
                 return true;
             OutOfSync.insert(path);
-            Log::WarnOnce("cannot show the replay " + Log::Quoted(path) + " as the demo: " + why);
+            Log::WarnOnce(Catalogue::Fill(Tr("cannot show the replay {1} as the demo: {2}"), {Log::Quoted(path), why}));
             break;
         }
     }
@@ -224,7 +224,7 @@ bool MenuExtras::FindDemo(ReplayFile& run, std::string& path) {
         return false;
     if (RecordedLevel::Load(path, run, why))
         return true;
-    Log::WarnOnce("no demo to show: cannot use " + Log::Quoted(path) + ": " + why);
+    Log::WarnOnce(Catalogue::Fill(Tr("no demo to show: cannot use {1}: {2}"), {Log::Quoted(path), why}));
     return false;
 }
 

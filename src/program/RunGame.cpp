@@ -41,8 +41,8 @@ std::string WorkingDirectory() {
 }
 
 void ReportPicture(const ImageLoadError& error) {
-    Log::Error(std::string(error.what()) + ": " + Catalogue::Fill(Tr("cannot load {1} from {2}"), {Log::Quoted(error.Path), Log::Quoted(WorkingDirectory())}) + " (" +
-               error.Reason + ")");
+    Log::Error(Catalogue::Fill(Tr("{1}: cannot load {2} from {3} ({4})"),
+                               {Tr(error.what()), Log::Quoted(error.Path), Log::Quoted(WorkingDirectory()), error.Reason}));
 }
 
 // "FILE: ok, 160 s" (when the boss comes), or every fault of the file.
@@ -53,7 +53,9 @@ int CheckLevel(const std::string& path) {
         std::fprintf(stderr, "%s\n", fault.c_str());
     if (!level)
         return 1;
-    std::printf("%s: ok, %g s\n", LevelFile::Shown(path).c_str(), level->BossMs() / 1000.0);
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%g", level->BossMs() / 1000.0);
+    std::printf("%s\n", Catalogue::Fill(Tr("{1}: ok, {2} s"), {LevelFile::Shown(path), Catalogue::Decimal(seconds)}).c_str());
     return 0;
 }
 
@@ -96,8 +98,8 @@ std::optional<LevelStart> PracticeStart(const CommandLine::Choice& choice) {
     const int32_t ms = *choice.StartAt * 1000;
     const int32_t last = PracticeMarks::LastMs(*level.Plan);
     if (ms > last) {
-        Log::Error("cannot start level " + std::to_string(number) + " at " + std::to_string(*choice.StartAt) +
-                   " s: its last mark is at " + std::to_string(last / 1000) + " s");
+        Log::Error(Catalogue::Fill(Tr("cannot start level {1} at {2} s: its last mark is at {3} s"),
+                                   {std::to_string(number), std::to_string(*choice.StartAt), std::to_string(last / 1000)}));
         return std::nullopt;
     }
     return PracticeMarks::Start(level, ms, PracticeMarks::Middle(*level.Plan, ms));
@@ -115,7 +117,7 @@ bool TakeOverRun(ReplayFile run, int seconds, RunKeeper& keeper) {
         return true;
     }
     engine.Watcher = &keeper.Watcher();
-    Log::Error("cannot take the run over at " + std::to_string(seconds) + " s: it is over by then");
+    Log::Error(Catalogue::Fill(Tr("cannot take the run over at {1} s: it is over by then"), {std::to_string(seconds)}));
     FreshMenu();
     return false;
 }
@@ -151,7 +153,7 @@ int RunGame(int argc, char** argv) {
         Campaign::ReadAll();
     } catch (const LevelLoadError& error) {
         for (const std::string& message : error.Messages)
-            Log::Error("cannot read the game's level " + message);
+            Log::Error(Catalogue::Fill(Tr("cannot read the game's level {1}"), {message}));
         return 1;
     }
     if (!replayPath.empty() && !ReplayModes::HasItsLevel(replayPath, recorded))
@@ -162,8 +164,9 @@ int RunGame(int argc, char** argv) {
     if (choice.StartAt && !(practice = PracticeStart(choice)))
         return 1;
     if (choice.TakeOver && static_cast<uint32_t>(*choice.TakeOver) > TakeOver::LastSecond(recorded)) {
-        Log::Error("cannot take over replay " + Log::Quoted(replayPath) + " at " + std::to_string(*choice.TakeOver) +
-                   " s: it ends at " + std::to_string(TakeOver::LastSecond(recorded)) + " s");
+        Log::Error(Catalogue::Fill(Tr("cannot take over replay {1} at {2} s: it ends at {3} s"),
+                                   {Log::Quoted(replayPath), std::to_string(*choice.TakeOver),
+                                    std::to_string(TakeOver::LastSecond(recorded))}));
         return 1;
     }
 

@@ -29,16 +29,6 @@ std::string Outcome(ScoreTable::Outcome outcome) {
     return Tr("Left");
 }
 
-// Seconds and their tenth as the language writes a decimal number.
-std::string Seconds(int tenths) {
-    const std::string shown = RunLength::Seconds(tenths);
-    const size_t point = shown.find('.');
-    if (point == std::string::npos)
-        return shown;
-    // TRANSLATORS: a number of seconds, {1} whole and {2} its tenth.
-    return Catalogue::Fill(Tr("{1}.{2}"), {shown.substr(0, point), shown.substr(point + 1)});
-}
-
 // The difficulty as a sentence names it.
 const char* SkillWord(Skill skill) {
     return skill == Skill::Easy ? Tr("easy") : skill == Skill::Hard ? Tr("hard") : Tr("normal");
@@ -69,7 +59,7 @@ const std::vector<ScoresPage::Column>& ScoresPage::Columns() {
          [](const Run& run, int) {
              return run.Alone ? Catalogue::Fill(Tr("{1} alone"), {std::to_string(run.Level)}) : std::to_string(run.Level);
          }},
-        {TrNoop("Seconds"), 700, Align::Right, [](const Run& run, int) { return Seconds(run.Tenths); }},
+        {TrNoop("Seconds"), 700, Align::Right, [](const Run& run, int) { return Catalogue::Decimal(RunLength::Seconds(run.Tenths)); }},
         // The date and the minute; the seconds stay in the file.
         {TrNoop("Date"), 740, Align::Left, [](const Run& run, int) { return run.When.substr(0, 16); }},
     };

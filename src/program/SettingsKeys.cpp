@@ -18,8 +18,9 @@ SettingsKeys::SettingsKeys(Settings saved, std::string path, bool muted)
     for (const std::string& line : saved.Bindings.Refused())
         refused += (refused.empty() ? "" : ", ") + line;
     if (!refused.empty())
-        Log::Warn("keeping the default controls for " + refused + " in " + Path +
-                  ": a key the game does not know or keeps for itself, or one bound twice");
+        Log::Warn(Catalogue::Fill(Tr("keeping the default controls for {1} in {2}: a key the game does not know or "
+                                     "keeps for itself, or one bound twice"),
+                                  {refused, Path}));
 }
 
 namespace {
@@ -35,8 +36,9 @@ bool Open(const WindowMode& mode) {
     if (engine.SetWindowMode(mode))
         return true;
     const std::string scale = mode.Scale == WindowMode::FitDesktop ? "auto" : std::to_string(mode.Scale);
-    Log::WarnOnce((mode.Fullscreen ? "cannot switch to full screen" : "cannot open the window at scale " + scale) +
-                  " (" + engine.LastError + "); playing in a window");
+    Log::WarnOnce(Catalogue::Fill(mode.Fullscreen ? Tr("cannot switch to full screen ({2}); playing in a window")
+                                                  : Tr("cannot open the window at scale {1} ({2}); playing in a window"),
+                                  {scale, engine.LastError}));
     return false;
 }
 }  // namespace

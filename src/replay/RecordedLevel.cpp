@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "engine/Catalogue.h"
 #include "keep/UserFolders.h"
 #include "levels/Campaign.h"
 #include "levels/LevelFile.h"
@@ -16,9 +17,9 @@ bool RecordedLevel::StartOf(const ReplayFile& run, LevelStart& start, std::strin
     start.Practice = run.Practice;
     start.FromMs = run.FromMs;
     start.RestartAtOnce = run.RestartAtOnce;
-    const std::string named = run.Level > 0 ? "level " + std::to_string(run.Level) : "the level " + run.LevelFile;
+    const std::string number = std::to_string(run.Level);
     if (run.Level > Campaign::Levels) {
-        why = "played on " + named + ", which this game does not have";
+        why = Catalogue::Fill(Tr("played on level {1}, which this game does not have"), {number});
         return false;
     }
     if (run.Level > 0) {
@@ -27,8 +28,10 @@ bool RecordedLevel::StartOf(const ReplayFile& run, LevelStart& start, std::strin
         std::vector<std::string> faults;
         std::optional<Level> own = LevelFile::Load(UserFolders().Levels() + "/" + run.LevelFile, faults);
         if (!own) {
-            why = "played on " + named + " of your own, which cannot be read now" +
-                  (faults.empty() ? "" : " (" + faults.front() + ")");
+            why = faults.empty()
+                      ? Catalogue::Fill(Tr("played on the level {1} of your own, which cannot be read now"), {run.LevelFile})
+                      : Catalogue::Fill(Tr("played on the level {1} of your own, which cannot be read now ({2})"),
+                                        {run.LevelFile, faults.front()});
             return false;
         }
         start.Plan = std::make_shared<const Level>(std::move(*own));
@@ -36,7 +39,9 @@ bool RecordedLevel::StartOf(const ReplayFile& run, LevelStart& start, std::strin
     // Recordings from before levels were files hold no fingerprint: the
     // first level as it always was.
     if (run.LevelPrint != 0 && LevelFile::Fingerprint(*start.Plan) != run.LevelPrint) {
-        why = "recorded with other game rules (" + named + " has changed since)";
+        why = run.Level > 0
+                  ? Catalogue::Fill(Tr("recorded with other game rules (level {1} has changed since)"), {number})
+                  : Catalogue::Fill(Tr("recorded with other game rules (the level {1} has changed since)"), {run.LevelFile});
         return false;
     }
     return true;

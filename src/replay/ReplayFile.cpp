@@ -3,6 +3,7 @@
 #include <cassert>
 #include <cstring>
 
+#include "engine/Catalogue.h"
 #include "keep/AtomicFile.h"
 #include "levels/OwnLevels.h"
 
@@ -86,7 +87,7 @@ public:
         ReplayFile::TimerState t;
         const uint8_t flags = Get<uint8_t>();
         if (flags > 3)
-            Bad("a timer with unknown flags");
+            Bad(Tr("a timer with unknown flags"));
         t.Started = flags & 1;
         t.Paused = flags & 2;
         t.Elapsed = Get<int32_t>();
@@ -100,7 +101,7 @@ public:
         case SDL_KEYUP: {
             const uint16_t sym = Get<uint16_t>();
             if (sym >= SDLK_LAST)
-                Bad("an unknown key");
+                Bad(Tr("an unknown key"));
             e.key.state = e.type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
             e.key.keysym.sym = static_cast<SDLKey>(sym);
             e.key.keysym.mod = static_cast<SDLMod>(Get<uint16_t>());
@@ -123,7 +124,7 @@ public:
             break;
         default:
             if (e.type == SDL_NOEVENT || e.type >= SDL_NUMEVENTS)
-                Bad("an unknown kind of event");
+                Bad(Tr("an unknown kind of event"));
         }
         return e;
     }
@@ -131,7 +132,7 @@ public:
         // Every event takes at least its type byte.
         const uint16_t count = Get<uint16_t>();
         std::vector<SDL_Event> events;
-        if (!Fits(count, 1, "events"))
+        if (!Fits(count, 1, Tr("cut short or damaged: it announces {1} events, the rest of the file holds at most {2}")))
             return events;
         events.reserve(count);
         for (uint16_t i = 0; i < count && Ok; ++i)
@@ -143,22 +144,24 @@ public:
     std::string_view PassEvents() {
         const size_t start = At;
         const uint16_t count = Get<uint16_t>();
-        if (Fits(count, 1, "events"))
+        if (Fits(count, 1, Tr("cut short or damaged: it announces {1} events, the rest of the file holds at most {2}")))
             for (uint16_t i = 0; i < count && Ok; ++i)
                 Event();
         return Bytes.substr(start, At - start);
     }
-    // True when `count` records of at least `each` bytes can still follow.
-    bool Fits(uint64_t count, size_t each, const char* what) {
+    // True when `count` records of at least `each` bytes can still follow;
+    // `refusal` says otherwise, with the count ({1}) and the room ({2}).
+    bool Fits(uint64_t count, size_t each, const char* refusal) {
         const size_t room = (Bytes.size() - At) / each;
         if (Ok && count > room)
-            Bad("cut short or damaged: it announces " + std::to_string(count) + " " + what +
-                ", the rest of the file holds at most " + std::to_string(room));
+            Bad(Catalogue::Fill(refusal, {std::to_string(count), std::to_string(room)}));
         return Ok;
     }
     void Fail() {
-        if (Ok)
-            Bad("truncated");
+        if (!Ok)
+            return;
+        Truncated = true;
+        Bad(Tr("truncated"));
     }
     void Bad(const std::string& why) {
         if (Ok)
@@ -169,6 +172,7 @@ public:
     size_t Left() const { return Bytes.size() - At; }
 
     bool Ok = true;
+    bool Truncated = false;  // the first fault: the bytes ended too soon
     std::string Why;
 
 private:
@@ -179,28 +183,29 @@ private:
 bool ReadHeader(Reader& in, ReplayFile& out, std::string& error) {
     for (char expected : Magic)
         if (in.Get<char>() != expected) {
-            error = "not a KORVANTA replay (wrong magic bytes)";
+            error = Tr("not a KORVANTA replay (wrong magic bytes)");
             return false;
         }
     out.Format = in.Get<uint16_t>();
     out.Rules = in.Get<uint16_t>();
     const uint8_t skill = out.Format >= ReplayFile::SkillFormat ? in.Get<uint8_t>() : 1;
     if (!in.Ok) {
-        error = "truncated in its header";
+        error = Tr("truncated in its header");
         return false;
     }
     if (out.Format < ReplayFile::OldestFormat || out.Format > ReplayFile::FormatVersion) {
-        error = "written in replay format " + std::to_string(out.Format) + "; this game reads formats " +
-                std::to_string(ReplayFile::OldestFormat) + " to " + std::to_string(ReplayFile::FormatVersion);
+        error = Catalogue::Fill(Tr("written in replay format {1}; this game reads formats {2} to {3}"),
+                                {std::to_string(out.Format), std::to_string(ReplayFile::OldestFormat),
+                                 std::to_string(ReplayFile::FormatVersion)});
         return false;
     }
     if (out.Rules != ReplayFile::GameRules) {
-        error = "recorded with other game rules (version " + std::to_string(out.Rules) + "; this game plays version " +
-                std::to_string(ReplayFile::GameRules) + ")";
+        error = Catalogue::Fill(Tr("recorded with other game rules (version {1}; this game plays version {2})"),
+                                {std::to_string(out.Rules), std::to_string(ReplayFile::GameRules)});
         return false;
     }
     if (skill > static_cast<uint8_t>(Skill::Hard)) {
-        error = "played at an unknown difficulty (" + std::to_string(skill) + ")";
+        error = Catalogue::Fill(Tr("played at an unknown difficulty ({1})"), {std::to_string(skill)});
         return false;
     }
     out.Difficulty = static_cast<Skill>(skill);
@@ -213,7 +218,7 @@ void ReadLevel(Reader& in, ReplayFile& out) {
     out.Level = in.Get<uint8_t>();
     const uint8_t flags = in.Get<uint8_t>();
     if (flags > 1)
-        in.Bad("unknown level flags");
+        in.Bad(Tr("unknown level flags"));
     out.InCampaign = flags & 1;
     const uint8_t nameLength = in.Get<uint8_t>();
     for (uint8_t i = 0; i < nameLength && in.Ok; ++i)
@@ -227,11 +232,11 @@ void ReadLevel(Reader& in, ReplayFile& out) {
     ship.Cannons = in.Get<uint8_t>();
     ship.RapidFires = in.Get<uint8_t>();
     if (in.Ok && (out.Level == 0) != !out.LevelFile.empty())
-        in.Bad("a level neither of the campaign nor of the player's own");
+        in.Bad(Tr("a level neither of the campaign nor of the player's own"));
     if (in.Ok && !out.LevelFile.empty() && !OwnLevels::IsFileName(out.LevelFile))
-        in.Bad("a level file name with a path or strange bytes in it");
+        in.Bad(Tr("a level file name with a path or strange bytes in it"));
     if (in.Ok && !ship.Possible())
-        in.Bad("a ship the game cannot have");
+        in.Bad(Tr("a ship the game cannot have"));
 }
 
 // The longest level time a practice mark can be: far beyond any schedule.
@@ -242,7 +247,7 @@ void ReadPractice(Reader& in, ReplayFile& out) {
         return;
     const uint8_t flags = in.Get<uint8_t>();
     if (flags > 3)
-        in.Bad("unknown practice flags");
+        in.Bad(Tr("unknown practice flags"));
     out.Practice = flags & 1;
     out.RestartAtOnce = flags & 2;
     out.FromMs = in.Get<int32_t>();
@@ -250,13 +255,14 @@ void ReadPractice(Reader& in, ReplayFile& out) {
     out.Helps.SpeedPercent = in.Get<uint8_t>();
     const uint8_t helps = in.Get<uint8_t>();
     if (helps > 3)
-        in.Bad("unknown assists");
+        in.Bad(Tr("unknown assists"));
     out.Helps.Invincible = helps & 1;
     out.Helps.FewerFlashes = helps & 2;
     if (in.Ok && (out.FromMs < 0 || out.FromMs > LatestMarkMs || (!out.Practice && (out.FromMs != 0 || out.RestartAtOnce))))
-        in.Bad("a practice start the game cannot make");
+        in.Bad(Tr("a practice start the game cannot make"));
     if (in.Ok && !Assists::SpeedAllowed(out.Helps.SpeedPercent))
-        in.Bad("a game speed the game cannot play (" + std::to_string(out.Helps.SpeedPercent) + " %)");
+        // xgettext:no-c-format
+        in.Bad(Catalogue::Fill(Tr("a game speed the game cannot play ({1} %)"), {std::to_string(out.Helps.SpeedPercent)}));
 }
 
 void ReadStart(Reader& in, ReplayFile& out) {
@@ -264,30 +270,31 @@ void ReadStart(Reader& in, ReplayFile& out) {
     out.StartTime = in.Get<uint32_t>();
     const uint8_t flags = in.Get<uint8_t>();
     if (flags > 3)
-        in.Bad("unknown start flags");
+        in.Bad(Tr("unknown start flags"));
     out.DrawnAtStart = flags & 1;
     out.Paused = flags & 2;
     out.FrameTimer = in.Timer();
     out.EscapeTimer = in.Timer();
     if (out.FrameTimer.Elapsed < 0 || out.EscapeTimer.Elapsed < 0)
-        in.Bad("a timer that ran backwards");
+        in.Bad(Tr("a timer that ran backwards"));
     out.MouseX = in.Float();
     out.MouseY = in.Float();
     out.Stored = in.Events();
     out.Ending = in.Get<uint8_t>();
     if (out.Ending > 2)
-        in.Bad("an unknown ending");
+        in.Bad(Tr("an unknown ending"));
     out.Score = in.Get<int32_t>();
     out.Money = in.Get<int32_t>();
     out.LevelMs = in.Get<uint32_t>();
     out.FinalCheck = in.Get<uint64_t>();
 }
 
-void ReadFrames(Reader& in, ReplayFile& out, std::string& where) {
+// `badFrame`: the number of the frame the first fault is in, if any.
+void ReadFrames(Reader& in, ReplayFile& out, uint32_t& badFrame) {
     const uint32_t count = in.Get<uint32_t>();
     if (count > ReplayFile::MaxFrames)
-        in.Bad("more frames than any run holds");
-    if (!in.Fits(count, FrameBytes, "frames"))
+        in.Bad(Tr("more frames than any run holds"));
+    if (!in.Fits(count, FrameBytes, Tr("cut short or damaged: it announces {1} frames, the rest of the file holds at most {2}")))
         return;
     out.Frames.reserve(count);
     // The events cannot take more than what is left, and so never move as they grow.
@@ -298,19 +305,19 @@ void ReadFrames(Reader& in, ReplayFile& out, std::string& where) {
         frame.Time = in.Get<uint32_t>();
         // The game clock never runs backwards.
         if (in.Ok && frame.Time < previous)
-            in.Bad("its clock goes back in time");
+            in.Bad(Tr("its clock goes back in time"));
         previous = frame.Time;
         frame.EventsAt = static_cast<uint32_t>(out.EventBytes.size());
         out.EventBytes.append(in.PassEvents());
         out.Frames.push_back(frame);
         if (!in.Ok)
-            where = " in frame " + std::to_string(i + 1);
+            badFrame = i + 1;
     }
 }
 
 void ReadChecks(Reader& in, ReplayFile& out) {
     const uint32_t count = in.Get<uint32_t>();
-    if (!in.Fits(count, CheckBytes, "checks"))
+    if (!in.Fits(count, CheckBytes, Tr("cut short or damaged: it announces {1} checks, the rest of the file holds at most {2}")))
         return;
     out.Checks.reserve(count);
     for (uint32_t i = 0; i < count && in.Ok; ++i) {
@@ -319,11 +326,11 @@ void ReadChecks(Reader& in, ReplayFile& out) {
         check.Value = in.Get<uint64_t>();
         const uint32_t previous = out.Checks.empty() ? 0 : out.Checks.back().Frame;
         if (in.Ok && (check.Frame <= previous || check.Frame > out.Frames.size()))
-            in.Bad("a check of a frame out of order");
+            in.Bad(Tr("a check of a frame out of order"));
         out.Checks.push_back(check);
     }
     if (in.Ok && out.TakenOverAt > out.Frames.size())
-        in.Bad("taken over after more frames than it has");
+        in.Bad(Tr("taken over after more frames than it has"));
 }
 }  // namespace
 
@@ -345,9 +352,9 @@ uint16_t ReplayFile::WrittenFormat() const {
 std::string ReplayFile::StartNamed() const {
     std::string named;
     if (Practice)
-        named = "practice from " + std::to_string(FromMs / 1000) + " s";
+        named = Catalogue::Fill(Tr("practice from {1} s"), {std::to_string(FromMs / 1000)});
     if (TakenOverAt != 0)
-        named += std::string(named.empty() ? "" : ", ") + "taken over at frame " + std::to_string(TakenOverAt);
+        named += (named.empty() ? "" : ", ") + Catalogue::Fill(Tr("taken over at frame {1}"), {std::to_string(TakenOverAt)});
     const std::string helps = Helps.Named();
     if (!helps.empty())
         named += (named.empty() ? "" : ", ") + helps;
@@ -458,19 +465,21 @@ bool ReplayFile::Decode(std::string_view bytes, ReplayFile& out, std::string& er
     Reader in(bytes);
     if (!ReadHeader(in, out, error))
         return false;
-    std::string where;
     ReadLevel(in, out);
     ReadPractice(in, out);
     ReadStart(in, out);
-    if (!in.Ok)
-        where = " before its first frame";
-    ReadFrames(in, out, where);
+    const bool beforeFrames = !in.Ok;
+    uint32_t badFrame = 0;
+    ReadFrames(in, out, badFrame);
     if (in.Ok)
         ReadChecks(in, out);
     if (in.Ok && !in.AtEnd())
-        in.Bad("unexpected bytes after its end");
+        in.Bad(Tr("unexpected bytes after its end"));
     if (!in.Ok) {
-        error = in.Why + (where.empty() && in.Why == "truncated" ? " in its checks" : where);
+        error = beforeFrames  ? Catalogue::Fill(Tr("{1} before its first frame"), {in.Why})
+                : badFrame != 0 ? Catalogue::Fill(Tr("{1} in frame {2}"), {in.Why, std::to_string(badFrame)})
+                : in.Truncated  ? Catalogue::Fill(Tr("{1} in its checks"), {in.Why})
+                                : in.Why;
         return false;
     }
     return true;
@@ -484,20 +493,20 @@ bool ReadReplay(const std::string& path, std::string& bytes, std::string& error,
     case AtomicFile::ReadStatus::Read:
         break;
     case AtomicFile::ReadStatus::Missing:
-        error = "no such file";
+        error = Tr("no such file");
         return false;
     case AtomicFile::ReadStatus::NotRegular:
-        error = "not a regular file";
+        error = Tr("not a regular file");
         return false;
     case AtomicFile::ReadStatus::TooLarge:
-        error = "too large for a replay (over " + std::to_string(ReplayFile::MaxFileBytes >> 20) + " MiB)";
+        error = Catalogue::Fill(Tr("too large for a replay (over {1} MiB)"), {std::to_string(ReplayFile::MaxFileBytes >> 20)});
         return false;
     case AtomicFile::ReadStatus::Unreadable:
-        error = "cannot be read";
+        error = Tr("cannot be read");
         return false;
     }
     if (file.Text.empty()) {
-        error = "empty";
+        error = Tr("empty");
         return false;
     }
     bytes = std::move(file.Text);
@@ -521,6 +530,6 @@ bool ReplayFile::Peek(const std::string& path, ReplayFile& out, std::string& err
     ReadLevel(in, out);
     ReadPractice(in, out);
     if (!in.Ok)
-        error = "damaged in its header (" + in.Why + ")";
+        error = Catalogue::Fill(Tr("damaged in its header ({1})"), {in.Why});
     return in.Ok;
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "engine/Catalogue.h"
 #include "engine/Engine.h"
 #include "engine/Image.h"
 #include "engine/Log.h"
@@ -19,13 +20,21 @@ std::string Summary(const ReplayPlayer& player) {
     const ReplayFile& run = player.Recording();
     // A level of the player's own by its file name (a plain name: the reader sees to that).
     const std::string level = run.Level > 0 ? std::to_string(run.Level) : run.LevelFile;
-    char line[600];
-    std::snprintf(line, sizeof line, "%u frames, %s s of play at level %s on %s, score %d, money %d, %s, ",
-                  player.FramesPlayed(), RunLength::Seconds(RunLength::Tenths(result.LevelMs)).c_str(), level.c_str(),
-                  SkillName(run.Difficulty), result.Score, result.Money, LevelOutcome::Name(result.How));
+    std::string line = Catalogue::Fill(
+        Tr("{1} frames, {2} s of play at level {3} on {4}, score {5}, money {6}"),
+        {std::to_string(player.FramesPlayed()), Catalogue::Decimal(RunLength::Seconds(RunLength::Tenths(result.LevelMs))),
+         level, Tr(SkillName(run.Difficulty)), std::to_string(result.Score), std::to_string(result.Money)});
+    // The outcome's words are those of korvanta --scores.
+    line += std::string(", ") + TrIn("outcome", LevelOutcome::Name(result.How)) + ", ";
     const uint32_t desync = player.DesyncFrame();
     const std::string start = run.StartNamed();
-    return line + (start.empty() ? "" : start + ", ") + (desync == 0 ? std::string("in sync") : "desync at frame " + std::to_string(desync));
+    return line + (start.empty() ? "" : start + ", ") +
+           (desync == 0 ? std::string(Tr("in sync")) : Catalogue::Fill(Tr("desync at frame {1}"), {std::to_string(desync)}));
+}
+
+bool Refused(const std::string& path, const std::string& why) {
+    Log::Error(Catalogue::Fill(Tr("cannot use replay {1}: {2}"), {Log::Quoted(path), why}));
+    return false;
 }
 }  // namespace
 
@@ -33,8 +42,7 @@ bool ReplayModes::Load(const std::string& path, ReplayFile& run) {
     std::string why;
     if (ReplayFile::Load(path, run, why))
         return true;
-    Log::Error("cannot use replay " + Log::Quoted(path) + ": " + why);
-    return false;
+    return Refused(path, why);
 }
 
 bool ReplayModes::HasItsLevel(const std::string& path, const ReplayFile& run) {
@@ -42,8 +50,7 @@ bool ReplayModes::HasItsLevel(const std::string& path, const ReplayFile& run) {
     std::string why;
     if (RecordedLevel::StartOf(run, start, why))
         return true;
-    Log::Error("cannot use replay " + Log::Quoted(path) + ": " + why);
-    return false;
+    return Refused(path, why);
 }
 
 int ReplayModes::Verify(ReplayFile run) {
@@ -65,7 +72,7 @@ int ReplayModes::Verify(ReplayFile run) {
         std::printf("%s\n", Summary(player).c_str());
         status = player.DesyncFrame() == 0 ? 0 : 1;
     } catch (const ImageLoadError& error) {
-        Log::Error(std::string(error.what()) + ": cannot load " + Log::Quoted(error.Path) + " (" + error.Reason + ")");
+        Log::Error(Catalogue::Fill(Tr("{1}: cannot load {2} ({3})"), {Tr(error.what()), Log::Quoted(error.Path), error.Reason}));
     }
     Engine::Instance().Watcher = nullptr;
     Engine::Instance().Shutdown();

@@ -61,11 +61,12 @@ std::string ReplayShelf::Keep(const std::string& bytes, std::time_t when) {
         name.clear();
     const bool last = KeepAsLast(name, bytes, lastReason);
     if (name.empty())
-        Log::Warn("cannot keep the replay of this run in " + Log::Quoted(Where) + ": " + reason +
-                  (last ? "; it is kept as " + std::string(LastRun) + " only" : ""));
+        Log::Warn(Catalogue::Fill(last ? Tr("cannot keep the replay of this run in {1}: {2}; it is kept as {3} only")
+                                       : Tr("cannot keep the replay of this run in {1}: {2}"),
+                                  {Log::Quoted(Where), reason, LastRun}));
     else if (!last)
-        Log::Warn("cannot keep the replay of this run as " + std::string(LastRun) + ": " + lastReason +
-                  "; it is kept as " + Log::Quoted(name));
+        Log::Warn(Catalogue::Fill(Tr("cannot keep the replay of this run as {1}: {2}; it is kept as {3}"),
+                                  {LastRun, lastReason, Log::Quoted(name)}));
     if (!name.empty())
         Prune();
     return name;
