@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "engine/Catalogue.h"
+#include "engine/Log.h"
 #include "levels/LevelFile.h"
 
 namespace fs = std::filesystem;
@@ -29,7 +30,7 @@ std::vector<OwnLevels::Entry> OwnLevels::List(const std::string& folder, std::ve
             continue;
         if (names.size() == MostLooked) {
             refused.push_back(Catalogue::Fill(Tr("{1}: more than {2} level files; the rest are not read"),
-                                              {folder, std::to_string(MostLooked)}));
+                                              {Log::Quoted(folder), std::to_string(MostLooked)}));
             break;
         }
         names.push_back(name);

@@ -20,7 +20,7 @@ SettingsKeys::SettingsKeys(Settings saved, std::string path, bool muted)
     if (!refused.empty())
         Log::Warn(Catalogue::Fill(Tr("keeping the default controls for {1} in {2}: a key the game does not know or "
                                      "keeps for itself, or one bound twice"),
-                                  {refused, Path}));
+                                  {refused, Log::Quoted(Path)}));
 }
 
 namespace {
