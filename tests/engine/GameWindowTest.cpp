@@ -67,9 +67,10 @@ TEST_F(GameWindowTest, EveryModeShowsTheSamePictureAndItsButtonsWorkWhereTheySho
         int DeskW, DeskH;
         WindowMode Mode;
     };
-    for (const Case& c : {Case{3840, 2160, Scaled(2)}, Case{3840, 2160, {3, false, true}}, Case{3840, 2160, FullScreen()},
-                          Case{3840, 2160, FullScreen(true)}, Case{1920, 1080, FullScreen()},
-                          Case{1920, 1080, FullScreen(true)}, Case{3840, 2160, Scaled(1)}}) {
+    for (const Case& c : {Case{3840, 2160, Scaled(2)}, Case{3840, 2160, {3, false, true}},
+                          Case{3840, 2160, FullScreen()}, Case{3840, 2160, FullScreen(true)},
+                          Case{1920, 1080, FullScreen()}, Case{1920, 1080, FullScreen(true)},
+                          Case{3840, 2160, Scaled(1)}}) {
         SCOPED_TRACE(std::to_string(c.DeskW) + " x " + std::to_string(c.DeskH) + ", scale " +
                      std::to_string(c.Mode.Scale) + (c.Mode.Fullscreen ? ", full screen" : ""));
         TheEngine().Window.AssumeDesktop(c.DeskW, c.DeskH);
