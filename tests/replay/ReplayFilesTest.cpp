@@ -241,14 +241,6 @@ TEST_F(ReplayFiles, RunsOfTheFormatBeforeDifficultiesReadAsNormalAndKeepTheirByt
         ASSERT_TRUE(ReplayFile::Decode(bytes, run, why)) << fixture << ": " << why;
         EXPECT_EQ(run.Difficulty, Skill::Normal) << fixture;
         EXPECT_EQ(run.Encode(), bytes) << fixture;
-
-        run.Difficulty = Skill::Hard;  // what it takes to say so: the newest format
-        ReplayFile again;
-        ASSERT_TRUE(ReplayFile::Decode(run.Encode(), again, why)) << why;
-        EXPECT_EQ(again.Format, ReplayFile::FormatVersion);
-        EXPECT_EQ(again.Difficulty, Skill::Hard);
-        EXPECT_EQ(again.Frames.size(), run.Frames.size());
-        EXPECT_EQ(again.FinalCheck, run.FinalCheck);
     }
 }
 
