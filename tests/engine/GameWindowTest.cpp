@@ -57,33 +57,61 @@ protected:
 // The menu stands still, so every frame of it draws the same picture: at
 // any scale and full screen it must be today's picture at scale 1, and the
 // window must show it, each game pixel a square at a whole scale, smooth
-// or not.
-TEST_F(GameWindowTest, EveryModeShowsTheSamePictureAndScaleOneCopiesNothing) {
+// or not. Through SDL's queue, Info opens the instructions page where the
+// window shows it.
+TEST_F(GameWindowTest, EveryModeShowsTheSamePictureAndItsButtonsWorkWhereTheyShow) {
     ASSERT_EQ(TheEngine().Surface, DisplaySurface);
     const std::vector<Uint32> today = PictureNow();
     const size_t pictures = TheEngine().Cache.Size();
-    for (const WindowMode& mode : {Scaled(2), WindowMode{3, false, true}, FullScreen(), FullScreen(true), Scaled(1)}) {
-        Show(mode);
+    struct Case {
+        int DeskW, DeskH;
+        WindowMode Mode;
+    };
+    for (const Case& c : {Case{3840, 2160, Scaled(2)}, Case{3840, 2160, {3, false, true}},
+                          Case{3840, 2160, FullScreen()}, Case{3840, 2160, FullScreen(true)},
+                          Case{1920, 1080, FullScreen()}, Case{1920, 1080, FullScreen(true)},
+                          Case{3840, 2160, Scaled(1)}}) {
+        SCOPED_TRACE(std::to_string(c.DeskW) + " x " + std::to_string(c.DeskH) + ", scale " +
+                     std::to_string(c.Mode.Scale) + (c.Mode.Fullscreen ? ", full screen" : ""));
+        TheEngine().Window.AssumeDesktop(c.DeskW, c.DeskH);
+        Show(c.Mode);
         Run(2);
         SDL_Surface* picture = TheEngine().Surface;
         ASSERT_EQ(picture->w, 1024);
         ASSERT_EQ(picture->h, 600);
-        EXPECT_EQ(picture == DisplaySurface, mode == Scaled(1));
+        EXPECT_EQ(picture == DisplaySurface, c.Mode == Scaled(1));
         EXPECT_EQ(picture->format->BitsPerPixel, DisplaySurface->format->BitsPerPixel);
         EXPECT_EQ(picture->format->Rmask, DisplaySurface->format->Rmask);
         EXPECT_EQ(picture->format->Bmask, DisplaySurface->format->Bmask);
-        EXPECT_TRUE(PictureNow() == today) << "the game drew another picture in mode " << mode.Scale;
-        if (!mode.Fullscreen) {
-            ASSERT_EQ(DisplaySurface->w, 1024 * mode.Scale);
-            ASSERT_EQ(DisplaySurface->h, 600 * mode.Scale);
+        EXPECT_TRUE(PictureNow() == today) << "the game drew another picture";
+        if (!c.Mode.Fullscreen) {
+            ASSERT_EQ(DisplaySurface->w, 1024 * c.Mode.Scale);
+            ASSERT_EQ(DisplaySurface->h, 600 * c.Mode.Scale);
             int wrong = 0;
             for (int y = 0; y < DisplaySurface->h; y += 7)
                 for (int x = 0; x < DisplaySurface->w; x += 5)
-                    wrong += RawAt(DisplaySurface, x, y) != RawAt(picture, x / mode.Scale, y / mode.Scale);
-            EXPECT_EQ(wrong, 0) << "scale " << mode.Scale;
+                    wrong += RawAt(DisplaySurface, x, y) != RawAt(picture, x / c.Mode.Scale, y / c.Mode.Scale);
+            EXPECT_EQ(wrong, 0);
         }
+        ClickOnWindow(Layout::InfoButton);
+        Run(2);
+        ASSERT_NE(Menu(), nullptr);
+        EXPECT_TRUE(Menu()->ShowInstructions);
+        EXPECT_EQ(TheEngine().Input.MouseX, float(Layout::InfoButton.X));
+        EXPECT_EQ(TheEngine().Input.MouseY, float(Layout::InfoButton.Y));
+        // Today's menu again for the next mode, the pointer on no button and
+        // no double click with this click.
+        MouseTo(0, 0);
+        FreshMenu();
+        Run(25);
     }
     EXPECT_EQ(TheEngine().Cache.Size(), pictures) << "pictures were loaded again";
+    // The window's far corner is the game's.
+    Show(Scaled(3));
+    MouseTo(3 * 1024 - 1, 3 * 600 - 1);
+    Step();
+    EXPECT_EQ(TheEngine().Input.MouseX, 1023.f);
+    EXPECT_EQ(TheEngine().Input.MouseY, 599.f);
 }
 
 // 1920 x 1080: the picture 1843 pixels wide between black bars of 38 and
@@ -112,37 +140,6 @@ TEST_F(GameWindowTest, FullScreenFillsTheDesktopWithBlackBarsLeftAndRight) {
     Show(Scaled(1));
     EXPECT_FALSE(DisplaySurface->flags & SDL_FULLSCREEN);
     EXPECT_EQ(TheEngine().Surface, DisplaySurface);
-}
-
-// Through SDL's queue: Info opens the instructions page where the window
-// shows it, at every scale and full screen, sharp and smooth.
-TEST_F(GameWindowTest, TheButtonsWorkWhereTheWindowShowsThem) {
-    struct Case {
-        int DeskW, DeskH;
-        WindowMode Mode;
-    };
-    for (const Case& c : {Case{3840, 2160, Scaled(2)}, Case{3840, 2160, Scaled(3)}, Case{3840, 2160, FullScreen()},
-                          Case{1920, 1080, FullScreen()}, Case{1920, 1080, FullScreen(true)}}) {
-        SCOPED_TRACE(std::to_string(c.DeskW) + " x " + std::to_string(c.DeskH) + ", scale " +
-                     std::to_string(c.Mode.Scale) + (c.Mode.Fullscreen ? ", full screen" : ""));
-        TheEngine().Window.AssumeDesktop(c.DeskW, c.DeskH);
-        FreshMenu();
-        Show(c.Mode);
-        Run(25);  // no double click with the last case's
-        ClickOnWindow(Layout::InfoButton);
-        Run(2);
-        ASSERT_NE(Menu(), nullptr);
-        EXPECT_TRUE(Menu()->ShowInstructions);
-        EXPECT_EQ(TheEngine().Input.MouseX, float(Layout::InfoButton.X));
-        EXPECT_EQ(TheEngine().Input.MouseY, float(Layout::InfoButton.Y));
-    }
-    TheEngine().Window.AssumeDesktop(3840, 2160);
-    // The window's far corner is the game's.
-    Show(Scaled(3));
-    MouseTo(3 * 1024 - 1, 3 * 600 - 1);
-    Step();
-    EXPECT_EQ(TheEngine().Input.MouseX, 1023.f);
-    EXPECT_EQ(TheEngine().Input.MouseY, 599.f);
 }
 
 // A click on a bar reaches nothing, not even with its release on the

@@ -177,7 +177,21 @@ TEST_F(HudTest, BarsDrawOneSegmentPerStartedPoint) {
     }
 }
 
-TEST_F(HudTest, ShieldRechargesPerFrameBelow99AfterThreeQuietSeconds) {
+// The shield recharges every frame while below 99, from three quiet seconds
+// on; a pause holds the quiet time where it stood.
+TEST_F(HudTest, ShieldRechargesPerFrameBelow99AfterThreeQuietSecondsThatAPauseHolds) {
+    Hud().PlayerShield = 50;
+    Frame();
+    AgeShieldClock(2800);
+    GamePaused = true;
+    Frames(20, 100);
+    EXPECT_FLOAT_EQ(Hud().PlayerShield, 50);
+    GamePaused = false;
+    // Frozen at 2900 ms: 7 frames of 16 ms end the delay, then one
+    // recharge per frame.
+    Frames(20);
+    EXPECT_NEAR(Hud().PlayerShield, 50 + 13 * 0.15f, 0.01f);
+
     struct Case { float shield; int quietMs; float after; };
     for (const Case& c : {Case{98.9f, 3001, 99.05f}, Case{98.9f, 3000, 98.9f}, Case{99, 9000, 99}}) {
         Hud().PlayerShield = c.shield;
@@ -202,19 +216,5 @@ TEST_F(HudTest, DecorationPassesUnderThePanel) {
     Spawn<TheFoo>(520.0f, 20.0f, 0);
     Frame();
     EXPECT_NE(Look(credits), bare);
-}
-
-TEST_F(HudTest, RechargeDelayStandsStillWhilePaused) {
-    Hud().PlayerShield = 50;
-    Frame();
-    AgeShieldClock(2800);
-    GamePaused = true;
-    Frames(20, 100);
-    EXPECT_FLOAT_EQ(Hud().PlayerShield, 50);
-    GamePaused = false;
-    // Frozen at 2900 ms: 7 frames of 16 ms end the delay, then one
-    // recharge per frame.
-    Frames(20);
-    EXPECT_NEAR(Hud().PlayerShield, 50 + 13 * 0.15f, 0.01f);
 }
 }  // namespace

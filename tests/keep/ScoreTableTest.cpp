@@ -22,22 +22,44 @@ std::vector<long long> Scores(const ScoreTable& table) {
 }
 }  // namespace
 
-TEST(ScoreTable, ParsesHandWrittenFilesSortedAndCutToTheBestTen) {
+// Lines written before the game had difficulties end with the replay: those
+// runs were played on normal, and lines without a level at level 1 of a
+// campaign. Every line now says both. A level played on its own is no
+// campaign run: it never makes the best score.
+TEST(ScoreTable, ParsesHandWrittenFilesOfEveryAgeSortedAndCutToTheTenBestOfEachDifficulty) {
     std::string text =
         "# score money outcome seconds date time replay\r\n\n  70\t12  WON 160.05 2024-05-01 20:15:03 first\r\n";
     for (int score : {5, 30, 1, 2, 3, 4, 6, 7, 8, 9})
         text += std::to_string(score) + " 12 lost 1 2024-05-01 20:15:03 -\n";
-    text += "  # comment\n70 0 left 0.0 2000-02-29 00:00:00 second \n";
+    text += "  # comment\n70 0 left 0.0 2000-02-29 00:00:00 second \n"
+            "75 1 won 9.0 2024-01-31 10:00:00 new.krp HARD\n"
+            "60 1 lost 9.0 2024-01-31 10:00:00 - easy 3\n"
+            "90 1 lost 9.0 2024-01-31 10:00:00 - hard 2-alone\n";
     const ScoreTable table = ScoreTable::Parse(text);
     EXPECT_TRUE(table.Damaged().empty());
-    EXPECT_EQ(Scores(table), (std::vector<long long>{70, 70, 30, 9, 8, 7, 6, 5, 4, 3}));
-    EXPECT_EQ(table.Runs()[0], (ScoreRun{70, 12, ScoreTable::Outcome::Won, 1600, "2024-05-01 20:15:03", "first"}));
-    EXPECT_EQ(table.Runs()[1].Replay, "second");
-    EXPECT_EQ(table.Runs()[2].Replay, "");
+    EXPECT_EQ(Scores(table), (std::vector<long long>{90, 75, 70, 70, 60, 30, 9, 8, 7, 6, 5, 4, 3}));
+    EXPECT_EQ(table.Runs()[2], (ScoreRun{70, 12, ScoreTable::Outcome::Won, 1600, "2024-05-01 20:15:03", "first"}));
+    EXPECT_EQ(table.Runs()[3].Replay, "second");
+    EXPECT_EQ(table.Runs()[5].Replay, "");
+    EXPECT_EQ(table.Runs()[1].Difficulty, Skill::Hard);
+    EXPECT_EQ(table.Runs()[4].Difficulty, Skill::Easy);
+    EXPECT_EQ(table.Runs()[4].Level, 3);
+    EXPECT_EQ(table.Runs()[0].Level, 2);
+    EXPECT_TRUE(table.Runs()[0].Alone && !table.Runs()[1].Alone);
+    EXPECT_EQ(table.BestScore("hard"), 75) << "a level played alone is no campaign run";
     EXPECT_EQ(ScoreTable::Parse(table.Text()), table);
     EXPECT_EQ(ScoreTable::Parse("1 0 left 0 1999-12-31 00:00:00 -").Text(),
               "# score money outcome seconds date time replay difficulty level\n"
               "1 0 left 0.0 1999-12-31 00:00:00 - normal 1\n");
+
+    for (const auto& [line, fault] :
+         {std::pair{"a.krp brutal", "unknown difficulty 'brutal'"}, {"a.krp hard x", "bad level 'x'"},
+          {"a.krp hard 0", "bad level '0'"}, {"a.krp hard 2-solo", "bad level '2-solo'"},
+          {"a.krp hard 100", "bad level '100'"}, {"a.krp hard 1 x", "too many fields"}}) {
+        const ScoreTable damaged = ScoreTable::Parse(std::string("1 2 won 3.0 2024-01-31 10:00:00 ") + line);
+        ASSERT_EQ(damaged.Damaged().size(), 1u);
+        EXPECT_EQ(damaged.Damaged()[0].Problem, fault);
+    }
 }
 
 // A damaged line is left out and named; the good ones around it stay, whatever
@@ -62,9 +84,16 @@ TEST(ScoreTable, EachDamagedLineIsLeftOutAndNamedAndTheGoodOnesStay) {
     }
 }
 
-TEST(ScoreTable, AddKeepsTheTenBestWithEarlierRunsAheadOnTies) {
+// Runs of one difficulty never push those of another out of the table, and
+// a best score is always the best of one difficulty.
+TEST(ScoreTable, AddKeepsTheTenBestOfEachDifficultyWithEarlierRunsAheadOnTies) {
+    auto at = [](long long score, Skill skill) {
+        ScoreRun run = Scored(score);
+        run.Difficulty = skill;
+        return run;
+    };
     ScoreTable table;
-    EXPECT_TRUE(table.IsNewBest(1, Skill::Normal));
+    EXPECT_TRUE(table.IsNewBest(1, Skill::Hard));
     EXPECT_FALSE(table.IsNewBest(0, Skill::Normal));
     EXPECT_FALSE(table.Add(Scored(0)));
     ScoreRun run = Scored(5);
@@ -72,15 +101,28 @@ TEST(ScoreTable, AddKeepsTheTenBestWithEarlierRunsAheadOnTies) {
     EXPECT_FALSE(table.Add(run));
     run.When = ScoreTable::Timestamp(1700000000);
     EXPECT_TRUE(ScoreTable::IsValid(run)) << run.When;
-    for (long long score : {50, 10, 90, 20, 30, 40, 60, 70, 80, 100})
+    for (long long score : {50, 10, 90, 20, 30, 40, 60, 70, 80, 100}) {
         EXPECT_TRUE(table.Add(Scored(score)));
+        EXPECT_TRUE(table.Add(at(score / 10, Skill::Hard))) << "below every normal run, but among the best hard ones";
+    }
     EXPECT_FALSE(table.Add(Scored(10)));  // only ties the lowest
+    EXPECT_FALSE(table.Add(at(1, Skill::Hard)));
     EXPECT_TRUE(table.Add(Scored(50, "later.kvr")));
-    EXPECT_EQ(Scores(table), (std::vector<long long>{100, 90, 80, 70, 60, 50, 50, 40, 30, 20}));
-    EXPECT_EQ(table.Runs()[6].Replay, "later.kvr");
+    EXPECT_TRUE(table.Add(at(11, Skill::Hard)));
+    EXPECT_TRUE(table.Add(at(500, Skill::Easy)));
+    EXPECT_EQ(Scores(table),
+              (std::vector<long long>{500, 100, 90, 80, 70, 60, 50, 50, 40, 30, 20, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2}));
+    EXPECT_EQ(table.Runs()[7].Replay, "later.kvr");
+
+    EXPECT_EQ(table.Best()->Score, 500);
+    EXPECT_EQ(table.Best(Skill::Hard)->Score, 11);
     EXPECT_FALSE(table.IsNewBest(100, Skill::Normal));
     EXPECT_TRUE(table.IsNewBest(101, Skill::Normal));
-    EXPECT_EQ(table.Best()->Score, 100);
+    EXPECT_TRUE(table.IsNewBest(12, Skill::Hard));
+    const BestScores& screens = table;
+    EXPECT_EQ(screens.BestScore("hard"), 11);
+    EXPECT_TRUE(screens.IsNewBest(101, "normal"));
+    EXPECT_FALSE(screens.IsNewBest(101, "easy"));
 }
 
 // Loading never changes the file: damaged lines cost one warning naming
@@ -162,81 +204,4 @@ TEST(ScoreTable, FormatRanksEachDifficultyApartInAlignedColumns) {
                               "Hard\n"
                               "#  Score  Money  Outcome  Level    Seconds  Date                 Replay\n"
                               "1    900     10  lost     3-alone      9.5  2024-02-29 23:59:60  -\n");
-}
-
-// Lines written before the game had difficulties end with the replay: those
-// runs were played on normal, and lines without a level at level 1 of a
-// campaign. Every line now says both. A level played on its own is no
-// campaign run: it never makes the best score.
-TEST(ScoreTable, EachRunKeepsItsDifficultyAndLevelAndOlderLinesReadAsBefore) {
-    const std::optional<ScoreTable> table = ScoreTable::Parse(
-        "# score money outcome seconds date time replay\n"
-        "50 1 won 9.0 2024-01-31 10:00:00 old.krp\n"
-        "70 1 won 9.0 2024-01-31 10:00:00 new.krp HARD\n"
-        "60 1 lost 9.0 2024-01-31 10:00:00 - easy 3\n"
-        "90 1 lost 9.0 2024-01-31 10:00:00 - normal 2-alone\n");
-    ASSERT_TRUE(table);
-    ASSERT_EQ(Scores(*table), (std::vector<long long>{90, 70, 60, 50}));
-    EXPECT_EQ(table->Runs()[1].Difficulty, Skill::Hard);
-    EXPECT_EQ(table->Runs()[2].Difficulty, Skill::Easy);
-    EXPECT_EQ(table->Runs()[3].Difficulty, Skill::Normal);
-    EXPECT_EQ(table->Runs()[2].Level, 3);
-    EXPECT_EQ(table->Runs()[3].Level, 1);
-    EXPECT_TRUE(table->Runs()[0].Alone && !table->Runs()[3].Alone);
-    EXPECT_EQ(table->BestScore("normal"), 50) << "a level played alone is no campaign run";
-    EXPECT_NE(table->Text().find("50 1 won 9.0 2024-01-31 10:00:00 old.krp normal 1\n"), std::string::npos);
-    EXPECT_EQ(ScoreTable::Parse(table->Text()), table);
-
-    for (const auto& [line, fault] :
-         {std::pair{"a.krp brutal", "unknown difficulty 'brutal'"}, {"a.krp hard x", "bad level 'x'"},
-          {"a.krp hard 0", "bad level '0'"}, {"a.krp hard 2-solo", "bad level '2-solo'"},
-          {"a.krp hard 100", "bad level '100'"}, {"a.krp hard 1 x", "too many fields"}}) {
-        const ScoreTable damaged = ScoreTable::Parse(std::string("1 2 won 3.0 2024-01-31 10:00:00 ") + line);
-        ASSERT_EQ(damaged.Damaged().size(), 1u);
-        EXPECT_EQ(damaged.Damaged()[0].Problem, fault);
-    }
-}
-
-// Runs of one difficulty never push those of another out of the table, and
-// a best score is always the best of one difficulty.
-TEST(ScoreTable, TheTenBestOfEachDifficultyAreKeptAndComparedApart) {
-    auto at = [](long long score, Skill skill) {
-        ScoreRun run = Scored(score);
-        run.Difficulty = skill;
-        return run;
-    };
-    ScoreTable table;
-    EXPECT_TRUE(table.IsNewBest(1, Skill::Hard));
-    for (long long i = 1; i <= 10; ++i) {
-        EXPECT_TRUE(table.Add(at(1000 + i, Skill::Easy)));
-        EXPECT_TRUE(table.Add(at(10 + i, Skill::Hard))) << "below every easy run, but among the best hard ones";
-    }
-    EXPECT_FALSE(table.Add(at(11, Skill::Hard)));
-    EXPECT_TRUE(table.Add(at(100, Skill::Hard)));
-    EXPECT_TRUE(table.Add(at(5, Skill::Normal)));
-    ASSERT_EQ(table.Runs().size(), 21u);
-    EXPECT_EQ(table.Runs().back().Score, 5);
-    EXPECT_EQ(table.Runs()[table.Runs().size() - 2].Score, 12) << "the lowest hard run went";
-    EXPECT_EQ(table.Runs()[9].Score, 1001) << "every easy run stayed";
-
-    EXPECT_EQ(table.Best(Skill::Hard)->Score, 100);
-    EXPECT_EQ(table.Best()->Score, 1010);
-    EXPECT_FALSE(table.IsNewBest(100, Skill::Hard));
-    EXPECT_TRUE(table.IsNewBest(101, Skill::Hard));
-    EXPECT_FALSE(table.IsNewBest(1010, Skill::Easy));
-    EXPECT_TRUE(table.IsNewBest(6, Skill::Normal));
-    const BestScores& screens = table;
-    EXPECT_EQ(screens.BestScore("hard"), 100);
-    EXPECT_EQ(screens.BestScore("normal"), 5);
-    EXPECT_TRUE(screens.IsNewBest(101, "hard"));
-    EXPECT_FALSE(screens.IsNewBest(101, "easy"));
-
-    std::string text = table.Text();
-    for (int i = 0; i < 3; ++i)
-        text += "2000 1 won 9.0 2024-01-31 10:00:00 - hard\n";
-    const std::optional<ScoreTable> parsed = ScoreTable::Parse(text);
-    ASSERT_TRUE(parsed);
-    EXPECT_EQ(parsed->Runs().size(), 21u) << "cut to ten of each";
-    EXPECT_EQ(parsed->Best(Skill::Hard)->Score, 2000);
-    EXPECT_EQ(parsed->Best(Skill::Easy)->Score, 1010);
 }
