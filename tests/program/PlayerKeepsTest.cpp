@@ -1,5 +1,3 @@
-#include <SDL/SDL_mixer.h>
-
 #include <algorithm>
 
 #include "program/ProgramSession.h"
@@ -38,43 +36,6 @@ TEST_F(PlayerKeeps, AReplayThatCannotBeWrittenCostsAWarningNotTheGame) {
     EXPECT_NE(said.find("cannot keep the replay"), std::string::npos) << said;
     ASSERT_NE(Level(), nullptr) << "the game went on";
     EXPECT_EQ(keeper.Scores().Best()->Replay, "") << "the score is kept without its replay";
-}
-
-TEST_F(PlayerKeeps, SettingsKeysActAtOnceAreSavedAndNeverReachTheGame) {
-    SettingsKeys& keys = UseKeys(Settings());
-    keys.Apply();
-    ::testing::internal::CaptureStderr();
-    std::vector<std::string> told;
-    for (SDLKey key : {SDLK_F9, SDLK_F10, SDLK_F11}) {
-        Tap(key);
-        EXPECT_FALSE(TheEngine().Input.IsKeyHeld(key));
-        told.push_back(TheEngine().Notice.Showing());
-    }
-    Run(2);
-    const std::string said = ::testing::internal::GetCapturedStderr();
-    EXPECT_FALSE(keys.Current().Music || keys.Current().Effects);
-    const char* const f11 = keys.Current().Fullscreen ? "Full screen on" : "Full screen not available here";
-    EXPECT_EQ(told, (std::vector<std::string>{"Music off", "Effects off", f11}));
-    EXPECT_GT(CountPixels({262, Layout::NoticeTop, 500, 24}, Gold), 30) << "the notice is not drawn";
-    Run(90);
-    EXPECT_EQ(TheEngine().Notice.Showing(), "") << "still there after a second and a half";
-    // A dummy driver that tells no screen size refuses full screen with a
-    // warning (classic SDL 1.2); one that tells it shows it (sdl12-compat).
-    if (keys.Current().Fullscreen) {
-        EXPECT_TRUE(DisplaySurface->flags & SDL_FULLSCREEN);
-        EXPECT_EQ(DisplaySurface->w, TheEngine().Window.DesktopWidth());
-        EXPECT_EQ(said, "");
-    } else {
-        EXPECT_FALSE(DisplaySurface->flags & SDL_FULLSCREEN);
-        EXPECT_NE(said.find("full screen"), std::string::npos) << said;
-        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
-    }
-    EXPECT_EQ(Settings::Load(Home / "settings.ini"), keys.Current());
-    const bool audio = TheEngine().AudioOpen;
-    EXPECT_TRUE(!audio || (Mix_VolumeMusic(-1) == 0 && Mix_Volume(1, -1) == 0));
-    Tap(SDLK_F9);
-    EXPECT_TRUE(Settings::Load(Home / "settings.ini").Music);
-    EXPECT_TRUE(!audio || Mix_VolumeMusic(-1) == MIX_MAX_VOLUME);
 }
 
 // A new scale or full screen from the options opens the window anew at
