@@ -60,8 +60,9 @@ protected:
 };
 }  // namespace
 
-// Each run is recorded with the game's own keys, so the one flown by the
-// places replays in sync while the keys are read by their letters.
+// A key held while the reading changes is released by its release. Each
+// run is recorded with the game's own keys, so the one flown by the places
+// replays in sync while the keys are read by their letters.
 TEST_F(KeysAndVolumes, AFrenchKeyboardFliesByThePlacesOrByTheLettersAndReplaysInSync) {
     std::vector<std::pair<ReplayFile, LevelOutcome>> runs;
     ReplayRecorder recorder(
@@ -72,41 +73,31 @@ TEST_F(KeysAndVolumes, AFrenchKeyboardFliesByThePlacesOrByTheLettersAndReplaysIn
     const std::vector<std::pair<Key, std::string>> byPlace{{FrZ, "W"},  {FrQ, "A"}, {FrS, "S"},
                                                            {FrD, "D"},  {FrW, ""},  {Key{SDLK_w, 94}, ""}};
     const std::vector<std::pair<Key, std::string>> byLetter{{FrW, "W"}, {FrA, "A"}, {FrS, "S"}, {FrD, "D"}, {FrZ, ""}};
-    for (auto [reading, steering, destruct] : {std::tuple{Reading::Position, byPlace, FrA},
-                                               std::tuple{Reading::Letters, byLetter, FrQ}}) {
+    for (auto [reading, other, steering, left, destruct] :
+         {std::tuple{Reading::Position, Reading::Letters, byPlace, FrQ, FrA},
+          std::tuple{Reading::Letters, Reading::Position, byLetter, FrA, FrQ}}) {
         SCOPED_TRACE(reading == Reading::Position ? "by place" : "by letter");
         ReadKeysBy(reading);
         StartLevel();
         for (const auto& [key, held] : steering)
             EXPECT_EQ(Steers(key), held) << "the key labelled " << SDL_GetKeyName(key.Letter);
+        Send(left, true);
+        Run(2);
+        ASSERT_EQ(Steering(), "A");
+        ReadKeysBy(other);
+        Send(left, false);
+        Run(2);
+        EXPECT_EQ(Steering(), "") << "held while the reading changed";
+        EXPECT_FALSE(AnyKeyHeld());
+        ReadKeysBy(reading);
         ASSERT_FALSE(Hud()->GameOverView);
         EXPECT_TRUE(Destructs(destruct));
         Click(Layout::OverlayExitButton);
         Run(2);
     }
+    EXPECT_EQ(Settings::Load(Home / "settings.ini").Keys, Reading::Letters) << "the change is saved";
     ASSERT_EQ(runs.size(), 2u);
     ExpectReplaysInSync(runs[0]);
-}
-
-// A reading changed by the options while a key is down: its release still
-// ends the press the game holds.
-TEST_F(KeysAndVolumes, AKeyHeldWhileTheReadingChangesIsReleased) {
-    Use(Settings());
-    StartLevel();
-    for (auto [from, to, key] : {std::tuple{Reading::Position, Reading::Letters, FrQ},
-                                 std::tuple{Reading::Letters, Reading::Position, FrA}}) {
-        ReadKeysBy(from);
-        Send(key, true);
-        Run(2);
-        ASSERT_EQ(Steering(), "A");
-        ReadKeysBy(to);
-        Send(key, false);
-        Run(2);
-        EXPECT_EQ(Steering(), "");
-        EXPECT_FALSE(AnyKeyHeld());
-        EXPECT_FALSE(Hud()->GameOverView);
-    }
-    EXPECT_EQ(Settings::Load(Home / "settings.ini").Keys, Reading::Position) << "the change is saved";
 }
 
 // A player may have put ESC, a settings key or an arrow where a US

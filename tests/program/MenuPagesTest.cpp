@@ -69,6 +69,10 @@ protected:
         Click(Layout::OverlayExitButton);
         Run(3);
         EXPECT_NE(Menu(), nullptr);
+        return DatedReplay();
+    }
+    // The name of the one run kept on the shelf under its date.
+    std::string DatedReplay() {
         for (const auto& entry : fs::directory_iterator(Home / "replays"))
             if (entry.path().filename() != "last.krp")
                 return entry.path().filename().string();
@@ -555,11 +559,7 @@ TEST_F(PracticePageTest, TheShipIsTheBestKeptRunsAtTheMarkOrAMiddleOneAsChosen) 
     Run(20);
     Click(Layout::OverlayExitButton);
     Run(3);
-    std::string kept;
-    for (const auto& entry : fs::directory_iterator(Home / "replays"))
-        if (entry.path().filename() != "last.krp")
-            kept = entry.path().filename().string();
-    ASSERT_FALSE(kept.empty());
+    const std::string kept = DatedReplay();
     TempFolder::Put(Home / "scores.txt", "700 5 lost 3.2 2026-01-04 10:00:00 " + kept + " normal 2\n");
 
     const Stage1* level = PracticeBy({SDLK_RIGHT, SDLK_RIGHT});
