@@ -189,7 +189,8 @@ TEST_P(WayOut, EndsTheGameExceptEscapeInTheLevel) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Playthrough, WayOut,
-                         ::testing::Combine(::testing::Values(InMenu, InInstructions, InLevel, InPausedLevel), ::testing::Bool()),
+                         ::testing::Combine(::testing::Values(InMenu, InInstructions, InLevel, InPausedLevel),
+                                            ::testing::Bool()),
                          [](const auto& info) {
                              return std::string(WhereNames[std::get<0>(info.param)]) + (std::get<1>(info.param) ? "Close" : "Escape");
                          });
