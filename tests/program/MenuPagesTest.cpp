@@ -543,10 +543,11 @@ protected:
 }  // namespace
 
 // A kept run of level 2 reaches it (level 3 stays out) and lends the ship
-// its replay had at a mark it reached, rebuilt from the replay. At a mark
-// past its end the ship is a middle one, with the cannon, the rapid fire and
-// the money chosen added, full health and shield; "Restart at once" chosen
-// is what the level starts with, and the setting is saved.
+// its replay had at a mark it reached, rebuilt from the replay; at a mark
+// past its end the ship is a middle one. So it is for a score line without
+// a replay, which reaches its level too: with the cannon, the rapid fire
+// and the money chosen added, full health and shield; "Restart at once"
+// chosen is what the level starts with, and the setting is saved.
 TEST_F(PracticePageTest, TheShipIsTheBestKeptRunsAtTheMarkOrAMiddleOneAsChosen) {
     Loadout carried;
     carried.Cannons = 5;
@@ -572,6 +573,14 @@ TEST_F(PracticePageTest, TheShipIsTheBestKeptRunsAtTheMarkOrAMiddleOneAsChosen) 
     EXPECT_EQ(TheEngine().Watcher, &Keeper->Watcher()) << "the rebuild kept the watcher";
 
     FreshMenu();
+    level = PracticeBy({SDLK_RIGHT, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT});
+    ASSERT_NE(level, nullptr);
+    EXPECT_EQ(level->Start.FromMs, PracticeMarks::StepMs);
+    EXPECT_EQ(level->Start.Ship, PracticeMarks::Middle(*level->Start.Plan, PracticeMarks::StepMs));
+
+    FreshMenu();
+    // A score line at level 2 without a replay reaches it too.
+    TempFolder::Put(Home / "scores.txt", "700 5 lost 3.2 2026-01-04 10:00:00 - normal 2\n");
     level = PracticeBy({SDLK_RIGHT, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT, SDLK_DOWN,
                         SDLK_RIGHT, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT});
     ASSERT_NE(level, nullptr);
