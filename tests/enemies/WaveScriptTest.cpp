@@ -4,7 +4,6 @@
 #include <cmath>
 #include <string>
 #include <tuple>
-#include <typeinfo>
 #include <vector>
 
 #include "engine/Random.h"
@@ -12,58 +11,8 @@
 #include "support/StageHelpers.h"
 
 namespace {
-// What entered, where, at which level time.
-using Arrival = std::tuple<int32_t, std::string, float, float>;
-
-// The script alone on the bare screen: each frame's spawns are logged with
-// the level time and taken off the screen again.
-struct LevelRun {
-    explicit LevelRun(TestStage* screen) : Screen(screen) { Script.ScreenName = "Stage1"; }
-    void Step(uint32_t ms, bool paused = false) {
-        TickSource::Advance(ms);
-        Script.Update(paused ? 0.0f : static_cast<float>(ms) / 1000.0f);
-        for (Entity* e : Screen->Entities) {
-            Log.emplace_back(Script.LevelClock.GetTicks(), typeid(*e).name(), e->PosX, e->PosY);
-            delete e;
-        }
-        Screen->Entities.clear();
-    }
-    void PlayUntil(int32_t levelMs) {
-        while (Script.LevelClock.GetTicks() < levelMs)
-            Step(16);
-    }
-    TestStage* Screen;
-    WaveScript Script;
-    std::vector<Arrival> Log;
-};
-}  // namespace
-
-using WaveScriptTest = StageTest;
-
-// A paused level spawns nothing and draws no random numbers: after pauses of
-// any length it sends the same enemies at the same level times as without.
-TEST_F(WaveScriptTest, APauseOfAnyLengthShiftsNothing) {
-    Random::Seed(99);
-    LevelRun steady(Stage);
-    steady.PlayUntil(45000);
-
-    Random::Seed(99);
-    LevelRun paused(Stage);
-    for (int32_t pauseAt : {5000, 21000}) {  // amid random mines, amid a column
-        paused.PlayUntil(pauseAt);
-        paused.Step(16, true);
-        paused.Step(600000, true);
-        for (int i = 0; i < 50; ++i)
-            paused.Step(16, true);
-    }
-    paused.PlayUntil(45000);
-    EXPECT_EQ(paused.Log, steady.Log);
-    EXPECT_GT(steady.Log.size(), 40u);
-}
-
-namespace {
-// What a wave kind sends: the entity's class, where it enters, its fall and
-// (gun arms) its pace, at which level time.
+// What a wave sends: the entity's class, where it enters, its fall and (gun
+// arms) its pace, at which level time.
 struct Sent {
     int32_t At;
     EntityKind What;
@@ -72,30 +21,70 @@ struct Sent {
     bool operator==(const Sent&) const = default;
 };
 
-std::vector<Sent> SentBy(TestStage* screen, const std::string& waves, int32_t untilMs, Skill skill = Skill::Normal) {
-    std::vector<LevelFile::Fault> faults;
-    const std::optional<Level> level =
-        LevelFile::Parse("korvanta-level 1\nname T\n" + waves + "\nwave 599 599.5 boss\n", faults);
-    EXPECT_TRUE(level) << (faults.empty() ? "" : faults[0].What);
-    WaveScript script;
-    script.ScreenName = "Stage1";
-    script.Plan = std::make_shared<const Level>(level.value_or(Level{}));
-    script.Rules = &SkillRules::Of(skill);
-    std::vector<Sent> sent;
-    while (script.LevelClock.GetTicks() < untilMs) {
-        TickSource::Advance(10);
-        script.Update(0.01f);
-        for (Entity* e : screen->Entities) {
+// A wave script alone on the bare screen, on the waves given (the first
+// level's when none are): what it sends each frame is logged with the level
+// time and taken off the screen again.
+struct ScriptRun {
+    explicit ScriptRun(TestStage* screen, const std::string& waves = "", Skill skill = Skill::Normal)
+        : Screen(screen) {
+        Script.ScreenName = "Stage1";
+        if (waves.empty())
+            return;
+        std::vector<LevelFile::Fault> faults;
+        const std::optional<Level> level =
+            LevelFile::Parse("korvanta-level 1\nname T\n" + waves + "\nwave 599 599.5 boss\n", faults);
+        EXPECT_TRUE(level) << (faults.empty() ? "" : faults[0].What);
+        Script.Plan = std::make_shared<const Level>(level.value_or(Level{}));
+        Script.Rules = &SkillRules::Of(skill);
+    }
+    void Step(uint32_t ms, bool paused = false) {
+        TickSource::Advance(ms);
+        Script.Update(paused ? 0.0f : static_cast<float>(ms) / 1000.0f);
+        for (Entity* e : Screen->Entities) {
             const auto* arm = As<GunArm>(e);
-            sent.push_back({script.LevelClock.GetTicks(), e->Kind(), e->PosX, e->PosY, e->SpeedY,
-                            arm != nullptr ? arm->FireIntervalMs : 0});
+            Log.push_back({Script.LevelClock.GetTicks(), e->Kind(), e->PosX, e->PosY, e->SpeedY,
+                           arm != nullptr ? arm->FireIntervalMs : 0});
             delete e;
         }
-        screen->Entities.clear();
+        Screen->Entities.clear();
     }
-    return sent;
+    const std::vector<Sent>& Until(int32_t levelMs, uint32_t stepMs = 16) {
+        while (Script.LevelClock.GetTicks() < levelMs)
+            Step(stepMs);
+        return Log;
+    }
+    TestStage* Screen;
+    WaveScript Script;
+    std::vector<Sent> Log;
+};
+
+std::vector<Sent> SentBy(TestStage* screen, const std::string& waves, int32_t untilMs, Skill skill = Skill::Normal) {
+    return ScriptRun(screen, waves, skill).Until(untilMs, 10);
 }
 }  // namespace
+
+using WaveScriptTest = StageTest;
+
+// A paused level spawns nothing and draws no random numbers: after pauses of
+// any length it sends the same enemies at the same level times as without.
+TEST_F(WaveScriptTest, APauseOfAnyLengthShiftsNothing) {
+    Random::Seed(99);
+    ScriptRun steady(Stage);
+    steady.Until(45000);
+
+    Random::Seed(99);
+    ScriptRun paused(Stage);
+    for (int32_t pauseAt : {5000, 21000}) {  // amid random mines, amid a column
+        paused.Until(pauseAt);
+        paused.Step(16, true);
+        paused.Step(600000, true);
+        for (int i = 0; i < 50; ++i)
+            paused.Step(16, true);
+    }
+    paused.Until(45000);
+    EXPECT_EQ(paused.Log, steady.Log);
+    EXPECT_GT(steady.Log.size(), 40u);
+}
 
 // Each kind of wave sends what its line says, where and when it says.
 TEST_F(WaveScriptTest, EachWaveKindSendsWhatItsParametersSay) {

@@ -20,38 +20,32 @@ size_t HeapInUse() {
 // but nothing per cycle: one lost level alone is more than this.
 constexpr long Tolerance = 16 * 1024;
 
-// The player's cycles, each ending where it started: game over and Replay
-// from the level, or Play, pause and Exit from the menu.
-class LongSession : public Playthrough, public ::testing::WithParamInterface<bool> {};
+// The player's cycle, ending where it started: Play, game over and Replay
+// from the level, then pause and Exit to the menu.
+using LongSession = Playthrough;
 }  // namespace
 
-TEST_P(LongSession, AHundredCyclesLeaveHeapAndImageCacheFlat) {
-    const bool replays = GetParam();
-    if (replays)
-        StartLevel(5);
-    else
-        Run(2);
+TEST_F(LongSession, AHundredCyclesLeaveHeapAndImageCacheFlat) {
+    Run(2);
     size_t heap = 0, images = 0;
     for (int i = 1; i <= 100; ++i) {
         SCOPED_TRACE(i);
-        if (replays) {
-            Run(10);
-            Tap(SDLK_q);
-            Run(3);
-            ASSERT_TRUE(Hud()->GameOverView);
-            Click(Layout::ReplayButton);
-            Run(3);
-            ASSERT_EQ(StackNames(), std::vector<std::string>{"Stage1"});
-            ASSERT_EQ(Hud()->PlayerHealth, 100);
-        } else {
-            StartLevel(20);  // past the quarter second that spaces ESC toggles
-            Tap(SDLK_ESCAPE);
-            Run(2);
-            ASSERT_TRUE(GamePaused);
-            Click(Layout::OverlayExitButton);
-            Run(3);
-            ASSERT_EQ(StackNames(), std::vector<std::string>{"MainScreen"});
-        }
+        StartLevel(5);
+        Run(10);
+        Tap(SDLK_q);
+        Run(3);
+        ASSERT_TRUE(Hud()->GameOverView);
+        Click(Layout::ReplayButton);
+        Run(3);
+        ASSERT_EQ(StackNames(), std::vector<std::string>{"Stage1"});
+        ASSERT_EQ(Hud()->PlayerHealth, 100);
+        Run(20);  // past the quarter second that spaces ESC toggles
+        Tap(SDLK_ESCAPE);
+        Run(2);
+        ASSERT_TRUE(GamePaused);
+        Click(Layout::OverlayExitButton);
+        Run(3);
+        ASSERT_EQ(StackNames(), std::vector<std::string>{"MainScreen"});
         if (i == 10) {
             heap = HeapInUse();
             images = TheEngine().Cache.Size();
@@ -61,6 +55,3 @@ TEST_P(LongSession, AHundredCyclesLeaveHeapAndImageCacheFlat) {
     EXPECT_LT(static_cast<long>(HeapInUse()) - static_cast<long>(heap), Tolerance)
         << "heap after 10 cycles: " << heap << ", after 100: " << HeapInUse();
 }
-
-INSTANTIATE_TEST_SUITE_P(Playthrough, LongSession, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "Replays" : "RoundTripsFromTheMenu"; });

@@ -1,20 +1,14 @@
 #include <optional>
-#include <tuple>
 
 #include "engine/Log.h"
 #include "keep/ScoreTable.h"
 #include "program/ControlsPage.h"
-#include "program/Gamepad.h"
 #include "program/OptionsPage.h"
-#include "program/MenuExtras.h"
 #include "program/PageTrail.h"
-#include "program/SettingsKeys.h"
-#include "replay/ReplayPlayer.h"
+#include "program/ProgramSession.h"
 #include "replay/ReplayRecorder.h"
 #include "screens/MainScreen.h"
 #include "support/Events.h"
-#include "support/StageHelpers.h"
-#include "support/TempFolder.h"
 
 // The player's own keys and pad buttons, through SDL's queue and the main
 // loop's pump with the program's settings keys, pad and pages in place: in
@@ -22,25 +16,20 @@
 namespace {
 using Action = KeyBindings::Action;
 
-class Controls : public Playthrough {
+class Controls : public ProgramSession {
 protected:
     void SetUp() override {
-        Playthrough::SetUp();
+        ProgramSession::SetUp();
         if (!HasFatalFailure())
             Use("");
-    }
-    void TearDown() override {
-        Extras.reset();
-        Playthrough::TearDown();
     }
     // The program's services over settings.ini holding `lines`.
     void Use(const std::string& lines) {
         TempFolder::Put(Home / "settings.ini", lines);
         Extras.reset();
-        Keys.emplace(Settings::Load(Home / "settings.ini"), Home / "settings.ini", false);
+        UseKeys(Settings::Load(Home / "settings.ini"));
         Pad.emplace(&*Keys);
         Extras.emplace(*Keys, Table, "");
-        TheEngine().Hotkeys = &*Keys;
         TheEngine().Pad = &*Pad;
         TheEngine().Labels = &*Keys;
         TheEngine().Pages = &*Extras;
@@ -64,11 +53,7 @@ protected:
     // The repair button's pixels in the grey of a label that cannot be bought.
     int RepairLetter() { return CountPixels({Layout::RepairLabel.X, Layout::RepairLabel.Y, 25, 25}, 0x69727F); }
 
-    TempFolder Home;
     ScoreTable Table;
-    std::optional<SettingsKeys> Keys;
-    std::optional<Gamepad> Pad;
-    std::optional<MenuExtras> Extras;
 };
 }  // namespace
 
@@ -122,13 +107,7 @@ TEST_F(Controls, BoundKeysAndButtonsPlayAndTheRunReplaysWithTheDefaults) {
     ASSERT_TRUE(run);
 
     Use("");
-    ReplayPlayer player(run->first);
-    TheEngine().Watcher = &player;
-    player.Start();
-    player.Finish();
-    EXPECT_EQ(player.DesyncFrame(), 0u);
-    EXPECT_EQ(player.Result(), run->second);
-    EXPECT_EQ(player.Result().How, LevelOutcome::Ending::Lost);
+    ExpectReplaysInSync(*run);
 }
 
 namespace {

@@ -81,37 +81,13 @@ TEST(GamepadInput, LevelButtonsHoldTheirKeysUntilReleasedInAnyContext) {
     }
 }
 
-TEST(GamepadInput, ClicksLandOnTheButtonsOneAtATimeAndReleaseInAnyContext) {
-    // Each with another button that would click too while the first is down.
-    const struct {
-        Uint8 Button, Other;
-        GamepadInput::Context Where;
-        float X, Y;
-    } clicks[] = {{0, 1, Overlay, 341, 446}, {1, 0, Overlay, 683, 450}};
-    for (const auto& c : clicks) {
-        Wired pad;
-        pad.Send(Pad(true, c.Button), c.Where);
-        EXPECT_EQ(std::pair(pad.In.MouseX, pad.In.MouseY), std::pair(c.X, c.Y)) << int(c.Button);
-        ASSERT_EQ(pad.Last.size(), 2u);
-        EXPECT_EQ(pad.Last[1].button.x, c.X);
-        pad.Send(Pad(true, c.Other), c.Where);
-        EXPECT_EQ(pad.Stored(), 1u);
-        pad.Send(Pad(false, c.Button), Level);
-        pad.Send(Pad(false, c.Other), Level);
-        EXPECT_EQ(pad.Stored(), 0u);
-    }
-    Wired pad;
-    pad.Send(Pad(true, 1), Overlay);
-    EXPECT_TRUE(pad.In.TakeLeftClick());
-    pad.Send(Pad(true, 7), Overlay);
-    EXPECT_TRUE(pad.In.IsKeyHeld(SDLK_ESCAPE));
-}
-
 // Off the level the pad is Enter and ESC: Enter works the menu's buttons and
 // the pages, ESC goes back from a page (never from the menu, where it would
 // end the game), and while a recorded run shows every button is one of the
-// two, so that any of them ends a demo.
-TEST(GamepadInput, OffTheLevelButtonsAreEnterAndBackAndOneKeyAtATime) {
+// two, so that any of them ends a demo. On an overlay buttons 0 and 1 click
+// its buttons, button 7 is ESC. One key or click at a time, let go in any
+// context.
+TEST(GamepadInput, OffTheLevelButtonsAreEnterBackOrClicksOneAtATime) {
     constexpr Uint8 None = 255;
     // With another button for the same key, pressed while the first is down.
     const struct {
@@ -119,21 +95,34 @@ TEST(GamepadInput, OffTheLevelButtonsAreEnterAndBackAndOneKeyAtATime) {
         Uint8 Button;
         SDLKey Key;
         Uint8 Other;
-    } presses[] = {{Menu, 0, SDLK_RETURN, 7},    {Menu, 9, SDLK_RETURN, 0}, {Menu, 1, SDLK_UNKNOWN, None},
-                   {Menu, 4, SDLK_UNKNOWN, None}, {Page, 0, SDLK_RETURN, 9}, {Page, 1, SDLK_ESCAPE, None},
-                   {Page, 2, SDLK_UNKNOWN, None}, {Show, 0, SDLK_RETURN, 5}, {Show, 1, SDLK_ESCAPE, 7}};
+        float X = 0, Y = 0;  // where a click lands
+    } presses[] = {{Menu, 0, SDLK_RETURN, 7},    {Menu, 9, SDLK_RETURN, 0},    {Menu, 1, SDLK_UNKNOWN, None},
+                   {Menu, 4, SDLK_UNKNOWN, None}, {Page, 0, SDLK_RETURN, 9},    {Page, 1, SDLK_ESCAPE, None},
+                   {Page, 2, SDLK_UNKNOWN, None}, {Show, 0, SDLK_RETURN, 5},    {Show, 1, SDLK_ESCAPE, 7},
+                   {Overlay, 0, SDLK_UNKNOWN, 1, 341, 446}, {Overlay, 1, SDLK_UNKNOWN, 0, 683, 450},
+                   {Overlay, 7, SDLK_ESCAPE, None}};
     for (const auto& p : presses) {
         Wired pad;
+        const bool click = p.X > 0;
         pad.Send(Pad(true, p.Button), p.Where);
-        EXPECT_EQ(pad.Stored(), p.Key == SDLK_UNKNOWN ? 0u : 1u) << int(p.Button);
+        EXPECT_EQ(pad.Stored(), p.Key == SDLK_UNKNOWN && !click ? 0u : 1u) << int(p.Button);
         EXPECT_TRUE(p.Key == SDLK_UNKNOWN || pad.In.IsKeyHeld(p.Key)) << int(p.Button);
-        EXPECT_FALSE(pad.In.HasEventOfType(SDL_MOUSEBUTTONDOWN));
+        EXPECT_EQ(pad.In.HasEventOfType(SDL_MOUSEBUTTONDOWN), click);
+        if (click) {
+            EXPECT_EQ(std::pair(pad.In.MouseX, pad.In.MouseY), std::pair(p.X, p.Y)) << int(p.Button);
+            ASSERT_EQ(pad.Last.size(), 2u);
+            EXPECT_EQ(pad.Last[1].button.x, p.X);
+        }
         if (p.Other != None) {
             pad.Send(Pad(true, p.Other), p.Where);
-            EXPECT_TRUE(pad.Last.empty()) << int(p.Other);
+            EXPECT_TRUE(click || pad.Last.empty()) << int(p.Other);
+            EXPECT_EQ(pad.Stored(), 1u) << int(p.Other);
             pad.Send(Pad(false, p.Other), Level);
         }
         pad.Send(Pad(false, p.Button), Level);
         EXPECT_EQ(pad.Stored(), 0u) << int(p.Button);
     }
+    Wired pad;
+    pad.Send(Pad(true, 1), Overlay);
+    EXPECT_TRUE(pad.In.TakeLeftClick());
 }

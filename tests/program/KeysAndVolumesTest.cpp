@@ -1,17 +1,14 @@
 #include <SDL/SDL_mixer.h>
 
-#include <optional>
+#include <algorithm>
 #include <tuple>
 #include <utility>
 #include <vector>
 
 #include "program/KeyPlaces.h"
-#include "program/SettingsKeys.h"
-#include "replay/ReplayPlayer.h"
+#include "program/ProgramSession.h"
 #include "replay/ReplayRecorder.h"
 #include "support/Events.h"
-#include "support/StageHelpers.h"
-#include "support/TempFolder.h"
 
 // How the player's keyboard and ears are met, through SDL's queue and the
 // main loop's pump with the settings keys in place: the keys of play read by
@@ -27,13 +24,9 @@ struct Key {
 };
 constexpr Key FrA{SDLK_a, 24}, FrZ{SDLK_z, 25}, FrQ{SDLK_q, 38}, FrS{SDLK_s, 39}, FrD{SDLK_d, 40}, FrW{SDLK_w, 52};
 
-class KeysAndVolumes : public Playthrough {
+class KeysAndVolumes : public ProgramSession {
 protected:
-    void Use(Settings settings, bool muted = false) {
-        Keys.emplace(settings, Home / "settings.ini", muted);
-        TheEngine().Hotkeys = &*Keys;
-        Keys->Apply();
-    }
+    void Use(Settings settings, bool muted = false) { UseKeys(settings, muted).Apply(); }
     void ReadKeysBy(Reading reading) {
         Settings next = Keys->Current();
         next.Keys = reading;
@@ -64,51 +57,47 @@ protected:
         Run(3);
         return Hud()->GameOverView;
     }
-
-    TempFolder Home;
-    std::optional<SettingsKeys> Keys;
 };
 }  // namespace
 
-TEST_F(KeysAndVolumes, AFrenchKeyboardFliesByThePlacesOrByTheLetters) {
+// A key held while the reading changes is released by its release. Each
+// run is recorded with the game's own keys, so the one flown by the places
+// replays in sync while the keys are read by their letters.
+TEST_F(KeysAndVolumes, AFrenchKeyboardFliesByThePlacesOrByTheLettersAndReplaysInSync) {
+    std::vector<std::pair<ReplayFile, LevelOutcome>> runs;
+    ReplayRecorder recorder(
+        [&runs](const ReplayFile& run, const LevelOutcome& outcome) { runs.emplace_back(run, outcome); });
+    TheEngine().Watcher = &recorder;
     Use(Settings());
     // A W on a key US keyboards lack (94, beside the left Shift) is nothing by place.
     const std::vector<std::pair<Key, std::string>> byPlace{{FrZ, "W"},  {FrQ, "A"}, {FrS, "S"},
                                                            {FrD, "D"},  {FrW, ""},  {Key{SDLK_w, 94}, ""}};
     const std::vector<std::pair<Key, std::string>> byLetter{{FrW, "W"}, {FrA, "A"}, {FrS, "S"}, {FrD, "D"}, {FrZ, ""}};
-    for (auto [reading, steering, destruct] : {std::tuple{Reading::Position, byPlace, FrA},
-                                               std::tuple{Reading::Letters, byLetter, FrQ}}) {
+    for (auto [reading, other, steering, left, destruct] :
+         {std::tuple{Reading::Position, Reading::Letters, byPlace, FrQ, FrA},
+          std::tuple{Reading::Letters, Reading::Position, byLetter, FrA, FrQ}}) {
         SCOPED_TRACE(reading == Reading::Position ? "by place" : "by letter");
         ReadKeysBy(reading);
         StartLevel();
         for (const auto& [key, held] : steering)
             EXPECT_EQ(Steers(key), held) << "the key labelled " << SDL_GetKeyName(key.Letter);
+        Send(left, true);
+        Run(2);
+        ASSERT_EQ(Steering(), "A");
+        ReadKeysBy(other);
+        Send(left, false);
+        Run(2);
+        EXPECT_EQ(Steering(), "") << "held while the reading changed";
+        EXPECT_FALSE(AnyKeyHeld());
+        ReadKeysBy(reading);
         ASSERT_FALSE(Hud()->GameOverView);
         EXPECT_TRUE(Destructs(destruct));
         Click(Layout::OverlayExitButton);
         Run(2);
     }
-}
-
-// A reading changed by the options while a key is down: its release still
-// ends the press the game holds.
-TEST_F(KeysAndVolumes, AKeyHeldWhileTheReadingChangesIsReleased) {
-    Use(Settings());
-    StartLevel();
-    for (auto [from, to, key] : {std::tuple{Reading::Position, Reading::Letters, FrQ},
-                                 std::tuple{Reading::Letters, Reading::Position, FrA}}) {
-        ReadKeysBy(from);
-        Send(key, true);
-        Run(2);
-        ASSERT_EQ(Steering(), "A");
-        ReadKeysBy(to);
-        Send(key, false);
-        Run(2);
-        EXPECT_EQ(Steering(), "");
-        EXPECT_FALSE(AnyKeyHeld());
-        EXPECT_FALSE(Hud()->GameOverView);
-    }
-    EXPECT_EQ(Settings::Load(Home / "settings.ini").Keys, Reading::Position) << "the change is saved";
+    EXPECT_EQ(Settings::Load(Home / "settings.ini").Keys, Reading::Letters) << "the change is saved";
+    ASSERT_EQ(runs.size(), 2u);
+    ExpectReplaysInSync(runs[0]);
 }
 
 // A player may have put ESC, a settings key or an arrow where a US
@@ -144,71 +133,59 @@ TEST(KeyPlaces, OnAUsKeyboardThePlacesAreTheLetters) {
             << SDL_GetKeyName(key.Letter);
 }
 
-TEST_F(KeysAndVolumes, ARunPlayedWithFrenchKeysReplaysInSync) {
-    std::vector<std::pair<ReplayFile, LevelOutcome>> runs;
-    ReplayRecorder recorder(
-        [&runs](const ReplayFile& run, const LevelOutcome& outcome) { runs.emplace_back(run, outcome); });
-    TheEngine().Watcher = &recorder;
-    Use(Settings());
-    StartLevel();
-    Send(FrZ, true);
-    Send(FrD, true);
-    Send(Key{SDLK_SPACE, 65}, true);
-    Run(60);
-    Send(FrZ, false);
-    Send(FrQ, true);
-    Run(30);
-    ASSERT_TRUE(Destructs(FrA));
-    Click(Layout::OverlayExitButton);
-    Run(2);
-    ASSERT_EQ(runs.size(), 1u);
-
-    ReadKeysBy(Reading::Letters);  // the player's reading plays no part in a replay
-    ReplayPlayer player(runs[0].first);
-    TheEngine().Watcher = &player;
-    player.Start();
-    player.Finish();
-    EXPECT_EQ(player.DesyncFrame(), 0u);
-    EXPECT_EQ(player.Result(), runs[0].second);
-    EXPECT_EQ(player.Result().How, LevelOutcome::Ending::Lost);
-}
-
-TEST_F(KeysAndVolumes, VolumesScaleTheMixerAndMutingKeepsThem) {
-    if (!TheEngine().AudioOpen)
-        GTEST_SKIP() << "no sound device";
-    const auto channelsAt = [](int volume) {
-        for (int channel = 0; channel < Mix_AllocateChannels(-1); ++channel)
-            if (Mix_Volume(channel, -1) != volume)
-                return false;
-        return true;
+// F9, F10 and F11 act at once, say so for a second and a half, are saved
+// and never reach the game; muting keeps the volumes chosen, which scale the
+// mixer. A dummy driver that tells no screen size refuses full screen with
+// a warning (classic SDL 1.2); one that tells it shows it (sdl12-compat).
+TEST_F(KeysAndVolumes, SettingsKeysActAtOnceAreSavedAndKeepTheVolumes) {
+    const bool audio = TheEngine().AudioOpen;
+    const auto mixerAt = [audio](int music, int effects) {
+        bool at = !audio || Mix_VolumeMusic(-1) == music;
+        for (int channel = 0; audio && channel < Mix_AllocateChannels(-1); ++channel)
+            at = at && Mix_Volume(channel, -1) == effects;
+        return at;
     };
     Settings settings;
-    EXPECT_EQ(settings.MusicVolume, 100);
     Use(settings);
-    EXPECT_EQ(Mix_VolumeMusic(-1), MIX_MAX_VOLUME) << "the default is as loud as ever";
-    EXPECT_TRUE(channelsAt(MIX_MAX_VOLUME));
-
+    EXPECT_TRUE(mixerAt(MIX_MAX_VOLUME, MIX_MAX_VOLUME)) << "the default is as loud as ever";
     settings.MusicVolume = 50;
     settings.EffectsVolume = 30;
     Keys->Change(settings);
-    EXPECT_EQ(Mix_VolumeMusic(-1), 64);
-    EXPECT_TRUE(channelsAt(38));
-    for (SDLKey key : {SDLK_F9, SDLK_F10}) {
+    EXPECT_TRUE(mixerAt(64, 38));
+
+    ::testing::internal::CaptureStderr();
+    std::vector<std::string> told;
+    for (SDLKey key : {SDLK_F9, SDLK_F10, SDLK_F11}) {
         Tap(key);
-        Step();
+        EXPECT_FALSE(TheEngine().Input.IsKeyHeld(key));
+        told.push_back(TheEngine().Notice.Showing());
     }
-    EXPECT_EQ(Mix_VolumeMusic(-1), 0);
-    EXPECT_TRUE(channelsAt(0));
-    EXPECT_EQ(Settings::Load(Home / "settings.ini").MusicVolume, 50) << "muting lost the level";
-    for (SDLKey key : {SDLK_F9, SDLK_F10}) {
+    Run(2);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(Keys->Current().Music || Keys->Current().Effects);
+    const char* const f11 = Keys->Current().Fullscreen ? "Full screen on" : "Full screen not available here";
+    EXPECT_EQ(told, (std::vector<std::string>{"Music off", "Effects off", f11}));
+    EXPECT_GT(CountPixels({262, Layout::NoticeTop, 500, 24}, Gold), 30) << "the notice is not drawn";
+    Run(90);
+    EXPECT_EQ(TheEngine().Notice.Showing(), "") << "still there after a second and a half";
+    if (Keys->Current().Fullscreen) {
+        EXPECT_TRUE(DisplaySurface->flags & SDL_FULLSCREEN);
+        EXPECT_EQ(DisplaySurface->w, TheEngine().Window.DesktopWidth());
+        EXPECT_EQ(said, "");
+    } else {
+        EXPECT_FALSE(DisplaySurface->flags & SDL_FULLSCREEN);
+        EXPECT_NE(said.find("full screen"), std::string::npos) << said;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    }
+    EXPECT_EQ(Settings::Load(Home / "settings.ini"), Keys->Current());
+    EXPECT_EQ(Keys->Current().MusicVolume, 50) << "muting lost the level";
+    EXPECT_TRUE(mixerAt(0, 0));
+    for (SDLKey key : {SDLK_F9, SDLK_F10})
         Tap(key);
-        Step();
-    }
-    EXPECT_EQ(Mix_VolumeMusic(-1), 64);
-    EXPECT_TRUE(channelsAt(38));
+    EXPECT_TRUE(Settings::Load(Home / "settings.ini").Music);
+    EXPECT_TRUE(mixerAt(64, 38));
 
     settings.EffectsVolume = 0;
     Use(settings, true);  // --mute, and effects at 0
-    EXPECT_EQ(Mix_VolumeMusic(-1), 0);
-    EXPECT_TRUE(channelsAt(0));
+    EXPECT_TRUE(mixerAt(0, 0));
 }

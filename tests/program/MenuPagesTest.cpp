@@ -6,20 +6,13 @@
 
 #include "levels/Campaign.h"
 #include "levels/PracticeMarks.h"
-#include "program/Gamepad.h"
-#include "program/MenuExtras.h"
 #include "program/OptionsPage.h"
 #include "program/PracticePage.h"
-#include "program/RunKeeper.h"
+#include "program/ProgramSession.h"
 #include "program/ScoresPage.h"
-#include "program/SettingsKeys.h"
-#include "replay/ReplayFile.h"
-#include "screens/LoadingScreen.h"
 #include "screens/MainScreen.h"
 #include "support/GameProcess.h"
 #include "support/HostileReplay.h"
-#include "support/StageHelpers.h"
-#include "support/TempFolder.h"
 
 // The menu's options and scores pages and its demo, as the program puts
 // them up, through SDL's queue and the main loop's pump: every page opened
@@ -28,33 +21,24 @@
 // left alone, which must keep nothing and let nothing through.
 namespace {
 namespace fs = std::filesystem;
-constexpr uint32_t TextColour = 0xDEF6FA;
-constexpr uint32_t Gold = 0xFFD65A;
 const SDL_Rect PageTitle{262, Layout::PageTitleTop, 500, 40};
 
-class MenuPagesTest : public Playthrough {
+class MenuPagesTest : public ProgramSession {
 protected:
     void SetUp() override {
-        Playthrough::SetUp();
+        ProgramSession::SetUp();
         if (HasFatalFailure())
             return;
         Pad.emplace();
         TheEngine().Pad = &*Pad;
-        TheEngine().Hotkeys = &Keys;
+        UseKeys(Settings());
         Keep();
         Run(2);
     }
-    void TearDown() override {
-        Extras.reset();  // a run still showing takes the window back first
-        Playthrough::TearDown();
-    }
-    // The program's keeper and pages over the files in Home, as they are now.
+    // The keeper and the program's pages over the files in Home, as they are now.
     void Keep() {
-        Extras.reset();
-        Keeper.emplace(Home / "scores.txt", Home / "replays");
-        Extras.emplace(Keys, Keeper->Scores(), Home / "replays");
-        TheEngine().Watcher = &Keeper->Watcher();
-        TheEngine().Scores = &Keeper->Scores();
+        ProgramSession::Keep();
+        Extras.emplace(*Keys, Keeper->Scores(), Home / "replays");
         TheEngine().Pages = &*Extras;
     }
 
@@ -85,6 +69,10 @@ protected:
         Click(Layout::OverlayExitButton);
         Run(3);
         EXPECT_NE(Menu(), nullptr);
+        return DatedReplay();
+    }
+    // The name of the one run kept on the shelf under its date.
+    std::string DatedReplay() {
         for (const auto& entry : fs::directory_iterator(Home / "replays"))
             if (entry.path().filename() != "last.krp")
                 return entry.path().filename().string();
@@ -110,12 +98,6 @@ protected:
         Run(2);
         ASSERT_NE(Level(), nullptr);
     }
-
-    TempFolder Home;
-    SettingsKeys Keys{Settings(), Home / "settings.ini", false};
-    std::optional<Gamepad> Pad;
-    std::optional<RunKeeper> Keeper;
-    std::optional<MenuExtras> Extras;
 };
 
 enum class Way { Mouse, Keys, Pad };
@@ -182,18 +164,18 @@ TEST_F(MenuPagesTest, EverySettingChangedOnThePageIsInSettingsIni) {
     Click(Layout::OptionsButton);
     Click(Layout::OptionValue(1));  // within 250 ms of the opening click: swallowed
     Run(20);
-    EXPECT_EQ(Keys.Current(), Settings());
+    EXPECT_EQ(Keys->Current(), Settings());
     const auto& rows = OptionsPage::Rows();
     ASSERT_EQ(std::string(rows.front().Key), "fullscreen");
     const std::string file = Home / "settings.ini";
     const auto check = [&](size_t row, int expected, const char* how) {
         const Settings::Choice& choice = rows[row];
-        EXPECT_EQ(choice.Get(Keys.Current()), expected) << choice.Key << " " << how;
-        EXPECT_EQ(Settings::Load(file), Keys.Current()) << choice.Key << " " << how;
+        EXPECT_EQ(choice.Get(Keys->Current()), expected) << choice.Key << " " << how;
+        EXPECT_EQ(Settings::Load(file), Keys->Current()) << choice.Key << " " << how;
     };
     for (size_t row = 1; row < rows.size(); ++row) {
         const int r = static_cast<int>(row), last = static_cast<int>(rows[row].Values.size()) - 1;
-        const int first = rows[row].Get(Keys.Current());
+        const int first = rows[row].Get(Keys->Current());
         Click(Layout::OptionValue(r));
         check(row, first == last ? 0 : first + 1, "value");
         for (int i = 0; i < 2; ++i)
@@ -209,7 +191,7 @@ TEST_F(MenuPagesTest, EverySettingChangedOnThePageIsInSettingsIni) {
         Tap(SDLK_DOWN);
     for (size_t row = 1; row < rows.size(); ++row) {
         const int last = static_cast<int>(rows[row].Values.size()) - 1;
-        const int first = rows[row].Get(Keys.Current());
+        const int first = rows[row].Get(Keys->Current());
         Tap(SDLK_RIGHT);
         check(row, std::min(last, first + 1), "Right");
         Tap(SDLK_RETURN);
@@ -239,7 +221,7 @@ TEST_F(MenuPagesTest, TheOptionsPageOffersTheScalesThatFitAndLightsOneEntry) {
     EXPECT_EQ(Look(back), unlit);
     for (int i = 0; i < 2; ++i)
         Click(Layout::OptionRightArrow(1));
-    EXPECT_EQ(Keys.Current().Scale, 1) << "auto, then 1, and no further";
+    EXPECT_EQ(Keys->Current().Scale, 1) << "auto, then 1, and no further";
     EXPECT_EQ(OptionsPage::Value(*Settings::Find("scale"), 3), "3x (too large here: 1x)");
 }
 
@@ -260,24 +242,47 @@ TEST_F(MenuPagesTest, ARunFromTheCommandLineShowsWithTheWatchCaptionThenTheMenu)
     EXPECT_EQ(Look(Menu()->PlayRect), playUnlit);
 }
 
-// Rows whose replay is gone or of other rules are dimmed and do nothing;
-// a row that plays shows its run in the window, HUD and all, keeping
-// nothing, and the scores page comes back at its end with the row chosen;
-// ESC ends a run watched from the last run's entry, back to the page.
-TEST_F(MenuPagesTest, AScoreRowPlaysItsRunAndTheScoresPageComesBack) {
+// The table shows the runs of one difficulty, first the one the player
+// plays; Left and Right, or a click on the arrows beside the title, show
+// another. Rows whose replay is gone or of other rules are dimmed and do
+// nothing; a row that plays shows its run in the window, HUD and all,
+// keeping nothing, and the scores page comes back at its end with the row
+// and the difficulty chosen; ESC ends a run watched from the last run's
+// entry, back to the page.
+TEST_F(MenuPagesTest, AScoreRowOfTheDifficultyShownPlaysItsRunAndThePageComesBack) {
+    Settings chosen = Keys->Current();
+    chosen.Difficulty = Skill::Hard;
+    Keys->Change(chosen);
     const std::string kept = RecordAShortRun();
     fs::copy_file(Home / ("replays/" + kept), Home / "replays/other-rules.krp");
     std::string bytes = TempFolder::Get(Home / "replays/other-rules.krp");
     bytes[6] = char(ReplayFile::GameRules + 1);
     TempFolder::Put(Home / "replays/other-rules.krp", bytes);
-    TempFolder::Put(Home / "scores.txt", "900 10 won 170.2 2026-01-02 10:00:00 2026-01-02_10-00-00.krp\n"
-                                         "800 10 lost 100.0 2026-01-03 10:00:00 other-rules.krp\n"
-                                         "700 5 lost 3.2 2026-01-04 10:00:00 " + kept + "\n");
+    TempFolder::Put(Home / "scores.txt", "900 10 won 170.2 2026-01-02 10:00:00 2026-01-02_10-00-00.krp hard\n"
+                                         "800 10 lost 100.0 2026-01-03 10:00:00 other-rules.krp hard\n"
+                                         "700 5 lost 3.2 2026-01-04 10:00:00 " + kept + " hard\n"
+                                         "900 10 won 170.2 2026-01-02 10:00:00 - easy\n"
+                                         "800 10 lost 100.0 2026-01-03 10:00:00 - easy\n");
     Keep();
     const auto before = Kept();
+    chosen.Difficulty = Skill::Easy;
+    Keys->Change(chosen);
     Click(Layout::ScoresButton);
     Run(20);
     ASSERT_NE(Scores(), nullptr);
+    EXPECT_EQ(Scores()->Shown(), Skill::Easy);
+    EXPECT_EQ(Scores()->LastRunEntry(), 2) << "the two easy runs";
+    Tap(SDLK_RIGHT);
+    Run(2);
+    EXPECT_EQ(Scores()->Shown(), Skill::Normal);
+    EXPECT_EQ(Scores()->LastRunEntry(), 0);
+    EXPECT_GT(CountPixels({100, 240, 824, 30}, TextColour, 2), 30) << "no line for a difficulty without runs";
+    const ScreenPoint rightArrow{Layout::ScoreSkillPicker.X + Layout::ScoreSkillPickerWidth / 2 - 5,
+                                Layout::ScoreSkillPicker.Y};
+    Click(rightArrow);
+    Run(2);
+    ASSERT_EQ(Scores()->Shown(), Skill::Hard);
+    ASSERT_EQ(Scores()->LastRunEntry(), 3);
     EXPECT_EQ(Scores()->Chosen(), 2) << "the first row that plays";
     EXPECT_TRUE(Scores()->HasLastRun());
     for (int dimmed : {0, 1}) {
@@ -299,6 +304,7 @@ TEST_F(MenuPagesTest, AScoreRowPlaysItsRunAndTheScoresPageComesBack) {
     Run(2);
     ASSERT_NE(Scores(), nullptr) << "not back on the scores page";
     EXPECT_EQ(Scores()->Chosen(), 2);
+    EXPECT_EQ(Scores()->Shown(), Skill::Hard) << "back where the run was chosen";
     EXPECT_EQ(TheEngine().Watcher, &Keeper->Watcher());
 
     Run(20);
@@ -309,52 +315,11 @@ TEST_F(MenuPagesTest, AScoreRowPlaysItsRunAndTheScoresPageComesBack) {
     EXPECT_FALSE(Run(3)) << "ESC while a kept run shows ended the game";
     ASSERT_NE(Scores(), nullptr);
     EXPECT_EQ(Scores()->Chosen(), Scores()->LastRunEntry());
-    EXPECT_EQ(Kept(), before) << "watching a run changed the kept files";
-}
-
-// The table shows the runs of one difficulty, first the one the player
-// plays; Left and Right, or a click on the arrows beside the title, show
-// another, and a run watched from it comes back to the same difficulty.
-TEST_F(MenuPagesTest, TheScoresPageShowsOneDifficultyAtATime) {
-    Settings chosen = Keys.Current();
-    chosen.Difficulty = Skill::Hard;
-    Keys.Change(chosen);
-    const std::string kept = RecordAShortRun();
-    TempFolder::Put(Home / "scores.txt", "900 10 won 170.2 2026-01-02 10:00:00 - easy\n"
-                                         "800 10 lost 100.0 2026-01-03 10:00:00 - easy\n"
-                                         "700 5 lost 3.2 2026-01-04 10:00:00 " + kept + " hard\n");
-    Keep();
-    chosen.Difficulty = Skill::Easy;
-    Keys.Change(chosen);
-    Click(Layout::ScoresButton);
-    Run(20);
-    ASSERT_NE(Scores(), nullptr);
-    EXPECT_EQ(Scores()->Shown(), Skill::Easy);
-    EXPECT_EQ(Scores()->LastRunEntry(), 2) << "the two easy runs";
-    Tap(SDLK_RIGHT);
-    Run(2);
-    EXPECT_EQ(Scores()->Shown(), Skill::Normal);
-    EXPECT_EQ(Scores()->LastRunEntry(), 0);
-    EXPECT_GT(CountPixels({100, 240, 824, 30}, TextColour, 2), 30) << "no line for a difficulty without runs";
-    const ScreenPoint rightArrow{Layout::ScoreSkillPicker.X + Layout::ScoreSkillPickerWidth / 2 - 5,
-                                Layout::ScoreSkillPicker.Y};
-    Click(rightArrow);
-    Run(2);
-    ASSERT_EQ(Scores()->Shown(), Skill::Hard);
-    ASSERT_EQ(Scores()->LastRunEntry(), 1);
-    EXPECT_EQ(Scores()->Chosen(), 0) << "the hard run, which plays";
-    Tap(SDLK_RETURN);
-    Run(2);
-    ASSERT_NE(Showing(), nullptr);
-    for (int i = 0; i < 600 && Showing() != nullptr; ++i)
-        ASSERT_FALSE(Step());
-    Run(2);
-    ASSERT_NE(Scores(), nullptr);
-    EXPECT_EQ(Scores()->Shown(), Skill::Hard) << "back where the run was chosen";
     Run(20);
     Click({rightArrow.X - Layout::ScoreSkillPickerWidth + 10, rightArrow.Y});
     Run(2);
     EXPECT_EQ(Scores()->Shown(), Skill::Normal) << "the left arrow";
+    EXPECT_EQ(Kept(), before) << "watching a run changed the kept files";
 }
 
 // Over a shelf of huge replays the scores page opens as fast as over an
@@ -512,7 +477,7 @@ TEST_F(MenuPagesTest, PlayListsThePlayersLevelsAndLeavesOutABrokenOne) {
     TempFolder::Put(folder + "/quiet.level", good);
     TempFolder::Put(folder + "/broken.level", "korvanta-level 1\nname Broken\nwave 1 2 colum\n");
     TempFolder::Put(folder + "/notes.txt", "not a level");
-    Extras.emplace(Keys, Keeper->Scores(), Home / "replays", folder);
+    Extras.emplace(*Keys, Keeper->Scores(), Home / "replays", folder);
     TheEngine().Pages = &*Extras;
 
     ::testing::internal::CaptureStderr();
@@ -577,36 +542,13 @@ protected:
 };
 }  // namespace
 
-// A score line at level 2 without a replay reaches it, and level 3 stays
-// out. The mark, the cannon, the rapid fire, the money and "Restart at
-// once" chosen are what the level starts with (full health and shield),
-// and the setting is saved.
-TEST_F(PracticePageTest, TheChosenLevelMarkShipAndRestartStartTheLevel) {
-    TempFolder::Put(Home / "scores.txt", "700 5 lost 3.2 2026-01-04 10:00:00 - normal 2\n");
-    const Stage1* level = PracticeBy({SDLK_RIGHT, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT, SDLK_DOWN,
-                                      SDLK_RIGHT, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT});
-    ASSERT_NE(level, nullptr);
-    const LevelStart& start = level->Start;
-    EXPECT_EQ(start.Number, 2);
-    EXPECT_TRUE(start.Practice);
-    EXPECT_FALSE(start.InCampaign);
-    EXPECT_EQ(start.FromMs, 20000);
-    EXPECT_GE(level->Waves.LevelClock.GetTicks(), 20000);
-    Loadout ship = PracticeMarks::Middle(*start.Plan, 20000);
-    ship.Cannons += 1;
-    ship.RapidFires += 2;
-    ship.Money += PracticePage::MoneyStep;
-    EXPECT_EQ(start.Ship, ship);
-    EXPECT_EQ(start.Ship.Health, 100);
-    EXPECT_EQ(start.Ship.Shield, 100);
-    EXPECT_TRUE(start.RestartAtOnce);
-    EXPECT_TRUE(Settings::Load(Home / "settings.ini").PracticeRestart);
-}
-
 // A kept run of level 2 reaches it (level 3 stays out) and lends the ship
 // its replay had at a mark it reached, rebuilt from the replay; at a mark
-// past its end the ship is a middle one.
-TEST_F(PracticePageTest, TheShipIsTheBestKeptRunsAtTheMarkAndItsLevelIsReached) {
+// past its end the ship is a middle one. So it is for a score line without
+// a replay, which reaches its level too: with the cannon, the rapid fire
+// and the money chosen added, full health and shield; "Restart at once"
+// chosen is what the level starts with, and the setting is saved.
+TEST_F(PracticePageTest, TheShipIsTheBestKeptRunsAtTheMarkOrAMiddleOneAsChosen) {
     Loadout carried;
     carried.Cannons = 5;
     carried.RapidFires = 3;
@@ -618,11 +560,7 @@ TEST_F(PracticePageTest, TheShipIsTheBestKeptRunsAtTheMarkAndItsLevelIsReached) 
     Run(20);
     Click(Layout::OverlayExitButton);
     Run(3);
-    std::string kept;
-    for (const auto& entry : fs::directory_iterator(Home / "replays"))
-        if (entry.path().filename() != "last.krp")
-            kept = entry.path().filename().string();
-    ASSERT_FALSE(kept.empty());
+    const std::string kept = DatedReplay();
     TempFolder::Put(Home / "scores.txt", "700 5 lost 3.2 2026-01-04 10:00:00 " + kept + " normal 2\n");
 
     const Stage1* level = PracticeBy({SDLK_RIGHT, SDLK_RIGHT});
@@ -639,4 +577,26 @@ TEST_F(PracticePageTest, TheShipIsTheBestKeptRunsAtTheMarkAndItsLevelIsReached) 
     ASSERT_NE(level, nullptr);
     EXPECT_EQ(level->Start.FromMs, PracticeMarks::StepMs);
     EXPECT_EQ(level->Start.Ship, PracticeMarks::Middle(*level->Start.Plan, PracticeMarks::StepMs));
+
+    FreshMenu();
+    // A score line at level 2 without a replay reaches it too.
+    TempFolder::Put(Home / "scores.txt", "700 5 lost 3.2 2026-01-04 10:00:00 - normal 2\n");
+    level = PracticeBy({SDLK_RIGHT, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT, SDLK_DOWN,
+                        SDLK_RIGHT, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT, SDLK_DOWN, SDLK_RIGHT});
+    ASSERT_NE(level, nullptr);
+    const LevelStart& start = level->Start;
+    EXPECT_EQ(start.Number, 2);
+    EXPECT_TRUE(start.Practice);
+    EXPECT_FALSE(start.InCampaign);
+    EXPECT_EQ(start.FromMs, 2 * PracticeMarks::StepMs);
+    EXPECT_GE(level->Waves.LevelClock.GetTicks(), 2 * PracticeMarks::StepMs);
+    Loadout ship = PracticeMarks::Middle(*start.Plan, 2 * PracticeMarks::StepMs);
+    ship.Cannons += 1;
+    ship.RapidFires += 2;
+    ship.Money += PracticePage::MoneyStep;
+    EXPECT_EQ(start.Ship, ship);
+    EXPECT_EQ(start.Ship.Health, 100);
+    EXPECT_EQ(start.Ship.Shield, 100);
+    EXPECT_TRUE(start.RestartAtOnce);
+    EXPECT_TRUE(Settings::Load(Home / "settings.ini").PracticeRestart);
 }

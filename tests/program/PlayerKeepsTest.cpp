@@ -1,26 +1,14 @@
-#include <SDL/SDL_mixer.h>
-
 #include <algorithm>
-#include <optional>
-#include <set>
 
-#include "program/Gamepad.h"
-#include "replay/ReplayFile.h"
-#include "program/RunKeeper.h"
-#include "program/SettingsKeys.h"
+#include "program/ProgramSession.h"
 #include "support/Events.h"
-#include "support/StageHelpers.h"
-#include "support/TempFolder.h"
 
 // What outlives a run and what plays around it, through SDL's queue and the
 // main loop's pump: runs kept as replays and best scores, the best score on
 // the menu and "New best score!" on the overlay, the settings keys, and the
 // game pad as the keys and clicks it stands for.
 namespace {
-constexpr uint32_t TextColour = 0xDEF6FA;
-constexpr uint32_t Gold = 0xFFD65A;
-
-class PlayerKeeps : public Playthrough {
+class PlayerKeeps : public ProgramSession {
 protected:
     // Shoots a mine placed in front of the ship until it is gone: 50 points.
     void ScoreAKill() {
@@ -31,64 +19,9 @@ protected:
         KeyUp(SDLK_SPACE);
         Step();
     }
-    void EndTheRun() {
-        Tap(SDLK_q);
-        Run(5);
-        ASSERT_TRUE(Hud()->GameOverView);
-    }
     void Stick(Uint8 axis, Sint16 value) { Send(Events::Axis(axis, value)); }
-
-    TempFolder Home;
-    std::optional<RunKeeper> Keeper;
-    RunKeeper& Keep() {
-        Keeper.emplace(Home / "scores.txt", Home / "replays");
-        TheEngine().Watcher = &Keeper->Watcher();
-        TheEngine().Scores = &Keeper->Scores();
-        return *Keeper;
-    }
 };
 }  // namespace
-
-TEST_F(PlayerKeeps, RunsAreKeptAsReplaysAndScoresTheMenuAndOverlaysShowTheBest) {
-    RunKeeper& keeper = Keep();
-    const SDL_Rect newBest{262, Layout::NewBestTop, 500, 35}, bestLine{312, Layout::BestScoreTop, 400, 25};
-    Run(2);
-    EXPECT_EQ(CountPixels(bestLine, TextColour), 0) << "a best score before any run";
-    // Three runs: 50 points (the first best), 50 again (no better), 100.
-    uint32_t played = 0;
-    for (const int kills : {1, 1, 2}) {
-        Click(Layout::PlayButton);
-        Run(20);
-        ASSERT_NE(Level(), nullptr);
-        for (int k = 0; k < kills; ++k)
-            ScoreAKill();
-        const bool better = keeper.Scores().IsNewBest(Hud()->PlayerScore, Skill::Normal);
-        EndTheRun();
-        played = LevelTime();
-        EXPECT_EQ(CountPixels(newBest, Gold, 2) > 30, better) << kills << " kills";
-        Click(Layout::OverlayExitButton);
-        Run(3);
-        ASSERT_NE(Menu(), nullptr);
-        EXPECT_GT(CountPixels(bestLine, TextColour), 50) << "no best score on the menu";
-    }
-    ASSERT_EQ(keeper.Scores().Runs().size(), 3u);
-    EXPECT_EQ(keeper.Scores().Best()->Score, 100);
-    EXPECT_EQ(keeper.Scores().Best()->Tenths, played / 100);
-    const std::string table = TempFolder::Get(Home / "scores.txt");
-    EXPECT_NE(table.find("\n100 "), std::string::npos) << table;
-    EXPECT_NE(table.find(" lost "), std::string::npos) << table;
-
-    // Each run on the shelf under its date and time, the last one as well.
-    std::vector<std::string> kept;
-    for (const auto& entry : std::filesystem::directory_iterator(Home / "replays"))
-        kept.push_back(entry.path().filename().string());
-    EXPECT_EQ(kept.size(), 4u);
-    EXPECT_EQ(std::count(kept.begin(), kept.end(), keeper.Scores().Best()->Replay), 1);
-    ReplayFile last;
-    std::string why;
-    ASSERT_TRUE(ReplayFile::Load(Home / "replays/last.krp", last, why)) << why;
-    EXPECT_EQ(last.Score, 100);
-}
 
 TEST_F(PlayerKeeps, AReplayThatCannotBeWrittenCostsAWarningNotTheGame) {
     TempFolder::Put(Home / "replays", "a file where the folder should be");
@@ -105,51 +38,12 @@ TEST_F(PlayerKeeps, AReplayThatCannotBeWrittenCostsAWarningNotTheGame) {
     EXPECT_EQ(keeper.Scores().Best()->Replay, "") << "the score is kept without its replay";
 }
 
-TEST_F(PlayerKeeps, SettingsKeysActAtOnceAreSavedAndNeverReachTheGame) {
-    SettingsKeys keys(Settings(), Home / "settings.ini", false);
-    TheEngine().Hotkeys = &keys;
-    keys.Apply();
-    ::testing::internal::CaptureStderr();
-    std::vector<std::string> told;
-    for (SDLKey key : {SDLK_F9, SDLK_F10, SDLK_F11}) {
-        Tap(key);
-        EXPECT_FALSE(TheEngine().Input.IsKeyHeld(key));
-        told.push_back(TheEngine().Notice.Showing());
-    }
-    Run(2);
-    const std::string said = ::testing::internal::GetCapturedStderr();
-    EXPECT_FALSE(keys.Current().Music || keys.Current().Effects);
-    const char* const f11 = keys.Current().Fullscreen ? "Full screen on" : "Full screen not available here";
-    EXPECT_EQ(told, (std::vector<std::string>{"Music off", "Effects off", f11}));
-    EXPECT_GT(CountPixels({262, Layout::NoticeTop, 500, 24}, Gold), 30) << "the notice is not drawn";
-    Run(90);
-    EXPECT_EQ(TheEngine().Notice.Showing(), "") << "still there after a second and a half";
-    // A dummy driver that tells no screen size refuses full screen with a
-    // warning (classic SDL 1.2); one that tells it shows it (sdl12-compat).
-    if (keys.Current().Fullscreen) {
-        EXPECT_TRUE(DisplaySurface->flags & SDL_FULLSCREEN);
-        EXPECT_EQ(DisplaySurface->w, TheEngine().Window.DesktopWidth());
-        EXPECT_EQ(said, "");
-    } else {
-        EXPECT_FALSE(DisplaySurface->flags & SDL_FULLSCREEN);
-        EXPECT_NE(said.find("full screen"), std::string::npos) << said;
-        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
-    }
-    EXPECT_EQ(Settings::Load(Home / "settings.ini"), keys.Current());
-    const bool audio = TheEngine().AudioOpen;
-    EXPECT_TRUE(!audio || (Mix_VolumeMusic(-1) == 0 && Mix_Volume(1, -1) == 0));
-    Tap(SDLK_F9);
-    EXPECT_TRUE(Settings::Load(Home / "settings.ini").Music);
-    EXPECT_TRUE(!audio || Mix_VolumeMusic(-1) == MIX_MAX_VOLUME);
-}
-
 // A new scale or full screen from the options opens the window anew at
 // once and lands in settings.ini; F11 goes full screen at the desktop's
 // size and back to the window at the chosen scale; full screen the driver
 // refuses is saved as off and the game plays on in its window.
 TEST_F(PlayerKeeps, WindowSettingsOpenTheWindowAtOnceAndAreSaved) {
-    SettingsKeys keys(Settings(), Home / "settings.ini", false);
-    TheEngine().Hotkeys = &keys;
+    SettingsKeys& keys = UseKeys(Settings());
     TheEngine().Window.AssumeDesktop(2560, 1440);
     StartLevel();
     keys.Apply();
@@ -193,63 +87,87 @@ TEST_F(PlayerKeeps, WindowSettingsOpenTheWindowAtOnceAndAreSaved) {
 }
 
 // A difficulty (or full screen) given for one run plays until the player
-// chooses another and never reaches settings.ini; the menu shows the best
-// score of the difficulty Play would start, and "New best score!" compares a
-// run with the runs of its own difficulty only.
-TEST_F(PlayerKeeps, BestScoresAreOfOneDifficultyAndADifficultyForOneRunIsNotSaved) {
+// chooses another and never reaches settings.ini. Every run is kept on the
+// shelf under its date and time (the last one as last.krp too) and in the
+// score table; the menu shows the best score of the difficulty Play would
+// start, and "New best score!" compares a run with the runs of its own
+// difficulty only.
+TEST_F(PlayerKeeps, RunsAreKeptAndTheBestScoresAreOfOneDifficultyChosenForOneRunOrSaved) {
     const SDL_Rect newBest{262, Layout::NewBestTop, 500, 35}, bestLine{312, Layout::BestScoreTop, 400, 25};
     const std::string path = Home / "settings.ini";
     Settings saved;
     saved.Fullscreen = true;
-    SettingsKeys keys(saved, path, false);
+    UseKeys(saved);
     Settings thisRun = saved;
     thisRun.Fullscreen = false;  // --windowed
     thisRun.Difficulty = Skill::Hard;
-    keys.PlayThisRun(thisRun);
-    TheEngine().Hotkeys = &keys;
-    keys.Apply();
+    Keys->PlayThisRun(thisRun);
+    Keys->Apply();
     const RunKeeper& keeper = Keep();
-    auto playAKill = [this, newBest](bool newBestShown) {
+    uint32_t played = 0;
+    auto play = [&](int kills, bool newBestShown) {
         Click(Layout::PlayButton);
         Run(20);
         ASSERT_NE(Level(), nullptr);
-        ScoreAKill();
+        for (int k = 0; k < kills; ++k)
+            ScoreAKill();
         EndTheRun();
-        EXPECT_EQ(CountPixels(newBest, Gold, 2) > 30, newBestShown);
+        played = LevelTime();
+        EXPECT_EQ(CountPixels(newBest, Gold, 2) > 30, newBestShown) << kills << " kills";
         Click(Layout::OverlayExitButton);
         Run(3);
         ASSERT_NE(Menu(), nullptr);
     };
     Run(2);
-    EXPECT_GT(CountPixels(bestLine, TextColour), 50) << "hard is named before it has a best score";
-    playAKill(true);
+    const int hardNamed = CountPixels(bestLine, TextColour);
+    EXPECT_GT(hardNamed, 50) << "hard is named before it has a best score";
+    play(1, true);
     ASSERT_EQ(keeper.Scores().Runs().size(), 1u);
     EXPECT_EQ(keeper.Scores().Runs()[0].Difficulty, Skill::Hard);
     const int hardLine = CountPixels(bestLine, TextColour);
-    EXPECT_GT(hardLine, 50) << "the best hard score on the menu";
+    EXPECT_GT(hardLine, hardNamed) << "no best hard score on the menu";
 
     Tap(SDLK_F9);  // saves the settings, with the difficulty the player chose
     EXPECT_EQ(Settings::Load(path).Difficulty, Skill::Normal);
     EXPECT_TRUE(Settings::Load(path).Fullscreen) << "--windowed is for this run only";
-    EXPECT_EQ(keys.Current().Difficulty, Skill::Hard);
+    EXPECT_EQ(Keys->Current().Difficulty, Skill::Hard);
 
-    Settings next = keys.Current();
+    Settings next = Keys->Current();
     next.Difficulty = Skill::Normal;
-    keys.Change(next);
+    Keys->Change(next);
     Run(2);
     EXPECT_EQ(CountPixels(bestLine, TextColour), 0) << "no normal run kept yet";
-    playAKill(true);  // the same score as the hard run, the first normal one
+    play(1, true);  // the same score as the hard run, the first normal one
     EXPECT_GT(CountPixels(bestLine, TextColour), 50);
     EXPECT_LT(CountPixels(bestLine, TextColour), hardLine) << "\"Best score: 50\" is shorter";
-    playAKill(false);  // no better than the normal one
+    play(1, false);  // no better than the normal one
+    play(2, true);
+    const uint32_t bestPlayed = played;
 
     next.Difficulty = Skill::Easy;
-    keys.Change(next);
+    Keys->Change(next);
     EXPECT_EQ(Settings::Load(path).Difficulty, Skill::Easy) << "a difficulty chosen is saved";
-    playAKill(true);  // no better than the others, but the first easy one
+    play(1, true);  // no better than the others, but the first easy one
     const std::string table = TempFolder::Get(Home / "scores.txt");
     EXPECT_NE(table.find(" hard 1\n"), std::string::npos) << table;
     EXPECT_NE(table.find(" normal 1\n"), std::string::npos) << table;
+    EXPECT_NE(table.find("\n100 "), std::string::npos) << table;
+    EXPECT_NE(table.find(" lost "), std::string::npos) << table;
+    ASSERT_EQ(keeper.Scores().Runs().size(), 5u);
+    const ScoreTable::Run* best = keeper.Scores().Best(Skill::Normal);
+    ASSERT_NE(best, nullptr);
+    EXPECT_EQ(best->Score, 100);
+    EXPECT_EQ(best->Tenths, bestPlayed / 100);
+
+    std::vector<std::string> kept;
+    for (const auto& entry : std::filesystem::directory_iterator(Home / "replays"))
+        kept.push_back(entry.path().filename().string());
+    EXPECT_EQ(kept.size(), 6u);
+    EXPECT_EQ(std::count(kept.begin(), kept.end(), best->Replay), 1);
+    ReplayFile last;
+    std::string why;
+    ASSERT_TRUE(ReplayFile::Load(Home / "replays/last.krp", last, why)) << why;
+    EXPECT_EQ(last.Score, 50) << "the easy run came last";
 }
 
 // Where the player is decides what a button stands for: Play on the menu,

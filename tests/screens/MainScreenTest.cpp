@@ -129,13 +129,8 @@ TEST_F(MenuTest, TheLastInputLightsOneButtonAndEnterFiresIt) {
 // than a minute: not on a page, and every kind of input starts the minute
 // again.
 TEST_F(MenuTest, LeftAloneOnItsButtonsForAMinuteTheMenuAsksForADemo) {
-    Idle(59'900);
-    EXPECT_EQ(Pages.Demos, 0);
-    Idle(200);
-    EXPECT_EQ(Pages.Demos, 1);
-    Idle(59'900);
-    EXPECT_EQ(Pages.Demos, 1) << "asked again before another minute";
-
+    // From the second input on, each comes a minute after the last: a demo
+    // asked for then, and again before another minute, is counted there.
     const std::function<void()> inputs[] = {
         [this] { KeyDown(SDLK_x); }, [this] { KeyUp(SDLK_x); }, [this] { MouseTo(20, 20); },
         [this] { ClickAt(20, 20); }, [this] { LeftUp(); },      [this] { TheEngine().Input.NoteInput(); }};

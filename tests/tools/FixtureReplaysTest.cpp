@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "support/GameProcess.h"
@@ -12,30 +11,6 @@
 // order of the random draws, a float) shows up as a desync, another ending
 // or a refused file.
 namespace {
-struct Verified {
-    int Status = -1;
-    std::string Output;
-};
-
-// The game started in the file's folder (under the source tree) and given
-// the file by its bare name, as a player names a file on the command line.
-Verified Verify(const std::string& folder, const std::string& file) {
-    const std::string command = "cd '" KORVANTA_SOURCE_DIR "/" + folder +
-                                "' && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy '" KORVANTA_GAME_BINARY
-                                "' --verify '" +
-                                file + "' 2>&1";
-    Verified run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    char buffer[512];
-    while (fgets(buffer, sizeof buffer, pipe) != nullptr)
-        run.Output += buffer;
-    const int raw = pclose(pipe);
-    run.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
-}
-
 const char* const HowToRecordAgain =
     "If the rules of play changed on purpose, bump ReplayFile::GameRules in src/replay/ReplayFile.h and record the "
     "fixtures and the demo again: cmake --build build/release --target korvanta_record_fixtures && "
@@ -52,13 +27,16 @@ TEST(FixtureReplays, EachRecordedRunPlaysBackInSyncToItsEnding) {
                     {"tests/replays", "won.krp", "won"},
                     {"tests/replays", "short-pause-shop.krp", "lost"},
                     {"dist/demos", "demo.krp", "won"}};
+    GameProcess game;
     for (const auto& fixture : fixtures) {
-        const Verified run = Verify(fixture.Folder, fixture.File);
-        const std::string why = std::string(fixture.Folder) + "/" + fixture.File + " no longer plays as recorded:\n" +
-                                run.Output + HowToRecordAgain;
+        // Given by its bare name, as a player names a file on the command line.
+        const std::string path = std::string(fixture.Folder) + "/" + fixture.File;
+        std::filesystem::copy_file(KORVANTA_SOURCE_DIR "/" + path, game / fixture.File);
+        const GameRun run = game.Start("", std::string("--verify '") + fixture.File + "'");
+        const std::string why = path + " no longer plays as recorded:\n" + run.Out + run.Err + HowToRecordAgain;
         EXPECT_EQ(run.Status, 0) << why;
-        EXPECT_NE(run.Output.find(", in sync"), std::string::npos) << why;
-        EXPECT_NE(run.Output.find(std::string(", ") + fixture.Ending + ", "), std::string::npos) << why;
+        EXPECT_NE(run.Out.find(", in sync"), std::string::npos) << why;
+        EXPECT_NE(run.Out.find(std::string(", ") + fixture.Ending + ", "), std::string::npos) << why;
     }
 }
 
