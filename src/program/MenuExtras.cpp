@@ -131,12 +131,7 @@ void MenuExtras::PreparePractice() {
     const float pointerX = engine.Input.MouseX, pointerY = engine.Input.MouseY;
     for (const PracticePage::KeptRun& kept : ToRebuild) {
         Rebuilt.insert(kept.Path);
-        ReplayFile run;
-        std::string why;
-        if (!RecordedLevel::Load(kept.Path, run, why))
-            continue;
-        for (const auto& [mark, ship] : TakeOver::ShipsAt(std::move(run), PracticeMarks::Of(*Campaign::Get(kept.Level))))
-            Lent[{kept.Path, mark}] = ship;
+        Borrow(kept, PracticeMarks::Of(*Campaign::Get(kept.Level)));
     }
     ToRebuild.clear();
     ClearGame();
@@ -147,16 +142,20 @@ void MenuExtras::PreparePractice() {
         menu->Open(Page::Practice);
 }
 
+void MenuExtras::Borrow(const PracticePage::KeptRun& kept, const std::vector<int32_t>& marks) {
+    ReplayFile run;
+    std::string why;
+    if (RecordedLevel::Load(kept.Path, run, why))
+        for (const auto& [mark, ship] : TakeOver::ShipsAt(std::move(run), marks))
+            Lent[{kept.Path, mark}] = ship;
+}
+
 Loadout MenuExtras::PracticeShip(int level, int32_t ms) {
     int furthest = 1;
     const std::vector<PracticePage::KeptRun> kept = KeptRuns(furthest);
     const PracticePage::KeptRun* best = PracticePage::BestAt(kept, level, ms);
-    ReplayFile run;
-    std::string why;
-    if (best != nullptr && Lent.count({best->Path, ms}) == 0 && RecordedLevel::Load(best->Path, run, why)) {
-        for (const auto& [mark, ship] : TakeOver::ShipsAt(std::move(run), {ms}))
-            Lent[{best->Path, mark}] = ship;
-    }
+    if (best != nullptr && Lent.count({best->Path, ms}) == 0)
+        Borrow(*best, {ms});
     const auto lent = best != nullptr ? Lent.find({best->Path, ms}) : Lent.end();
     return lent != Lent.end() ? lent->second : PracticeMarks::Middle(*Campaign::Get(level), ms);
 }

@@ -80,6 +80,9 @@ private:
     std::unique_ptr<MenuPage> OpenPractice();
     // Rebuilds the ships the practice page lacks, then a fresh menu opens it.
     void PreparePractice();
+    // Rebuilds what `kept` had at each of `marks` (ascending) into Lent;
+    // every screen is cleared.
+    void Borrow(const PracticePage::KeptRun& kept, const std::vector<int32_t>& marks);
     // The demo's run and its path: the best kept one that plays under
     // today's rules and has kept in sync, else the shipped one.
     bool FindDemo(ReplayFile& run, std::string& path);
