@@ -10,8 +10,8 @@ namespace {
 namespace fs = std::filesystem;
 using ScoreRun = ScoreTable::Run;
 
-ScoreRun Scored(long long score, const std::string& replay = "") {
-    return {score, 10, ScoreTable::Outcome::Lost, 95, "2024-02-29 23:59:60", replay};
+ScoreRun Scored(long long score, Skill skill = Skill::Normal, const std::string& replay = "") {
+    return {score, 10, ScoreTable::Outcome::Lost, 95, "2024-02-29 23:59:60", replay, skill};
 }
 
 std::vector<long long> Scores(const ScoreTable& table) {
@@ -87,11 +87,6 @@ TEST(ScoreTable, EachDamagedLineIsLeftOutAndNamedAndTheGoodOnesStay) {
 // Runs of one difficulty never push those of another out of the table, and
 // a best score is always the best of one difficulty.
 TEST(ScoreTable, AddKeepsTheTenBestOfEachDifficultyWithEarlierRunsAheadOnTies) {
-    auto at = [](long long score, Skill skill) {
-        ScoreRun run = Scored(score);
-        run.Difficulty = skill;
-        return run;
-    };
     ScoreTable table;
     EXPECT_TRUE(table.IsNewBest(1, Skill::Hard));
     EXPECT_FALSE(table.IsNewBest(0, Skill::Normal));
@@ -103,13 +98,14 @@ TEST(ScoreTable, AddKeepsTheTenBestOfEachDifficultyWithEarlierRunsAheadOnTies) {
     EXPECT_TRUE(ScoreTable::IsValid(run)) << run.When;
     for (long long score : {50, 10, 90, 20, 30, 40, 60, 70, 80, 100}) {
         EXPECT_TRUE(table.Add(Scored(score)));
-        EXPECT_TRUE(table.Add(at(score / 10, Skill::Hard))) << "below every normal run, but among the best hard ones";
+        EXPECT_TRUE(table.Add(Scored(score / 10, Skill::Hard)))
+            << "below every normal run, but among the best hard ones";
     }
     EXPECT_FALSE(table.Add(Scored(10)));  // only ties the lowest
-    EXPECT_FALSE(table.Add(at(1, Skill::Hard)));
-    EXPECT_TRUE(table.Add(Scored(50, "later.kvr")));
-    EXPECT_TRUE(table.Add(at(11, Skill::Hard)));
-    EXPECT_TRUE(table.Add(at(500, Skill::Easy)));
+    EXPECT_FALSE(table.Add(Scored(1, Skill::Hard)));
+    EXPECT_TRUE(table.Add(Scored(50, Skill::Normal, "later.kvr")));
+    EXPECT_TRUE(table.Add(Scored(11, Skill::Hard)));
+    EXPECT_TRUE(table.Add(Scored(500, Skill::Easy)));
     EXPECT_EQ(Scores(table),
               (std::vector<long long>{500, 100, 90, 80, 70, 60, 50, 50, 40, 30, 20, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2}));
     EXPECT_EQ(table.Runs()[7].Replay, "later.kvr");
@@ -185,12 +181,11 @@ TEST(ScoreTable, NeverSavesOverAFileItCouldNotRead) {
 TEST(ScoreTable, FormatRanksEachDifficultyApartInAlignedColumns) {
     EXPECT_EQ(ScoreTable().Format(), "No scores yet.\n");
     ScoreTable table;
-    ScoreRun hard = Scored(900), easy = Scored(8);
-    hard.Difficulty = Skill::Hard;
+    ScoreRun hard = Scored(900, Skill::Hard);
     hard.Level = 3;
     hard.Alone = true;
-    easy.Difficulty = Skill::Easy;
-    for (const ScoreRun& run : {hard, Scored(123456, "run.kvr"), easy, Scored(7)})
+    for (const ScoreRun& run : {hard, Scored(123456, Skill::Normal, "run.kvr"), Scored(8, Skill::Easy),
+                                Scored(7)})
         table.Add(run);
     EXPECT_EQ(table.Format(), "Normal\n"
                               "#   Score  Money  Outcome  Level  Seconds  Date                 Replay\n"
