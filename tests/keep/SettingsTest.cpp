@@ -41,8 +41,9 @@ TEST(Settings, EveryValueOfEveryKeyRoundTripsAndTheNewerKeysRead) {
     }
     const Settings read = Settings::Parse("scale = 3\nsmooth = yes\nkeys = Letters\nmusic_volume = 35\n"
                                           "effects_volume=0\ndifficulty = HARD\npractice_restart = on\n");
-    EXPECT_EQ(read, (Settings{.Scale = 3, .Smooth = true, .Keys = Settings::KeyReading::Letters, .MusicVolume = 40,
-                              .EffectsVolume = 0, .Difficulty = Skill::Hard, .PracticeRestart = true}));
+    EXPECT_EQ(read, (Settings{.Scale = 3, .Smooth = true, .Keys = Settings::KeyReading::Letters,
+                              .MusicVolume = 40, .EffectsVolume = 0, .Difficulty = Skill::Hard,
+                              .PracticeRestart = true}));
     for (const char* stray : {"scale = 5", "scale = 0", "music_volume = 101", "music_volume = -10",
                               "effects_volume = 5x", "keys = qwerty", "difficulty = nightmare", "smooth = 2"}) {
         int line = 0;
