@@ -92,8 +92,7 @@ TEST_F(KeysAndVolumes, AFrenchKeyboardFliesByThePlacesOrByTheLettersAndReplaysIn
         ReadKeysBy(reading);
         ASSERT_FALSE(Hud()->GameOverView);
         EXPECT_TRUE(Destructs(destruct));
-        Click(Layout::OverlayExitButton);
-        Run(2);
+        Click(Layout::OverlayExitButton, 2);
     }
     EXPECT_EQ(Settings::Load(Home / "settings.ini").Keys, Reading::Letters) << "the change is saved";
     ASSERT_EQ(runs.size(), 2u);

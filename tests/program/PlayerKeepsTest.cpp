@@ -30,8 +30,7 @@ TEST_F(PlayerKeeps, AReplayThatCannotBeWrittenCostsAWarningNotTheGame) {
     ScoreAKill();
     ::testing::internal::CaptureStderr();
     EndTheRun();
-    Click(Layout::ReplayButton);
-    Run(10);
+    Click(Layout::ReplayButton, 10);
     const std::string said = ::testing::internal::GetCapturedStderr();
     EXPECT_NE(said.find("cannot keep the replay"), std::string::npos) << said;
     ASSERT_NE(Level(), nullptr) << "the game went on";
@@ -106,16 +105,14 @@ TEST_F(PlayerKeeps, RunsAreKeptAndTheBestScoresAreOfOneDifficultyChosenForOneRun
     const RunKeeper& keeper = Keep();
     uint32_t played = 0;
     auto play = [&](int kills, bool newBestShown) {
-        Click(Layout::PlayButton);
-        Run(20);
+        Click(Layout::PlayButton, 20);
         ASSERT_NE(Level(), nullptr);
         for (int k = 0; k < kills; ++k)
             ScoreAKill();
         EndTheRun();
         played = LevelTime();
         EXPECT_EQ(CountPixels(newBest, Gold, 2) > 30, newBestShown) << kills << " kills";
-        Click(Layout::OverlayExitButton);
-        Run(3);
+        Click(Layout::OverlayExitButton, 3);
         ASSERT_NE(Menu(), nullptr);
     };
     Run(2);
