@@ -133,11 +133,10 @@ TEST_P(ControlsPageWays, ASlotTakesTheNextPressAndTheNextSlotIsChosen) {
     Run(2);
     ASSERT_TRUE(Page()->Awaiting());
     const bool pad = way == Way::Pad;
-    if (pad) {
+    if (pad)
         PadPress(6);
-    } else {
+    else
         Tap(SDLK_k, 2);
-    }
     EXPECT_EQ(pad ? Bound().Button(Action::Fire) : Bound().Key(Action::Fire, 0), pad ? 6 : SDLK_k);
     EXPECT_NE(SavedFile().find(pad ? "pad_fire = 6\n" : "bind_fire = k\n"), std::string::npos) << SavedFile();
     EXPECT_EQ(Page()->Chosen(), ControlsPage::EntryOf(Action::Repair, pad ? 2 : 0));
