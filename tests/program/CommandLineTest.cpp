@@ -103,7 +103,6 @@ TEST(CommandLineProgram, AnswersWithTheRightStatusAndOpensNoWindowForAMistake) {
         {"--help", 0, "Usage: korvanta [OPTION]..."}, {"--version", 0, "korvanta "},
         {"--scores", 0, "No scores yet."},
         {"--bogus", 2, "unrecognized option '--bogus' (try 'korvanta --help')"},
-        {"--difficulty insane", 2, "option '--difficulty' takes easy, normal or hard, not 'insane'"},
         {"--replay missing.krp", 1, "cannot use replay 'missing.krp': no such file"},
         {R"x(--verify "$(printf 'a\033[2J\nb.krp')")x", 1, R"(cannot use replay 'a\x1b[2J\nb.krp': no such file)"},
     };

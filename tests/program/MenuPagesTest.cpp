@@ -248,8 +248,7 @@ TEST_F(MenuPagesTest, AScoreRowOfTheDifficultyShownPlaysItsRunAndThePageComesBac
     chosen.Difficulty = Skill::Hard;
     Keys->Change(chosen);
     const std::string kept = RecordAShortRun();
-    fs::copy_file(Home / ("replays/" + kept), Home / "replays/other-rules.krp");
-    std::string bytes = TempFolder::Get(Home / "replays/other-rules.krp");
+    std::string bytes = TempFolder::Get(Home / ("replays/" + kept));
     bytes[6] = char(ReplayFile::GameRules + 1);
     TempFolder::Put(Home / "replays/other-rules.krp", bytes);
     TempFolder::Put(Home / "scores.txt", "900 10 won 170.2 2026-01-02 10:00:00 2026-01-02_10-00-00.krp hard\n"
