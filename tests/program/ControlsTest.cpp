@@ -42,10 +42,8 @@ protected:
     }
     void OpenTheControls() {
         Run(2);
-        Click(Layout::OptionsButton);
-        Run(20);
-        Click(Layout::OptionValue(static_cast<int>(OptionsPage::Rows().size())));
-        Run(20);
+        Click(Layout::OptionsButton, 20);
+        Click(Layout::OptionValue(static_cast<int>(OptionsPage::Rows().size())), 20);
         ASSERT_NE(Page(), nullptr);
     }
     const KeyBindings& Bound() const { return Keys->Current().Bindings; }
@@ -85,8 +83,7 @@ TEST_F(Controls, BoundKeysAndButtonsPlayAndTheRunReplaysWithTheDefaults) {
     EXPECT_TRUE(Held(SDLK_SPACE)) << "the pad's bound fire button";
     KeyDown(SDLK_LCTRL);
     Run(20);
-    Tap(SDLK_q);
-    Run(3);
+    Tap(SDLK_q, 3);
     ASSERT_FALSE(Hud()->GameOverView) << "Q still self-destructs";
 
     Settings rebound = Keys->Current();
@@ -99,11 +96,9 @@ TEST_F(Controls, BoundKeysAndButtonsPlayAndTheRunReplaysWithTheDefaults) {
     for (const Uint8 button : {0, 5})
         PadButton(button, false);
     EXPECT_FALSE(AnyKeyHeld()) << "a release was bound afresh";
-    Tap(SDLK_k);
-    Run(3);
+    Tap(SDLK_k, 3);
     ASSERT_TRUE(Hud()->GameOverView);
-    Click(Layout::OverlayExitButton);
-    Run(2);
+    Click(Layout::OverlayExitButton, 2);
     ASSERT_TRUE(run);
 
     Use("");
@@ -138,12 +133,10 @@ TEST_P(ControlsPageWays, ASlotTakesTheNextPressAndTheNextSlotIsChosen) {
     Run(2);
     ASSERT_TRUE(Page()->Awaiting());
     const bool pad = way == Way::Pad;
-    if (pad) {
+    if (pad)
         PadPress(6);
-    } else {
-        Tap(SDLK_k);
-        Run(2);
-    }
+    else
+        Tap(SDLK_k, 2);
     EXPECT_EQ(pad ? Bound().Button(Action::Fire) : Bound().Key(Action::Fire, 0), pad ? 6 : SDLK_k);
     EXPECT_NE(SavedFile().find(pad ? "pad_fire = 6\n" : "bind_fire = k\n"), std::string::npos) << SavedFile();
     EXPECT_EQ(Page()->Chosen(), ControlsPage::EntryOf(Action::Repair, pad ? 2 : 0));
@@ -160,14 +153,12 @@ TEST_F(Controls, EscapeCancelsAConflictSwapsAReservedKeyIsRefusedAndResetAsksFir
     ASSERT_NO_FATAL_FAILURE(OpenTheControls());
     const ScreenPoint fire = Layout::ControlSlot(int(Action::Fire), 0);
     Click(fire);
-    Tap(SDLK_ESCAPE);
-    Run(2);
+    Tap(SDLK_ESCAPE, 2);
     ASSERT_NE(Page(), nullptr) << "ESC left the page";
     EXPECT_EQ(Bound(), KeyBindings());
 
     Click(fire);
-    Tap(SDLK_w);
-    Run(2);
+    Tap(SDLK_w, 2);
     EXPECT_EQ(Bound().Key(Action::Fire, 0), SDLK_w);
     EXPECT_EQ(Bound().Key(Action::SteerUp, 0), SDLK_SPACE);
     EXPECT_EQ(Page()->Notice(), "Steer up takes what Fire had");
@@ -183,13 +174,11 @@ TEST_F(Controls, EscapeCancelsAConflictSwapsAReservedKeyIsRefusedAndResetAsksFir
 
     Click(fire);
     for (const SDLKey reserved : {SDLK_F9, SDLK_RETURN, SDLK_F11}) {
-        Tap(reserved);
-        Run(2);
+        Tap(reserved, 2);
         EXPECT_TRUE(Page()->Awaiting()) << SDL_GetKeyName(reserved);
     }
     EXPECT_TRUE(Keys->Current().Music) << "F9 worked the music";
-    Tap(SDLK_j);
-    Run(2);
+    Tap(SDLK_j, 2);
     EXPECT_EQ(Bound().Key(Action::Fire, 0), SDLK_j) << "the page stopped waiting after a refusal";
     Click(fire);
     Click(fire);
@@ -197,18 +186,15 @@ TEST_F(Controls, EscapeCancelsAConflictSwapsAReservedKeyIsRefusedAndResetAsksFir
 
     const KeyBindings before = Bound();
     for (const bool yes : {false, true}) {
-        Click(Layout::ControlReset);
-        Run(2);
+        Click(Layout::ControlReset, 2);
         ASSERT_TRUE(Page()->Asking());
         if (yes)
             Tap(SDLK_LEFT);
-        Tap(SDLK_RETURN);
-        Run(2);
+        Tap(SDLK_RETURN, 2);
         EXPECT_EQ(Settings::Load(Home / "settings.ini").Bindings, yes ? KeyBindings() : before)
             << (yes ? "Yes" : "No, chosen first");
     }
-    Tap(SDLK_ESCAPE);
-    Run(2);
+    Tap(SDLK_ESCAPE, 2);
     EXPECT_EQ(Page(), nullptr);
     EXPECT_TRUE(Menu()->PageOpen()) << "ESC went past the options page";
 }

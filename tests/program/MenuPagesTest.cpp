@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <filesystem>
-#include <optional>
 #include <set>
 #include <tuple>
 
@@ -64,10 +63,8 @@ protected:
         KeyDown(SDLK_d);
         Run(40);
         KeyUp(SDLK_d);
-        Tap(SDLK_q);
-        Run(20);
-        Click(Layout::OverlayExitButton);
-        Run(3);
+        Tap(SDLK_q, 20);
+        Click(Layout::OverlayExitButton, 3);
         EXPECT_NE(Menu(), nullptr);
         return DatedReplay();
     }
@@ -162,8 +159,7 @@ INSTANTIATE_TEST_SUITE_P(Playthrough, PageWays,
 // first row is only passed through.
 TEST_F(MenuPagesTest, EverySettingChangedOnThePageIsInSettingsIni) {
     Click(Layout::OptionsButton);
-    Click(Layout::OptionValue(1));  // within 250 ms of the opening click: swallowed
-    Run(20);
+    Click(Layout::OptionValue(1), 20);  // within 250 ms of the opening click: swallowed
     EXPECT_EQ(Keys->Current(), Settings());
     const auto& rows = OptionsPage::Rows();
     ASSERT_EQ(std::string(rows.front().Key), "fullscreen");
@@ -200,8 +196,7 @@ TEST_F(MenuPagesTest, EverySettingChangedOnThePageIsInSettingsIni) {
     }
     EXPECT_TRUE(PageOpen());
     Tap(SDLK_DOWN);
-    Tap(SDLK_RETURN);  // on Back
-    Run(2);
+    Tap(SDLK_RETURN, 2);  // on Back
     EXPECT_TRUE(OnButtons());
 }
 
@@ -210,8 +205,7 @@ TEST_F(MenuPagesTest, EverySettingChangedOnThePageIsInSettingsIni) {
 // time: Back under a resting pointer goes dark once the keys choose a row.
 TEST_F(MenuPagesTest, TheOptionsPageOffersTheScalesThatFitAndLightsOneEntry) {
     TheEngine().Window.AssumeDesktop(1920, 1080);
-    Click(Layout::OptionsButton);
-    Run(20);
+    Click(Layout::OptionsButton, 20);
     const SDL_Rect back{448, Layout::SecondRowTop, 128, 64};
     const uint64_t unlit = Look(back);
     MouseTo(Layout::BackButton.X, Layout::BackButton.Y);
@@ -254,8 +248,7 @@ TEST_F(MenuPagesTest, AScoreRowOfTheDifficultyShownPlaysItsRunAndThePageComesBac
     chosen.Difficulty = Skill::Hard;
     Keys->Change(chosen);
     const std::string kept = RecordAShortRun();
-    fs::copy_file(Home / ("replays/" + kept), Home / "replays/other-rules.krp");
-    std::string bytes = TempFolder::Get(Home / "replays/other-rules.krp");
+    std::string bytes = TempFolder::Get(Home / ("replays/" + kept));
     bytes[6] = char(ReplayFile::GameRules + 1);
     TempFolder::Put(Home / "replays/other-rules.krp", bytes);
     TempFolder::Put(Home / "scores.txt", "900 10 won 170.2 2026-01-02 10:00:00 2026-01-02_10-00-00.krp hard\n"
@@ -267,33 +260,28 @@ TEST_F(MenuPagesTest, AScoreRowOfTheDifficultyShownPlaysItsRunAndThePageComesBac
     const auto before = Kept();
     chosen.Difficulty = Skill::Easy;
     Keys->Change(chosen);
-    Click(Layout::ScoresButton);
-    Run(20);
+    Click(Layout::ScoresButton, 20);
     ASSERT_NE(Scores(), nullptr);
     EXPECT_EQ(Scores()->Shown(), Skill::Easy);
     EXPECT_EQ(Scores()->LastRunEntry(), 2) << "the two easy runs";
-    Tap(SDLK_RIGHT);
-    Run(2);
+    Tap(SDLK_RIGHT, 2);
     EXPECT_EQ(Scores()->Shown(), Skill::Normal);
     EXPECT_EQ(Scores()->LastRunEntry(), 0);
     EXPECT_GT(CountPixels({100, 240, 824, 30}, TextColour, 2), 30) << "no line for a difficulty without runs";
     const ScreenPoint rightArrow{Layout::ScoreSkillPicker.X + Layout::ScoreSkillPickerWidth / 2 - 5,
                                 Layout::ScoreSkillPicker.Y};
-    Click(rightArrow);
-    Run(2);
+    Click(rightArrow, 2);
     ASSERT_EQ(Scores()->Shown(), Skill::Hard);
     ASSERT_EQ(Scores()->LastRunEntry(), 3);
     EXPECT_EQ(Scores()->Chosen(), 2) << "the first row that plays";
     EXPECT_TRUE(Scores()->HasLastRun());
     for (int dimmed : {0, 1}) {
-        Click(Layout::ScoreRow(dimmed));
-        Run(2);
+        Click(Layout::ScoreRow(dimmed), 2);
         EXPECT_EQ(Showing(), nullptr) << "row " << dimmed;
         EXPECT_EQ(Scores()->Chosen(), 2);
     }
 
-    Click(Layout::ScoreRow(2));
-    Run(2);
+    Click(Layout::ScoreRow(2), 2);
     ASSERT_NE(Showing(), nullptr);
     ASSERT_NE(Level(), nullptr);
     EXPECT_NE(Hud(), nullptr);
@@ -308,16 +296,14 @@ TEST_F(MenuPagesTest, AScoreRowOfTheDifficultyShownPlaysItsRunAndThePageComesBac
     EXPECT_EQ(TheEngine().Watcher, &Keeper->Watcher());
 
     Run(20);
-    Click(Layout::LastRunEntry);
-    Run(30);
+    Click(Layout::LastRunEntry, 30);
     ASSERT_NE(Level(), nullptr);
     Tap(SDLK_ESCAPE);
     EXPECT_FALSE(Run(3)) << "ESC while a kept run shows ended the game";
     ASSERT_NE(Scores(), nullptr);
     EXPECT_EQ(Scores()->Chosen(), Scores()->LastRunEntry());
     Run(20);
-    Click({rightArrow.X - Layout::ScoreSkillPickerWidth + 10, rightArrow.Y});
-    Run(2);
+    Click({rightArrow.X - Layout::ScoreSkillPickerWidth + 10, rightArrow.Y}, 2);
     EXPECT_EQ(Scores()->Shown(), Skill::Normal) << "the left arrow";
     EXPECT_EQ(Kept(), before) << "watching a run changed the kept files";
 }
@@ -334,13 +320,11 @@ TEST_F(MenuPagesTest, HugeReplaysNeitherStallThePageNorTheDemoAndADamagedOneIsDi
     Keep();
     const auto opening = [this] {
         TheEngine().Input.LastLeftPress = {};  // two openings, not one double click
-        Click(Layout::ScoresButton);
-        Run(2);
+        Click(Layout::ScoresButton, 2);
         EXPECT_NE(Scores(), nullptr);
     };
     opening();
-    Tap(SDLK_ESCAPE);
-    Run(20);
+    Tap(SDLK_ESCAPE, 20);
     fs::create_directories(Home.Path / "replays");
     TempFolder::Put(Home / "replays/a.krp", HostileReplay(128, true));
     fs::create_hard_link(Home.Path / "replays/a.krp", Home.Path / "replays/b.krp");
@@ -353,13 +337,11 @@ TEST_F(MenuPagesTest, HugeReplaysNeitherStallThePageNorTheDemoAndADamagedOneIsDi
     const SDL_Rect note{100, Layout::ScoreNoteTop, 824, 24}, firstRow{112, Layout::ScoreRowsTop, 800, 30};
     ::testing::internal::CaptureStderr();
     Run(20);
-    Click(Layout::ScoreRow(0));
-    Run(2);
+    Click(Layout::ScoreRow(0), 2);
     EXPECT_EQ(Showing(), nullptr);
     EXPECT_GT(CountPixels(note, 0x687486), 30) << "no short line";
     EXPECT_EQ(CountPixels(firstRow, Gold), 0) << "the row is not dimmed";
-    Tap(SDLK_ESCAPE);
-    Run(2);
+    Tap(SDLK_ESCAPE, 2);
     ASSERT_NO_FATAL_FAILURE(AwaitTheDemo());
     const std::string said = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 2) << said;
@@ -495,10 +477,8 @@ TEST_F(MenuPagesTest, PlayListsThePlayersLevelsAndLeavesOutABrokenOne) {
     KeyDown(SDLK_SPACE);
     Run(120);
     KeyUp(SDLK_SPACE);
-    Tap(SDLK_q);
-    Run(10);
-    Click(Layout::OverlayExitButton);
-    Run(3);
+    Tap(SDLK_q, 10);
+    Click(Layout::OverlayExitButton, 3);
     EXPECT_TRUE(Keeper->Scores().Runs().empty());
 
     const std::string home = "XDG_DATA_HOME='" + Home.Path.string() + "'";
@@ -523,8 +503,7 @@ protected:
     // `keys` from the level row, then Start; the practice level put up.
     Stage1* PracticeBy(const std::vector<SDLKey>& keys) {
         Keep();
-        Click(Layout::PracticeButton);
-        Run(20);
+        Click(Layout::PracticeButton, 20);
         EXPECT_TRUE(PageOpen()) << "no practice page";
         for (int row = 0; row < RowsAboveStart; ++row)
             Tap(SDLK_UP);
@@ -535,8 +514,7 @@ protected:
         }
         for (; down < RowsAboveStart; ++down)
             Tap(SDLK_DOWN);
-        Tap(SDLK_RETURN);
-        Run(2);
+        Tap(SDLK_RETURN, 2);
         return Level();
     }
 };
@@ -549,17 +527,12 @@ protected:
 // and the money chosen added, full health and shield; "Restart at once"
 // chosen is what the level starts with, and the setting is saved.
 TEST_F(PracticePageTest, TheShipIsTheBestKeptRunsAtTheMarkOrAMiddleOneAsChosen) {
-    Loadout carried;
-    carried.Cannons = 5;
-    carried.RapidFires = 3;
-    carried.Money = 777;
+    const Loadout carried{.Money = 777, .Cannons = 5, .RapidFires = 3};  // full health and shield
     ASSERT_NE(carried, PracticeMarks::Middle(*Campaign::Get(2), 0));
     TheEngine().PushScreen(new LoadingScreen(Campaign::Start(2, carried)), "LoadingScreen");
     Run(30);
-    Tap(SDLK_q);
-    Run(20);
-    Click(Layout::OverlayExitButton);
-    Run(3);
+    Tap(SDLK_q, 20);
+    Click(Layout::OverlayExitButton, 3);
     const std::string kept = DatedReplay();
     TempFolder::Put(Home / "scores.txt", "700 5 lost 3.2 2026-01-04 10:00:00 " + kept + " normal 2\n");
 
@@ -567,9 +540,7 @@ TEST_F(PracticePageTest, TheShipIsTheBestKeptRunsAtTheMarkOrAMiddleOneAsChosen) 
     ASSERT_NE(level, nullptr);
     EXPECT_EQ(level->Start.Number, 2);
     EXPECT_EQ(level->Start.FromMs, 0);
-    Loadout lent = carried;
-    lent.Health = lent.Shield = 100;
-    EXPECT_EQ(level->Start.Ship, lent);
+    EXPECT_EQ(level->Start.Ship, carried);
     EXPECT_EQ(TheEngine().Watcher, &Keeper->Watcher()) << "the rebuild kept the watcher";
 
     FreshMenu();

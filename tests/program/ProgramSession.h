@@ -25,6 +25,17 @@ protected:
         Extras.reset();
         Playthrough::TearDown();
     }
+    using Playthrough::Click;
+    using Playthrough::Tap;
+    // A click or a keystroke, then `frames` frames for the game to answer it.
+    void Click(ScreenPoint at, int frames) {
+        Click(at);
+        Run(frames);
+    }
+    void Tap(SDLKey key, int frames) {
+        Tap(key);
+        Run(frames);
+    }
     // The settings keys over Home/settings.ini.
     SettingsKeys& UseKeys(const Settings& settings, bool muted = false) {
         Keys.emplace(settings, Home / "settings.ini", muted);
