@@ -20,7 +20,8 @@ CommandLine::Choice Parse(std::vector<const char*> args) {
 
 TEST(CommandLine, ChoosesWhatToDo) {
     const std::pair<std::vector<const char*>, CommandLine::Choice> cases[] = {
-        {{}, {}},                                      {{"-h"}, {.Do = Action::PrintHelp}},
+        {{}, {}},
+        {{"-h"}, {.Do = Action::PrintHelp}},
         {{"--mute", "--help", "--bogus"}, {.Do = Action::PrintHelp, .Mute = true}},
         {{"--version"}, {.Do = Action::PrintVersion}},
         {{"--scores", "--fullscreen"}, {.Do = Action::PrintScores, .Fullscreen = true}},
@@ -40,7 +41,8 @@ TEST(CommandLine, ChoosesWhatToDo) {
 
 TEST(CommandLine, UsageErrorsAreOneLineWithAHintAndStatusTwo) {
     const std::pair<std::vector<const char*>, const char*> cases[] = {
-        {{"--bogus"}, "unrecognized option '--bogus'"}, {{"-hV"}, "invalid option '-hV'"},
+        {{"--bogus"}, "unrecognized option '--bogus'"},
+        {{"-hV"}, "invalid option '-hV'"},
         {{"--replay"}, "option '--replay' requires an argument"},
         {{"--verify="}, "option '--verify' requires an argument"},
         {{"--mute=yes"}, "option '--mute' doesn't allow an argument"},
@@ -48,7 +50,8 @@ TEST(CommandLine, UsageErrorsAreOneLineWithAHintAndStatusTwo) {
         {{"--frames=12x"}, "option '--frames' needs a positive whole number, not '12x'"},
         {{"--frames=9223372036854775808"},
          "option '--frames' needs a positive whole number, not '9223372036854775808'"},
-        {{"level2"}, "unexpected argument 'level2'"},   {{"-"}, "unexpected argument '-'"},
+        {{"level2"}, "unexpected argument 'level2'"},
+        {{"-"}, "unexpected argument '-'"},
         {{"--", "--mute"}, "unexpected argument '--mute'"},
         {{"--replay", "a", "--verify", "b"}, "options '--replay' and '--verify' cannot be used together"},
         {{"--windowed", "--fullscreen"}, "options '--fullscreen' and '--windowed' cannot be used together"},
@@ -100,7 +103,8 @@ TEST(CommandLineProgram, AnswersWithTheRightStatusAndOpensNoWindowForAMistake) {
         int Status;
         const char* Says;  // on stdout for status 0, on stderr otherwise
     } cases[] = {
-        {"--help", 0, "Usage: korvanta [OPTION]..."}, {"--version", 0, "korvanta "},
+        {"--help", 0, "Usage: korvanta [OPTION]..."},
+        {"--version", 0, "korvanta "},
         {"--scores", 0, "No scores yet."},
         {"--bogus", 2, "unrecognized option '--bogus' (try 'korvanta --help')"},
         {"--replay missing.krp", 1, "cannot use replay 'missing.krp': no such file"},
