@@ -1,6 +1,5 @@
 #include <vector>
 
-#include "engine/MainLoop.h"
 #include "screens/MainScreen.h"
 #include "support/StageHelpers.h"
 
