@@ -73,7 +73,8 @@ TEST(GeneratedAssets, EveryPictureLoadsWithTheFrameGeometryTheGameCuts) {
         generated.insert(path);
         const AssetPicture picture(path);
         ASSERT_NE(picture.Surface, nullptr) << path << ": " << IMG_GetError();
-        EXPECT_EQ(std::make_pair(picture.Surface->w, picture.Surface->h), std::make_pair(width, height)) << path;
+        EXPECT_EQ(picture.Surface->w, width) << path;
+        EXPECT_EQ(picture.Surface->h, height) << path;
     }
     EXPECT_EQ(checked, generated);
     // Every picture and track a level file may name is there.

@@ -29,7 +29,8 @@ TEST(FixtureReplays, EachRecordedRunPlaysBackInSyncToItsEnding) {
         const std::string file = std::filesystem::path(path).filename();
         std::filesystem::copy_file(std::string(KORVANTA_SOURCE_DIR "/") + path, game / file);
         const GameRun run = game.Start("", "--verify '" + file + "'");
-        const std::string why = std::string(path) + " no longer plays as recorded:\n" + run.Out + run.Err + HowToRecordAgain;
+        const std::string why =
+            std::string(path) + " no longer plays as recorded:\n" + run.Out + run.Err + HowToRecordAgain;
         EXPECT_EQ(run.Status, 0) << why;
         EXPECT_NE(run.Out.find(", in sync"), std::string::npos) << why;
         EXPECT_NE(run.Out.find(std::string(", ") + ending + ", "), std::string::npos) << why;
