@@ -87,11 +87,8 @@ TEST(Enlarger, SmoothBlendsEachPixelBetweenItsGameNeighbours) {
                                      At(game.get(), std::min(x0 + 1, 1023), std::min(y0 + 1, 599))};
             bool inBetween = false;
             for (int c = 0; c < 3; ++c) {
-                int lo = 255, hi = 0;
-                for (Uint32 p : around) {
-                    lo = std::min(lo, Channel(p, c));
-                    hi = std::max(hi, Channel(p, c));
-                }
+                const auto [lo, hi] = std::minmax({Channel(around[0], c), Channel(around[1], c),
+                                                   Channel(around[2], c), Channel(around[3], c)});
                 outside += Channel(shown, c) < lo || Channel(shown, c) > hi;
                 inBetween = inBetween || (Channel(shown, c) > lo && Channel(shown, c) < hi);
             }

@@ -1,6 +1,5 @@
 #include <vector>
 
-#include "engine/MainLoop.h"
 #include "screens/MainScreen.h"
 #include "support/StageHelpers.h"
 
@@ -28,10 +27,6 @@ protected:
     ScreenPoint OnWindow(ScreenPoint game) const {
         const SDL_Rect& p = TheWindow().Fit().Picture;
         return {p.x + (game.X * p.w + 1023) / 1024, p.y + (game.Y * p.h + 599) / 600};
-    }
-    void ClickOnWindow(ScreenPoint game) {
-        const ScreenPoint at = OnWindow(game);
-        Click(at.X, at.Y);
     }
     const GameWindow& TheWindow() const { return Engine::Instance().Window; }
     static Uint32 RawAt(SDL_Surface* s, int x, int y) {
@@ -93,7 +88,7 @@ TEST_F(GameWindowTest, EveryModeShowsTheSamePictureAndItsButtonsWorkWhereTheySho
                     wrong += RawAt(DisplaySurface, x, y) != RawAt(picture, x / c.Mode.Scale, y / c.Mode.Scale);
             EXPECT_EQ(wrong, 0);
         }
-        ClickOnWindow(Layout::InfoButton);
+        Click(OnWindow(Layout::InfoButton));
         Run(2);
         ASSERT_NE(Menu(), nullptr);
         EXPECT_TRUE(Menu()->ShowInstructions);
@@ -181,7 +176,7 @@ TEST_F(GameWindowTest, TheBorderTakesNoClickAndLeavesNoneBehind) {
     EXPECT_FALSE(StoresAClick());
 
     // And an ordinary click still works.
-    Click(info.X, info.Y);
+    Click(info);
     Run(2);
     EXPECT_TRUE(Menu()->ShowInstructions);
 }

@@ -4,15 +4,10 @@
 
 #include "engine/PictureFit.h"
 
-namespace {
-struct Desk {
-    int W, H, Auto;
-};
-}  // namespace
-
 // The window at the largest whole scale that still leaves the desktop room
 // for its panels and the window's title bar; never below 1.
 TEST(PictureFit, AutoScaleIsTheLargestWindowThatFitsWithRoomForPanels) {
+    struct Desk { int W, H, Auto; };
     for (const Desk& d : {Desk{2560, 1440, 2}, Desk{1920, 1080, 1}, Desk{3840, 2160, 3}, Desk{5120, 2880, 4},
                           Desk{7680, 4320, 4}, Desk{1366, 768, 1}, Desk{800, 480, 1}, Desk{0, 0, 1},
                           // A desktop exactly the window's size has no room for the panels.

@@ -10,6 +10,11 @@ struct Square : Solid {
     Square(float x, float y, int size) { PosX = x, PosY = y, Size = size; }
 };
 
+class TameRock : public SpaceRockSmall {
+public:
+    TameRock() : SpaceRockSmall(0, 0, "Image/SpaceRockSmall.png") {}
+};
+
 TEST(BoxesOverlap, TouchingEdgesOverlapAndAGapDoesNot) {
     struct Case { float bx, by; int sizeA; bool overlap; };
     for (const Case& c : {Case{20, 0, 20, true}, Case{20.01f, 0, 20, false}, Case{20, 20, 20, true},
@@ -86,17 +91,9 @@ TEST_F(MoneyTest, MoveTowardStepsExactlyOnePixelAndStaysPutOnTheTarget) {
     EXPECT_FLOAT_EQ(piece->PosX, 100.6f);
     EXPECT_FLOAT_EQ(piece->PosY, 100.8f);
 }
-}  // namespace
 
 // The rules go by the exact class: a class derived from a rock is no rock,
 // no target and no player's shot, however its base would count.
-namespace {
-class TameRock : public SpaceRockSmall {
-public:
-    TameRock() : SpaceRockSmall(0, 0, "Image/SpaceRockSmall.png") {}
-};
-}  // namespace
-
 TEST(EntityKindTest, ASubclassNeverPassesForItsBase) {
     TameRock tame;
     SpaceRockSmall rock(0, 0, "Image/SpaceRockSmall.png");
@@ -107,3 +104,4 @@ TEST(EntityKindTest, ASubclassNeverPassesForItsBase) {
     EXPECT_TRUE(IsTarget(rock));
     EXPECT_FALSE(IsPlayerProjectile(rock));
 }
+}  // namespace

@@ -14,8 +14,7 @@
 namespace {
 // What the player does in one frame.
 struct FrameInput {
-    std::vector<SDLKey> Held;
-    std::vector<SDLKey> Pressed;
+    std::vector<SDLKey> Keys;  // held, or pressed this frame
     float Seconds;
     uint32_t Ms;
     unsigned Seed;
@@ -138,12 +137,12 @@ protected:
         FrameInput in;
         for (SDLKey key : {SDLK_w, SDLK_a, SDLK_s, SDLK_d, SDLK_SPACE})
             if (std::rand() % 3 != 0)
-                in.Held.push_back(key);
+                in.Keys.push_back(key);
         for (SDLKey key : {SDLK_h, SDLK_b, SDLK_n, SDLK_m})
             if (std::rand() % 12 == 0)
-                in.Pressed.push_back(key);
+                in.Keys.push_back(key);
         if (std::rand() % 400 == 0)
-            in.Pressed.push_back(SDLK_q);
+            in.Keys.push_back(SDLK_q);
         const bool paused = std::rand() % 10 == 0;
         // Now and then a stalled frame, so the swarm's six-second chase and
         // the other clocks run out within the scene.
@@ -160,9 +159,7 @@ protected:
         Engine& engine = TheEngine();
         engine.Screens.assign(1, &stage);
         engine.Input.Clear();
-        for (SDLKey key : input.Held)
-            KeyDown(key);
-        for (SDLKey key : input.Pressed)
+        for (SDLKey key : input.Keys)
             KeyDown(key);
         TickSource::Set(now);
         Random::Seed(input.Seed);

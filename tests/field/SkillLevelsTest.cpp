@@ -23,15 +23,6 @@ struct Measured {
 
 class SkillLevels : public LevelTest {
 protected:
-
-    // A fresh level of `skill`, as the menu's Play starts one.
-    void StartLevel(Skill skill) {
-        TheEngine().ClearScreens();
-        Stage1::SetComingSkill(skill);
-        TheEngine().PushScreen(new LoadingScreen(), "LoadingScreen");
-        Stage1::SetComingSkill(Skill::Normal);
-    }
-
     float Worn() { return 200 - Hud().PlayerHealth - Hud().PlayerShield; }
 
     // What meeting `e` on the ship costs it, in a level update in which no
@@ -98,7 +89,10 @@ protected:
     // meanwhile waits for the next level, and changes nothing measured here.
     Measured Measure(Skill skill) {
         Measured m;
-        StartLevel(skill);
+        // A fresh level of `skill`, as the menu's Play starts one.
+        TheEngine().ClearScreens();
+        Stage1::SetComingSkill(skill);
+        TheEngine().PushScreen(new LoadingScreen(), "LoadingScreen");
         Stage1::SetComingSkill(skill == Skill::Hard ? Skill::Easy : Skill::Hard);
         Frame();
         m.LabelPixels = CountPixels({940, 0, 84, 24}, 0xFFD65A);

@@ -114,18 +114,16 @@ protected:
         GamePaused = true;
         Frame();
     }
-    void ClickInside(const SDL_Rect& r, int dx, int dy) {
-        MouseTo(r.x + dx, r.y + dy);
-        LeftDown();
-        Frame();
-    }
 };
 
 TEST_F(OverlayTest, ButtonsTakeClicksOnlyStrictlyInsideAndTheHudDropsTheRest) {
     for (bool replay : {true, false})
         for (const auto& [dx, dy, taken] : {std::tuple{0, 40, false}, {60, 0, false}, {1, 1, true}}) {
             UI& hud = Hud();
-            ClickInside(replay ? hud.ReplayRect : hud.ExitRect, dx, dy);
+            const SDL_Rect& button = replay ? hud.ReplayRect : hud.ExitRect;
+            MouseTo(button.x + dx, button.y + dy);
+            LeftDown();
+            Frame();
             EXPECT_EQ(replay ? hud.ReplayClicked : hud.ExitClicked, taken) << replay << " " << dx << "," << dy;
             EXPECT_FALSE(TheEngine().Input.HasEventOfType(SDL_MOUSEBUTTONDOWN));
             hud.ReplayClicked = hud.ExitClicked = false;

@@ -35,6 +35,11 @@ protected:
     void SetUp() override {
         GameTest::SetUp();
         TheEngine().Pages = &Pages;
+        Reopen();
+    }
+    // A fresh menu alone on the stack.
+    void Reopen() {
+        TheEngine().ClearScreens();
         TheEngine().PushScreen(new MainScreen(), "MainScreen");
     }
     FakePages Pages;
@@ -43,7 +48,6 @@ protected:
         MouseTo(x, y);
         LeftDown();
     }
-    void ClickOn(const SDL_Rect& r) { ClickAt(r.x + r.w / 2, r.y + r.h / 2); }
     bool OnlyScreenIs(const char* name) { return TheEngine().Screens.size() == 1 && TheEngine().Screens[0]->GetName() == name; }
     void Press(SDLKey key) {
         KeyDown(key);
@@ -86,13 +90,9 @@ TEST_F(MenuTest, ArrowKeysWalkTheTwoRowsAndEnterFiresTheButtonReached) {
         {{SDLK_DOWN, SDLK_DOWN, SDLK_LEFT}, B::OptionsButton},
     };
     for (const auto& walk : walks) {
-        TheEngine().ClearScreens();
-        TheEngine().PushScreen(new MainScreen(), "MainScreen");
-        for (SDLKey key : walk.Keys) {
-            KeyDown(key);
-            Frame();
-            KeyUp(key);
-        }
+        Reopen();
+        for (SDLKey key : walk.Keys)
+            Press(key);
         EXPECT_EQ(Menu().Focus, walk.Reached) << "after " << walk.Keys.size() << " keys";
         EXPECT_TRUE(Menu().FocusShown);
     }
@@ -100,8 +100,7 @@ TEST_F(MenuTest, ArrowKeysWalkTheTwoRowsAndEnterFiresTheButtonReached) {
     KeyDown(SDLK_RETURN);
     Frame();
     EXPECT_EQ(Pages.Opened, opened + "O") << "Enter on Options";
-    TheEngine().ClearScreens();
-    TheEngine().PushScreen(new MainScreen(), "MainScreen");
+    Reopen();
     KeyUp(SDLK_RETURN);
     KeyDown(SDLK_KP_ENTER);
     Frame();
@@ -166,7 +165,7 @@ TEST_F(MenuTest, LeftAloneOnItsButtonsForAMinuteTheMenuAsksForADemo) {
 TEST_F(MenuTest, PagesTurnByClickOrEnterOnlyMoreThan250MsAfterTheLastTurn) {
     for (const bool byEnter : {false, true}) {
         Frame(EveHandler::DoubleClickMs + 1);  // no double click with the last turn's
-        ClickOn(Menu().InfoRect);
+        ClickAt(Layout::InfoButton.X, Layout::InfoButton.Y);
         Frame();
         LeftUp();
         ASSERT_TRUE(OnlyScreenIs("MainScreen") && Menu().ShowInstructions);

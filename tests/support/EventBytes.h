@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 #include "engine/Layout.h"
@@ -38,45 +39,22 @@ struct Step {
 };
 
 // Keys that do something somewhere in the game.
-inline const SDLKey* GameKeys(size_t* count) {
-    static const SDLKey keys[] = {SDLK_w,  SDLK_a,  SDLK_s,      SDLK_d,      SDLK_SPACE, SDLK_h,      SDLK_n,
-                                  SDLK_b,  SDLK_m,  SDLK_q,      SDLK_ESCAPE, SDLK_UP,    SDLK_DOWN,   SDLK_LEFT,
-                                  SDLK_RIGHT, SDLK_RETURN};
-    *count = sizeof keys / sizeof keys[0];
-    return keys;
-}
+inline constexpr SDLKey GameKeys[] = {SDLK_w,    SDLK_a,    SDLK_s,     SDLK_d,     SDLK_SPACE,  SDLK_h,
+                                      SDLK_n,    SDLK_b,    SDLK_m,     SDLK_q,     SDLK_ESCAPE, SDLK_UP,
+                                      SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT, SDLK_RETURN};
 
 // Points worth aiming at: the menu's Play, Info and Exit, the overlays'
 // Replay and Exit, a button's very edge, the middle of a text page and the
 // level's play area; then the menu's Options and Scores, the pages' Back,
 // a setting's value and its arrows, and the first score row.
-struct Target {
-    Uint16 X, Y;
-};
-inline const Target* Targets(size_t* count) {
-    // The Play button's frame is 134 px wide: its left and top edges.
-    constexpr int playLeft = Layout::LeftColumnX - 134 / 2, top = Layout::ButtonRowTop;
-    static const Target targets[] = {
-        {Layout::PlayButton.X, Layout::PlayButton.Y},
-        {Layout::InfoButton.X, Layout::InfoButton.Y},
-        {Layout::MenuExitButton.X, Layout::MenuExitButton.Y},
-        {Layout::OverlayExitButton.X, Layout::OverlayExitButton.Y},
-        {playLeft, top},
-        {playLeft + 1, top + 1},
-        {Layout::CentreX, 300},
-        {100, 300},
-        {0, 0},
-        {Layout::WindowWidth - 1, Layout::WindowHeight - 1},
-        {Layout::OptionsButton.X, Layout::OptionsButton.Y},
-        {Layout::ScoresButton.X, Layout::ScoresButton.Y},
-        {Layout::BackButton.X, Layout::BackButton.Y},
-        {Layout::OptionValue(0).X, Layout::OptionValue(0).Y},
-        {Layout::OptionLeftArrow(4).X, Layout::OptionLeftArrow(4).Y},
-        {Layout::OptionRightArrow(5).X, Layout::OptionRightArrow(5).Y},
-        {Layout::ScoreRow(0).X, Layout::ScoreRow(0).Y}};
-    *count = sizeof targets / sizeof targets[0];
-    return targets;
-}
+// The Play button's frame is 134 px wide: its left and top edges.
+inline constexpr int PlayLeft = Layout::LeftColumnX - 134 / 2, ButtonTop = Layout::ButtonRowTop;
+inline constexpr ScreenPoint Targets[] = {
+    Layout::PlayButton, Layout::InfoButton, Layout::MenuExitButton, Layout::OverlayExitButton,
+    {PlayLeft, ButtonTop}, {PlayLeft + 1, ButtonTop + 1}, {Layout::CentreX, 300}, {100, 300},
+    {0, 0}, {Layout::WindowWidth - 1, Layout::WindowHeight - 1},
+    Layout::OptionsButton, Layout::ScoresButton, Layout::BackButton,
+    Layout::OptionValue(0), Layout::OptionLeftArrow(4), Layout::OptionRightArrow(5), Layout::ScoreRow(0)};
 
 constexpr size_t MaxSteps = 512;
 // Few frames an input: with stalls they still cover minutes of play, and an
@@ -84,52 +62,36 @@ constexpr size_t MaxSteps = 512;
 constexpr int MaxFrames = 48;
 
 inline std::vector<Step> Decode(const uint8_t* data, size_t size) {
+    // Argument bytes of each opcode, as the layout above gives them.
+    constexpr size_t argumentBytes[12] = {1, 1, 2, 2, 4, 1, 1, 1, 1, 0, 2, 2};
     std::vector<Step> steps;
     size_t at = 0;
     int frames = 0;
     Uint16 pointerX = 0, pointerY = 0;
-    // The next `n` argument bytes, or false when the input ends before them.
-    const auto take = [&](size_t n) { return (at += n) <= size; };
     while (at < size && steps.size() < MaxSteps && frames < MaxFrames) {
         const uint8_t op = data[at++] % 12;
         const uint8_t* arg = data + at;
-        size_t n;
+        if ((at += argumentBytes[op]) > size)
+            break;
         Step step;
         if (op < 2) {
-            if (!take(1))
-                break;
-            step.Event = Events::Key(op == 0, GameKeys(&n)[arg[0] % n]);
+            step.Event = Events::Key(op == 0, GameKeys[arg[0] % std::size(GameKeys)]);
         } else if (op < 4) {
-            if (!take(2))
-                break;
             step.Event = Events::Key(op == 2, static_cast<SDLKey>((arg[0] | arg[1] << 8) % SDLK_LAST));
-        } else if (op == 4) {
-            if (!take(4))
-                break;
-            pointerX = static_cast<Uint16>(arg[0] | arg[1] << 8);
-            pointerY = static_cast<Uint16>(arg[2] | arg[3] << 8);
-            step.Event = Events::Motion(pointerX, pointerY);
-        } else if (op == 5) {
-            if (!take(1))
-                break;
-            const Target t = Targets(&n)[arg[0] % n];
-            pointerX = t.X;
-            pointerY = t.Y;
+        } else if (op == 4 || op == 5) {
+            const ScreenPoint to = op == 4 ? ScreenPoint{arg[0] | arg[1] << 8, arg[2] | arg[3] << 8}
+                                           : Targets[arg[0] % std::size(Targets)];
+            pointerX = static_cast<Uint16>(to.X);
+            pointerY = static_cast<Uint16>(to.Y);
             step.Event = Events::Motion(pointerX, pointerY);
         } else if (op < 8) {
-            if (!take(1))
-                break;
             // Button 0 (none), left .. wheel down.
             step.Event = Events::Button(op == 6, static_cast<Uint8>(arg[0] % 6), pointerX, pointerY);
         } else if (op == 8) {
-            if (!take(1))
-                break;
             step.Event = Events::Focus(arg[0] & 1, static_cast<Uint8>((arg[0] >> 1) & 7));
         } else if (op == 9) {
             step.Event = Events::Quit();
         } else {
-            if (!take(2))
-                break;
             step.IsFrames = true;
             step.Frames = 1 + arg[0] % 32;
             step.Ms = arg[1] < 224 ? 0 : 250 + (arg[1] - 224) * 100u;

@@ -40,18 +40,15 @@ struct Extras {
     ScoreTable Scores;
     MenuExtras Pages{Settings, Scores, ""};
 };
-inline std::unique_ptr<Extras>& TheExtras() {
-    static std::unique_ptr<Extras> extras;
-    return extras;
-}
+inline std::unique_ptr<Extras> TheExtras;
 
 // Starts the engine on a fake clock and puts up the menu. False when the
 // engine cannot start.
 inline bool Start() {
     if (!TestWorld::Start(true))
         return false;
-    TheExtras() = std::make_unique<Extras>();
-    Engine::Instance().Pages = &TheExtras()->Pages;
+    TheExtras = std::make_unique<Extras>();
+    Engine::Instance().Pages = &TheExtras->Pages;
     return true;
 }
 
@@ -95,8 +92,7 @@ inline bool Frame() {
     if (WindowShow* show = Engine::Instance().Show)
         return show->Frame();
     const bool end = UpdateFrame();
-    const bool flipFailed = RenderFrame();
-    return end || flipFailed;
+    return RenderFrame() || end;
 }
 
 inline void Run(const std::vector<EventBytes::Step>& steps) {
@@ -132,7 +128,7 @@ inline void Play(const uint8_t* data, size_t size) {
 inline void Shutdown() {
     Engine::Instance().Pages = nullptr;
     TestWorld::Stop();
-    TheExtras().reset();
+    TheExtras.reset();
 }
 
 }  // namespace EventSession

@@ -71,10 +71,10 @@ TEST(GeneratedAssets, EveryPictureLoadsWithTheFrameGeometryTheGameCuts) {
     std::set<std::string> checked(Pictures::All().begin(), Pictures::All().end()), generated;
     for (const auto& [path, width, height] : Strips) {
         generated.insert(path);
-        SDL_Surface* picture = IMG_Load(assetPath(path).c_str());
-        ASSERT_NE(picture, nullptr) << path << ": " << IMG_GetError();
-        EXPECT_EQ(std::make_pair(picture->w, picture->h), std::make_pair(width, height)) << path;
-        SDL_FreeSurface(picture);
+        const AssetPicture picture(path);
+        ASSERT_NE(picture.Surface, nullptr) << path << ": " << IMG_GetError();
+        EXPECT_EQ(picture.Surface->w, width) << path;
+        EXPECT_EQ(picture.Surface->h, height) << path;
     }
     EXPECT_EQ(checked, generated);
     // Every picture and track a level file may name is there.

@@ -19,24 +19,21 @@ const char* const HowToRecordAgain =
 }  // namespace
 
 TEST(FixtureReplays, EachRecordedRunPlaysBackInSyncToItsEnding) {
-    const struct {
-        const char* Folder;
-        const char* File;
-        const char* Ending;
-    } fixtures[] = {{"tests/replays", "lost-at-boss.krp", "lost"},
-                    {"tests/replays", "won.krp", "won"},
-                    {"tests/replays", "short-pause-shop.krp", "lost"},
-                    {"dist/demos", "demo.krp", "won"}};
+    const std::pair<const char*, const char*> fixtures[] = {{"tests/replays/lost-at-boss.krp", "lost"},
+                                                            {"tests/replays/won.krp", "won"},
+                                                            {"tests/replays/short-pause-shop.krp", "lost"},
+                                                            {"dist/demos/demo.krp", "won"}};
     GameProcess game;
-    for (const auto& fixture : fixtures) {
+    for (const auto& [path, ending] : fixtures) {
         // Given by its bare name, as a player names a file on the command line.
-        const std::string path = std::string(fixture.Folder) + "/" + fixture.File;
-        std::filesystem::copy_file(KORVANTA_SOURCE_DIR "/" + path, game / fixture.File);
-        const GameRun run = game.Start("", std::string("--verify '") + fixture.File + "'");
-        const std::string why = path + " no longer plays as recorded:\n" + run.Out + run.Err + HowToRecordAgain;
+        const std::string file = std::filesystem::path(path).filename();
+        std::filesystem::copy_file(std::string(KORVANTA_SOURCE_DIR "/") + path, game / file);
+        const GameRun run = game.Start("", "--verify '" + file + "'");
+        const std::string why =
+            std::string(path) + " no longer plays as recorded:\n" + run.Out + run.Err + HowToRecordAgain;
         EXPECT_EQ(run.Status, 0) << why;
         EXPECT_NE(run.Out.find(", in sync"), std::string::npos) << why;
-        EXPECT_NE(run.Out.find(std::string(", ") + fixture.Ending + ", "), std::string::npos) << why;
+        EXPECT_NE(run.Out.find(std::string(", ") + ending + ", "), std::string::npos) << why;
     }
 }
 
