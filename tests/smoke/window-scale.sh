@@ -40,6 +40,8 @@ stop_game() {
     [[ $status -eq 0 ]] || fail "the game ended with status $status"
 }
 geometry() { xdotool getwindowgeometry "$win" | awk '/Geometry/ {print $2}'; }
+sized() { [[ "$(geometry)" == "$1" ]]; }
+saved() { grep -qx "$1" "$XDG_CONFIG_HOME/korvanta/settings.ini" 2>/dev/null; }
 shot() { import -window root "$shots/$1.png"; }
 # Held as a player holds them: press and release in one frame cancel.
 click_root() {
@@ -56,52 +58,55 @@ changed() {
     /usr/bin/convert "$shots/$2.png" -crop "$3" +repage "$home/b.png"
     /usr/bin/compare -metric AE "$home/a.png" "$home/b.png" null: 2>&1 | awk '{printf "%d", $1}' || true
 }
+# Takes screenshot $2 until more than $4 pixels of area $3 differ from $1.
+changes() {
+    shot "$2"
+    moved=$(changed "$1" "$2" "$3")
+    ((moved > $4))
+}
 
 # --- scale 2 on a 2560 x 1440 desktop -----------------------------------
 start_x 2560x1440
 printf 'scale = 2\n' >"$XDG_CONFIG_HOME/korvanta/settings.ini"
 start_game "$game"
-sleep 1.5
-[[ "$(geometry)" == "2048x1200" ]] || fail "scale 2 opened a $(geometry) window, not 2048x1200"
+within 15 sized 2048x1200 || fail "scale 2 opened a $(geometry) window, not 2048x1200"
 xdotool windowmove "$win" 0 0
-sleep 0.5
+sleep 1
 shot scale2-menu
 # Info is drawn around game point (512, 446): (1024, 892) in the window.
 click_root 1025 893
-sleep 1
-shot scale2-instructions
-moved=$(changed scale2-menu scale2-instructions 600x200+724+780)
-(( moved > 5000 )) || fail "Info clicked where the window shows it did not open the instructions ($moved pixels changed)"
+within 15 changes scale2-menu scale2-instructions 600x200+724+780 5000 ||
+    fail "Info clicked where the window shows it did not open the instructions ($moved pixels changed)"
 stop_game
 
 # --- F11 on a 1920 x 1080 desktop ----------------------------------------
 start_x 1920x1080
 rm -f "$XDG_CONFIG_HOME/korvanta/settings.ini"
 start_game "$game"
-sleep 1.5
-[[ "$(geometry)" == "1024x600" ]] || fail "auto scale opened a $(geometry) window on 1920x1080, not 1024x600"
+within 15 sized 1024x600 || fail "auto scale opened a $(geometry) window on 1920x1080, not 1024x600"
+sleep 1
 tap_key F11
-sleep 1.5
+within 15 saved 'fullscreen = on' || fail "F11 did not save full screen"
 # Where a window manager would put a full-screen window (SDL2 leaves that to
 # it; classic SDL 1.2 covers the screen with a window of its own).
 xdotool windowmove "$win" 0 0
-sleep 0.5
-shot fullscreen-menu
-grep -qx 'fullscreen = on' "$XDG_CONFIG_HOME/korvanta/settings.ini" || fail "F11 did not save full screen"
+# Until the screen shows the picture between its bars, then each part apart.
+framed() {
+    shot fullscreen-menu
+    [[ $(brightest fullscreen-menu 38x1080+0+0) -eq 0 && $(brightest fullscreen-menu 1843x1080+38+0) -gt 100 ]]
+}
+within 15 framed || true
 # The picture is 1843 x 1080 at x = 38: bars of 38 and 39 pixels.
 [[ $(brightest fullscreen-menu 38x1080+0+0) -eq 0 ]] || fail "the left bar is not black"
 [[ $(brightest fullscreen-menu 39x1080+1881+0) -eq 0 ]] || fail "the right bar is not black"
 [[ $(brightest fullscreen-menu 1843x1080+38+0) -gt 100 ]] || fail "no picture between the bars"
 # Play is drawn around game point (341, 446): (652, 803) on the screen.
 click_root 652 803
-sleep 2
-shot fullscreen-level
-moved=$(changed fullscreen-menu fullscreen-level 1843x1080+38+0)
-(( moved > 100000 )) || fail "Play clicked where the screen shows it did not start the level ($moved pixels changed)"
+within 15 changes fullscreen-menu fullscreen-level 1843x1080+38+0 100000 ||
+    fail "Play clicked where the screen shows it did not start the level ($moved pixels changed)"
 tap_key F11
-sleep 1.5
-[[ "$(geometry)" == "1024x600" ]] || fail "a second F11 left a $(geometry) window, not 1024x600"
-grep -qx 'fullscreen = off' "$XDG_CONFIG_HOME/korvanta/settings.ini" || fail "F11 did not save the window"
+within 15 saved 'fullscreen = off' || fail "F11 did not save the window"
+within 15 sized 1024x600 || fail "a second F11 left a $(geometry) window, not 1024x600"
 shot fullscreen-back-to-window
 stop_game
 echo "window scale test passed; screenshots in $shots"

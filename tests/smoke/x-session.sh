@@ -36,3 +36,15 @@ start_game() {
     done
     fail "no window named 'Dovik Schmup'"
 }
+
+# Runs the check ($2...) until it holds, for at most $1 seconds. A loaded
+# machine (the sanitizers, a parallel build) can take seconds for what a
+# player sees at once; a fixed sleep would make the test fail for slowness.
+within() {
+    local tries=$(($1 * 10))
+    shift
+    until "$@"; do
+        ((--tries > 0)) || return 1
+        sleep 0.1
+    done
+}
