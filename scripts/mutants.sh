@@ -12,6 +12,10 @@
 # Usage: scripts/mutants.sh [LIST] [RESULTS]
 #   MUTANTS_ONLY="3 17"  only the faults with these numbers (1 = first fault line)
 #   MUTANTS_JOBS=2       build jobs
+#   MUTANTS_FILTER='FixtureReplays*'  only these tests (a gtest filter), every
+#                        one run to the end: the last field lists all that
+#                        failed, so a log tells whether a subset alone
+#                        catches a fault
 # RESULTS (default build/test/mutants.log) gets one line per fault:
 #   number  killed|survived|no-compile|not-found  file  description  [first failing test]
 set -uo pipefail
@@ -70,7 +74,19 @@ verdict_of() {  # status log
     fi
     return 1
 }
+# Only the tests MUTANTS_FILTER names, with no stop at the first failure:
+# prints every test that failed.
+run_filtered() {
+    local log="$build/mutant-run.1" status failed
+    env -C "$build/assets" timeout "$limit" ../korvanta_tests --gtest_filter="$MUTANTS_FILTER" >"$log" 2>&1
+    status=$?
+    [[ $status -eq 0 ]] && return 0
+    failed=$(grep -E '^\[  FAILED  \] [A-Za-z]' "$log" | sed 's/^\[  FAILED  \] //; s/ (.*//; s/, where GetParam.*//' | sort -u | paste -sd' ')
+    echo "${failed:-$(verdict_of "$status" "$log")}"
+    return 1
+}
 run_tests() {
+    [[ -n "${MUTANTS_FILTER:-}" ]] && { run_filtered; return; }
     local log="$build/mutant-run"
     run_once "-$slow" "$log.1"
     verdict_of $? "$log.1" || return 1
