@@ -101,17 +101,3 @@ TEST(Enlarger, SmoothBlendsEachPixelBetweenItsGameNeighbours) {
     EXPECT_EQ(flatWrong, 0);
     EXPECT_GT(between, 1843 * 1080 / 2) << "hardly blended: sharp after all?";
 }
-
-TEST(Enlarger, SurfacesOfAnotherSizeOrDepthAreLeftAlone) {
-    const Surface game = GamePicture();
-    Surface window = Window(2048, 1200);
-    Enlarger enlarge;
-    enlarge.Prepare(1024, 600, PictureFit::Window(2).Picture, false);
-    Surface small = Make(800, 600);
-    EXPECT_FALSE(enlarge.Run(small.get(), window.get()));
-    Surface narrow = Window(1920, 1080);
-    EXPECT_FALSE(enlarge.Run(game.get(), narrow.get())) << "the rectangle lies outside the window";
-    Surface deep16(SDL_CreateRGBSurface(SDL_SWSURFACE, 2048, 1200, 16, 0xF800, 0x7E0, 0x1F, 0), SDL_FreeSurface);
-    EXPECT_FALSE(enlarge.Run(game.get(), deep16.get()));
-    EXPECT_EQ(At(window.get(), 0, 0), 0xFF00FFu);
-}

@@ -1,10 +1,5 @@
-#include <SDL/SDL_image.h>
-
-#include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "engine/ImageCache.h"
 #include "support/GameTest.h"
@@ -60,48 +55,4 @@ TEST_F(ImageCacheTest, FramesCutTheStripOutOfRangeDrawsNothingAndCoordinatesTrun
     EXPECT_EQ(RedAfterDraw(img, 7, 99.9f, -0.5f, 98, 0), -1);
     img->SetFrames(0, 0, 0, 0, 0);  // no frames: the whole picture
     EXPECT_EQ(RedAfterDraw(img, 3, 0, 0, 39, 9), 39);
-}
-
-// Pictures are kept run-length encoded for speed; every asset, whole and
-// frame by frame, must still paint exactly the pixels of a plain alpha blit
-// of the same file, over any background and partly off the window.
-TEST_F(ImageCacheTest, FastBlitsPaintExactlyWhatAPlainAlphaBlitPaints) {
-    SDL_Surface* window = TheEngine().Surface;
-    SDL_Surface* noise = SDL_DisplayFormat(window);
-    const auto pixel = [](SDL_Surface* s, int x, int y) -> Uint32& {
-        return reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + y * s->pitch)[x];
-    };
-    std::srand(7);
-    for (int y = 0; y < noise->h; ++y)
-        for (int x = 0; x < noise->w; ++x)
-            pixel(noise, x, y) = std::rand();
-    // The colours of the window after `frame` of `picture` is blitted at (x, y) over the noise.
-    const auto paint = [&](SDL_Surface* picture, SDL_Rect frame, Sint16 x, Sint16 y) {
-        SDL_Surface* out = SDL_DisplayFormat(window);
-        SDL_BlitSurface(noise, nullptr, out, nullptr);
-        SDL_Rect at{x, y, 0, 0};
-        SDL_BlitSurface(picture, &frame, out, &at);
-        std::vector<Uint32> colours;
-        for (int row = 0; row < out->h; ++row)
-            for (int col = 0; col < out->w; ++col)
-                colours.push_back(pixel(out, col, row) & 0xFFFFFF);
-        SDL_FreeSurface(out);
-        return colours;
-    };
-    for (const auto& file : std::filesystem::directory_iterator("Image")) {
-        Image* fast = TheEngine().Cache.Get("Image/" + file.path().filename().string());
-        SDL_Surface* loaded = IMG_Load(file.path().c_str());
-        SDL_Surface* plain = SDL_DisplayFormatAlpha(loaded);
-        SDL_FreeSurface(loaded);
-        const Uint16 w = static_cast<Uint16>(std::min(fast->Width(), 40));
-        const SDL_Rect frames[] = {
-            {0, 0, static_cast<Uint16>(fast->Width()), static_cast<Uint16>(fast->Height())},
-            {static_cast<Sint16>(fast->Width() - w), 0, w, static_cast<Uint16>(fast->Height())}};
-        for (SDL_Rect frame : frames)
-            for (const auto& [x, y] : {std::pair<Sint16, Sint16>{3, 5}, {-17, -9}, {1000, 590}})
-                EXPECT_TRUE(paint(plain, frame, x, y) == paint(fast->Surface, frame, x, y))
-                    << file.path() << " at " << x << ", " << y;
-        SDL_FreeSurface(plain);
-    }
-    SDL_FreeSurface(noise);
 }

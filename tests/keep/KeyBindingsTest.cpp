@@ -98,21 +98,3 @@ TEST(KeyBindings, BindingSwapsAndPlaySeesTheGameKeys) {
     EXPECT_EQ(bindings.OfButton(9), std::nullopt);
     EXPECT_EQ(bindings.OfButton(3), Action::Cannon);
 }
-
-// Every key the game can name reads back from its name, no two share one,
-// and no name could split or end a line of the file.
-TEST(KeyBindings, EveryNamedKeyReadsBackFromItsName) {
-    std::set<std::string> names;
-    for (int k = SDLK_FIRST + 1; k < SDLK_LAST; ++k) {
-        const SDLKey key = static_cast<SDLKey>(k);
-        const std::string name = KeyBindings::KeyName(key);
-        if (name.empty())
-            continue;
-        EXPECT_EQ(KeyBindings::KeyNamed(name), key) << name;
-        EXPECT_TRUE(names.insert(name).second) << name;
-        EXPECT_EQ(name.find_first_of(",=#;"), std::string::npos) << name;
-        EXPECT_LE(KeyBindings::ShortName(key).size(), 3u) << name;
-    }
-    EXPECT_GT(names.size(), 200u);
-    EXPECT_EQ(KeyBindings::KeyNamed("ctrl"), std::nullopt);
-}

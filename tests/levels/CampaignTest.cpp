@@ -154,18 +154,3 @@ TEST_F(CampaignRuns, ALevelAloneMakesARowOfItsOwnAndALevelOfThePlayersNone) {
     EXPECT_FALSE(Keeper->Scores().BestScore("normal")) << "no campaign run yet";
     EXPECT_EQ(DatedReplays().size(), 2u) << "both runs are kept as replays";
 }
-
-// korvanta --level N plays that level on its own; its replay says so.
-TEST_F(CampaignRuns, LevelOnTheCommandLineIsPlayedAloneAndVerifies) {
-    const GameRun run = Start("XDG_DATA_HOME='" + Path.string() + "/data'", "--level 3 --frames 90");
-    ASSERT_EQ(run.Status, 0) << run.Err;
-    ReplayFile kept;
-    std::string why;
-    ASSERT_TRUE(ReplayFile::Load(*this / "data/korvanta/replays/last.krp", kept, why)) << why;
-    EXPECT_EQ(kept.Level, 3);
-    EXPECT_FALSE(kept.InCampaign);
-    EXPECT_EQ(kept.Ship, Loadout{});
-    const GameRun verified = Start("", "--verify data/korvanta/replays/last.krp");
-    EXPECT_EQ(verified.Status, 0) << verified.Out << verified.Err;
-    EXPECT_NE(verified.Out.find(" at level 3 on normal, "), std::string::npos) << verified.Out;
-}

@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "support/GameProcess.h"
-
 namespace {
 const std::string Head = "korvanta-level 1\nname Test\n";
 const std::string BossWave = "wave 100 100.5 boss\n";
@@ -111,30 +109,4 @@ TEST(LevelFile, CanonicalTextReadsBackAndFingerprintsTheLevelNotTheLayout) {
     Level other = level;
     other.Waves[1].Spacing += 1;
     EXPECT_NE(LevelFile::Fingerprint(other), LevelFile::Fingerprint(level));
-}
-
-// The game's own command: "FILE: ok" with the time the boss comes, or every
-// fault as FILE:LINE, and the status 1. Files it cannot read are named too.
-TEST(LevelFile, CheckLevelSaysOkOrNamesEachFaultWithItsFileAndLine) {
-    GameProcess game;
-    game.Put(game / "good.level", Head + "wave 1 2 column\n" + BossWave);
-    game.Put(game / "bad.level", Head + "\nwave 1 2 colum\n" + BossWave + "wave 3 2 vee\n");
-    game.Put(game / "big.level", Head + std::string(LevelFile::MaxBytes, '#'));
-    std::filesystem::create_directory(game / "folder.level");
-
-    GameRun run = game.Start("", "--check-level good.level");
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Out, "good.level: ok, 100 s\n");
-    run = game.Start("", "--check-level bad.level");
-    EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Err,
-              "bad.level:4: unknown wave kind \"colum\"\n"
-              "bad.level:6: a wave must end after it starts, not at 2 after 3\n");
-    for (const auto& [file, why] : {std::pair{"big.level", "too large for a level file (over 64 KiB)"},
-                                    {"folder.level", "not a regular file"},
-                                    {"gone.level", "no such file"}}) {
-        run = game.Start("", std::string("--check-level ") + file);
-        EXPECT_EQ(run.Status, 1);
-        EXPECT_EQ(run.Err, std::string(file) + ": " + why + "\n");
-    }
 }

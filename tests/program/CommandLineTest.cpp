@@ -18,27 +18,6 @@ CommandLine::Choice Parse(std::vector<const char*> args) {
 }
 }  // namespace
 
-TEST(CommandLine, ChoosesWhatToDo) {
-    const std::pair<std::vector<const char*>, CommandLine::Choice> cases[] = {
-        {{}, {}},
-        {{"-h"}, {.Do = Action::PrintHelp}},
-        {{"--mute", "--help", "--bogus"}, {.Do = Action::PrintHelp, .Mute = true}},
-        {{"--version"}, {.Do = Action::PrintVersion}},
-        {{"--scores", "--fullscreen"}, {.Do = Action::PrintScores, .Fullscreen = true}},
-        {{"--windowed", "--mute", "--frames", "9223372036854775807"},
-         {.Fullscreen = false, .Mute = true, .Frames = 9223372036854775807}},
-        {{"--replay", "--mute", "--frames=1", "--"}, {.ReplayFile = "--mute", .Frames = 1}},
-        {{"--verify=a=b", "--frames", "5", "--frames", "6"}, {.VerifyFile = "a=b", .Frames = 6}},
-        {{"--difficulty", "Hard", "--difficulty=easy"}, {.Difficulty = Skill::Easy}},
-        {{"--replay", "a", "--difficulty", "normal"}, {.Difficulty = Skill::Normal, .ReplayFile = "a"}},
-        {{"--speed=50", "--invincible", "--start-at", "0", "--level", "2"},
-         {.Level = 2, .Speed = 50, .Invincible = true, .StartAt = 0}},
-        {{"--replay", "a", "--take-over=86400"}, {.ReplayFile = "a", .TakeOver = 86400}},
-    };
-    for (const auto& [args, expected] : cases)
-        EXPECT_TRUE(Parse(args) == expected) << (args.empty() ? "" : args[0]);
-}
-
 TEST(CommandLine, UsageErrorsAreOneLineWithAHintAndStatusTwo) {
     const std::pair<std::vector<const char*>, const char*> cases[] = {
         {{"--bogus"}, "unrecognized option '--bogus'"},
@@ -72,26 +51,6 @@ TEST(CommandLine, UsageErrorsAreOneLineWithAHintAndStatusTwo) {
         EXPECT_EQ(got.ExitStatus, 2);
         EXPECT_EQ(got.Error, std::string("korvanta: ") + message + " (try 'korvanta --help')\n");
     }
-}
-
-// --help lists every option of the table with its help; the manual page and
-// the README name each of them.
-TEST(CommandLine, HelpTheManualAndTheReadmeNameEveryOption) {
-    const std::string help = CommandLine::Help(), manual = TempFolder::Get(KORVANTA_SOURCE_DIR "/dist/korvanta.6.in"),
-                      readme = TempFolder::Get(KORVANTA_SOURCE_DIR "/README.md");
-    for (const CommandLine::Option& option : CommandLine::Options()) {
-        std::string form = std::string("--") + option.Long;
-        if (option.Argument)
-            form += std::string("=") + option.Argument;
-        if (option.Short)
-            form = std::string("-") + option.Short + ", " + form;
-        const size_t at = help.find("  " + form + " ");
-        ASSERT_NE(at, std::string::npos) << form;
-        EXPECT_LT(help.find(option.Help, at), help.find('\n', at)) << form;
-        EXPECT_NE(manual.find(std::string("\\-\\-") + option.Long), std::string::npos) << option.Long;
-        EXPECT_NE(readme.find(std::string("--") + option.Long), std::string::npos) << option.Long;
-    }
-    EXPECT_EQ(CommandLine::Version().rfind("korvanta ", 0), 0u);
 }
 
 // The real program, with no display at hand: what only prints answers and

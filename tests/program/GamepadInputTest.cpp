@@ -67,20 +67,6 @@ TEST(GamepadInput, StickAndDpadHoldEachDirectionOnceUntilNeitherPushes) {
     EXPECT_EQ(pad.Last[0].type, SDL_KEYUP);  // A lets go before D goes down
 }
 
-TEST(GamepadInput, LevelButtonsHoldTheirKeysUntilReleasedInAnyContext) {
-    const std::pair<Uint8, SDLKey> buttons[] = {{0, SDLK_SPACE}, {1, SDLK_m}, {2, SDLK_n},      {3, SDLK_b},
-                                                {4, SDLK_h},     {7, SDLK_ESCAPE}, {9, SDLK_ESCAPE}, {5, SDLK_UNKNOWN}};
-    for (const auto& [button, key] : buttons) {
-        Wired pad;
-        pad.Send(Pad(true, button));
-        pad.Send(Pad(true, button), Overlay);  // a repeated press changes nothing
-        EXPECT_EQ(pad.Stored(), key == SDLK_UNKNOWN ? 0u : 1u) << int(button);
-        EXPECT_EQ(pad.In.IsKeyHeld(key), key != SDLK_UNKNOWN);
-        pad.Send(Pad(false, button), Menu);
-        EXPECT_EQ(pad.Stored(), 0u) << int(button);
-    }
-}
-
 // Off the level the pad is Enter and ESC: Enter works the menu's buttons and
 // the pages, ESC goes back from a page (never from the menu, where it would
 // end the game), and while a recorded run shows every button is one of the

@@ -5,7 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "program/KeyPlaces.h"
 #include "program/ProgramSession.h"
 #include "replay/ReplayRecorder.h"
 #include "support/Events.h"
@@ -115,18 +114,6 @@ TEST_F(KeysAndVolumes, EscapeTheSettingsKeysAndThePagesKeysAreNeverReadByPlace) 
     Step();
     EXPECT_TRUE(GamePaused) << "ESC did not pause";
     EXPECT_FALSE(Hud()->GameOverView);
-}
-
-// On a US keyboard both readings are the same: the keys of play and the
-// others at their own places, as both SDL libraries report them.
-TEST(KeyPlaces, OnAUsKeyboardThePlacesAreTheLetters) {
-    const std::vector<Key> us{{SDLK_q, 24}, {SDLK_w, 25},     {SDLK_a, 38},  {SDLK_s, 39}, {SDLK_d, 40},
-                              {SDLK_h, 43}, {SDLK_b, 56},     {SDLK_n, 57},  {SDLK_m, 58}, {SDLK_SPACE, 65},
-                              {SDLK_z, 52}, {SDLK_ESCAPE, 9}, {SDLK_F9, 75}, {SDLK_1, 10}, {SDLK_UP, 111}};
-    KeyPlaces places;
-    for (const Key& key : us)
-        EXPECT_EQ(places.Read(Events::KeyAt(true, key.Letter, key.Place), Reading::Position).key.keysym.sym, key.Letter)
-            << SDL_GetKeyName(key.Letter);
 }
 
 // F9, F10 and F11 act at once, say so for a second and a half, are saved

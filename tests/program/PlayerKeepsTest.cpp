@@ -1,12 +1,10 @@
 #include <iterator>
 
 #include "program/ProgramSession.h"
-#include "support/Events.h"
 
 // What outlives a run and what plays around it, through SDL's queue and the
 // main loop's pump: runs kept as replays and best scores, the best score on
-// the menu and "New best score!" on the overlay, the settings keys, and the
-// game pad as the keys and clicks it stands for.
+// the menu and "New best score!" on the overlay and the settings keys.
 namespace {
 class PlayerKeeps : public ProgramSession {
 protected:
@@ -19,7 +17,6 @@ protected:
         KeyUp(SDLK_SPACE);
         Step();
     }
-    void Stick(Uint8 axis, Sint16 value) { Send(Events::Axis(axis, value)); }
 };
 }  // namespace
 
@@ -35,52 +32,6 @@ TEST_F(PlayerKeeps, AReplayThatCannotBeWrittenCostsAWarningNotTheGame) {
     EXPECT_NE(said.find("cannot keep the replay"), std::string::npos) << said;
     ASSERT_NE(Level(), nullptr) << "the game went on";
     EXPECT_EQ(keeper.Scores().Best()->Replay, "") << "the score is kept without its replay";
-}
-
-// A new scale or full screen from the options opens the window anew at
-// once and lands in settings.ini; F11 goes full screen at the desktop's
-// size and back to the window at the chosen scale; full screen the driver
-// refuses is saved as off and the game plays on in its window.
-TEST_F(PlayerKeeps, WindowSettingsOpenTheWindowAtOnceAndAreSaved) {
-    SettingsKeys& keys = UseKeys(Settings());
-    TheEngine().Window.AssumeDesktop(2560, 1440);
-    StartLevel();
-    keys.Apply();
-    EXPECT_EQ(DisplaySurface->w, 2048) << "auto: the largest scale that fits 2560 x 1440";
-    Settings next = keys.Current();
-    next.Scale = 3;
-    next.Smooth = true;
-    keys.Change(next);
-    EXPECT_EQ(DisplaySurface->w, 2048) << "scale 3 is larger than the desktop";
-    next.Scale = 1;
-    keys.Change(next);
-    EXPECT_EQ(DisplaySurface->w, 1024);
-    EXPECT_EQ(TheEngine().Surface, DisplaySurface);
-    EXPECT_EQ(Settings::Load(Home / "settings.ini"), next) << "scale 1, smooth";
-
-    Tap(SDLK_F11);
-    ASSERT_TRUE(DisplaySurface->flags & SDL_FULLSCREEN);
-    EXPECT_GT(CountPixels({262, Layout::NoticeTop, 500, 24}, Gold), 30) << "no notice in the level";
-    EXPECT_EQ(DisplaySurface->w, 2560);
-    EXPECT_EQ(DisplaySurface->h, 1440);
-    EXPECT_TRUE(TheEngine().Window.Smooth()) << "2.4 times, smooth as chosen";
-    EXPECT_TRUE(Settings::Load(Home / "settings.ini").Fullscreen);
-    Run(5);
-    EXPECT_NE(Level(), nullptr) << "the level plays on";
-    Tap(SDLK_F11);
-    EXPECT_FALSE(DisplaySurface->flags & SDL_FULLSCREEN);
-    EXPECT_EQ(DisplaySurface->w, 1024);
-    EXPECT_FALSE(Settings::Load(Home / "settings.ini").Fullscreen);
-
-    // A driver that cannot tell (its warning, given once a run, is held by
-    // the test above on the dummy driver of classic SDL 1.2).
-    TheEngine().Window.AssumeDesktop(0, 0);
-    Tap(SDLK_F11);
-    EXPECT_FALSE(keys.Current().Fullscreen);
-    EXPECT_FALSE(Settings::Load(Home / "settings.ini").Fullscreen);
-    EXPECT_EQ(DisplaySurface->w, 1024);
-    Run(5);
-    EXPECT_NE(Level(), nullptr);
 }
 
 // A difficulty (or full screen) given for one run plays until the player
@@ -161,25 +112,4 @@ TEST_F(PlayerKeeps, RunsAreKeptAndTheBestScoresAreOfOneDifficultyChosenForOneRun
     std::string why;
     ASSERT_TRUE(ReplayFile::Load(Home / "replays/last.krp", last, why)) << why;
     EXPECT_EQ(last.Score, 50) << "the easy run came last";
-}
-
-// Where the player is decides what a button stands for: Play on the menu,
-// the cannon in the level, Exit on the pause overlay.
-TEST_F(PlayerKeeps, ThePadPlaysAsTheKeysAndClicksItStandsFor) {
-    Gamepad pad;
-    TheEngine().Pad = &pad;
-    Run(2);
-    PadPress(0);
-    ASSERT_NE(Level(), nullptr) << "button 0 did not start the level";
-    Stick(0, 20000);  // right: accelerate
-    Stick(1, -30000);  // and up
-    PadButton(0, true);  // fire, held
-    Run(20);
-    const EveHandler& input = TheEngine().Input;
-    EXPECT_TRUE(input.IsKeyHeld(SDLK_d) && input.IsKeyHeld(SDLK_w) && input.IsKeyHeld(SDLK_SPACE));
-    EXPECT_GT(CountOf<RedBullet>(), 0);
-    PadPress(7);  // Start pauses
-    ASSERT_TRUE(GamePaused);
-    PadPress(1);
-    EXPECT_NE(Menu(), nullptr) << "button 1 on the pause overlay did not choose Exit";
 }

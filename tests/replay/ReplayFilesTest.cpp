@@ -86,39 +86,6 @@ protected:
 
 }  // namespace
 
-// Played in a window three times the game's size and left by the pause's
-// Exit button, clicked where the window shows it: the recording holds the
-// game's points, so it verifies in sync at scale 1.
-TEST_F(ReplayFiles, ARunPlayedInALargerWindowVerifiesInAWindowOfAnySize) {
-    TheEngine().Window.AssumeDesktop(3840, 2160);
-    ASSERT_TRUE(TheEngine().SetWindowMode({3, false, false})) << TheEngine().LastError;
-    ASSERT_EQ(DisplaySurface->w, 3 * 1024);
-    ReplayFile kept;
-    ReplayRecorder recorder([&kept](const ReplayFile& run, const LevelOutcome&) { kept = run; });
-    TheEngine().Watcher = &recorder;
-    Run(2);
-    Click(3 * Layout::PlayButton.X, 3 * Layout::PlayButton.Y);
-    Run(60);
-    Tap(SDLK_ESCAPE);
-    Run(20);
-    Click(3 * Layout::OverlayExitButton.X + 2, 3 * Layout::OverlayExitButton.Y + 2);
-    Run(5);
-    ASSERT_EQ(StackNames(), std::vector<std::string>{"MainScreen"}) << "Exit did not take the click";
-    TheEngine().Watcher = nullptr;
-    int pointer = 0;
-    for (size_t i = 0; i < kept.Frames.size(); ++i)
-        for (const SDL_Event& e : kept.EventsOf(i))
-            if (e.type == SDL_MOUSEBUTTONDOWN) {
-                ++pointer;
-                EXPECT_EQ(e.button.x, Layout::OverlayExitButton.X);
-                EXPECT_EQ(e.button.y, Layout::OverlayExitButton.Y);
-            }
-    EXPECT_EQ(pointer, 1);
-    const GameRun result = Verify(Write("scaled.krp", kept.Encode()));
-    EXPECT_EQ(result.Status, 0) << result.Err;
-    EXPECT_NE(result.Out.find(", left, in sync\n"), std::string::npos) << result.Out;
-}
-
 TEST_F(ReplayFiles, FilesItCannotUseAreRefusedWithTheirReason) {
     ReplayFile run = Record();
     const std::string good = run.Encode();

@@ -56,26 +56,6 @@ protected:
     }
 };
 
-TEST_F(MenuTest, EdgesAndEmptySpaceTakeNoClickButAHeldPressFiresTheButtonItMovesOnto) {
-    const MainScreen& menu = Menu();
-    for (const SDL_Rect& r : {menu.PlayRect, menu.InfoRect, menu.ExitRect, menu.OptionsRect, menu.ScoresRect}) {
-        for (const auto& [x, y] : {std::pair<int, int>{r.x, r.y + r.h / 2}, {r.x + r.w / 2, r.y}, {10, 10}}) {
-            ClickAt(x, y);
-            ASSERT_FALSE(Frame());
-            EXPECT_TRUE(TheEngine().Input.HasEventOfType(SDL_MOUSEBUTTONDOWN)) << x << "," << y;
-            ASSERT_TRUE(OnlyScreenIs("MainScreen"));
-            EXPECT_FALSE(Menu().ShowInstructions || Menu().ExitRequested) << x << "," << y;
-            EXPECT_EQ(Pages.Opened, "") << x << "," << y;
-            LeftUp();
-        }
-    }
-    ClickAt(10, 10);
-    Frame();
-    MouseTo(Menu().InfoRect.x + 1, Menu().InfoRect.y + 1);
-    Frame();
-    EXPECT_TRUE(Menu().ShowInstructions);
-}
-
 // Left and Right move along a row, Up and Down to the nearest button of the
 // other row; Enter fires the button reached, Play before any arrow.
 TEST_F(MenuTest, ArrowKeysWalkTheTwoRowsAndEnterFiresTheButtonReached) {
