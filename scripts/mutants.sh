@@ -28,7 +28,7 @@ jobs=${MUTANTS_JOBS:-2}
 limit=900  # seconds per test run; a hung game counts as caught
 
 # The slow tests run last, so that a fault the quick ones catch costs little.
-slow='LongSession*:HostileAssets*:FixtureReplays*:Seeds/*:Playthrough.*:Playthrough/*:ReplayFiles*:PlayerKeeps*:FuzzRegression*:GeneratedAssets*'
+slow='LongSession*:HostileAssets*:FixtureReplays*:Seeds/*:Playthrough.*:Playthrough/*:ReplayFiles*:PlayerKeeps*:FuzzRegression*'
 
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 
