@@ -80,7 +80,6 @@ TEST(CommandLineProgram, AnswersWithTheRightStatusAndOpensNoWindowForAMistake) {
     }
 }
 
-
 // --start-at flies what the best kept run had at the mark (won.krp reaches
 // the boss with six cannons, one rapid fire and 299 credits), and a middle
 // ship for a level no kept run has played.
